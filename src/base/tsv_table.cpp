@@ -1,0 +1,66 @@
+#include "base/tsv_table.h"
+
+namespace kestra {
+
+namespace {
+
+// Split one line on TABs.
+std::vector<std::string> SplitTabs(std::string_view line) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t tab = line.find('\t', start);
+        if (tab == std::string_view::npos) {
+            fields.emplace_back(line.substr(start));
+            return fields;
+        }
+        fields.emplace_back(line.substr(start, tab - start));
+        start = tab + 1;
+    }
+}
+
+}  // namespace
+
+int TsvTable::Column(std::string_view name) const {
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (columns[i] == name) return static_cast<int>(i);
+    return -1;
+}
+
+TsvParse ParseTsv(std::string_view text) {
+    TsvParse out;
+    TsvTable table;
+    bool have_header = false;
+    int line_no = 0;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        ++line_no;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty() || line[0] == '#') continue;
+        auto fields = SplitTabs(line);
+        if (!have_header) {
+            table.columns = std::move(fields);
+            have_header = true;
+            continue;
+        }
+        if (fields.size() > table.columns.size()) {
+            out.error = "line " + std::to_string(line_no) + ": more fields than the header";
+            return out;
+        }
+        fields.resize(table.columns.size());
+        table.rows.push_back(std::move(fields));
+        table.line_numbers.push_back(line_no);
+    }
+    if (!have_header) {
+        out.error = "no header line";
+        return out;
+    }
+    out.table = std::move(table);
+    return out;
+}
+
+}  // namespace kestra

@@ -1,0 +1,249 @@
+#include "player/player_files.h"
+
+#include <gtest/gtest.h>
+
+#include "player/checksum.h"
+#include "player/cp932.h"
+#include "player/new_player.h"
+#include "player/text_lines.h"
+#include "support/temp_folder.h"
+
+namespace kestra {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+// Replace line n (1-based) of a CR LF file.
+std::string WithLine(const std::string& bytes, int n, const std::string& value) {
+    size_t start = 0;
+    for (int i = 1; i < n; ++i) start = bytes.find("\r\n", start) + 2;
+    const size_t end = bytes.find("\r\n", start);
+    return bytes.substr(0, start) + value + bytes.substr(end);
+}
+
+// Line n (1-based) of a CR LF file.
+std::string LineOf(const std::string& bytes, int n) {
+    size_t start = 0;
+    for (int i = 1; i < n; ++i) start = bytes.find("\r\n", start) + 2;
+    return bytes.substr(start, bytes.find("\r\n", start) - start);
+}
+
+// A folder holding a fresh new player's save.
+struct NewPlayerFolder {
+    TempFolder tmp;
+    GameFolder game = tmp.Game();
+    NewPlayerFolder() {
+        Rng rng(2026);
+        EXPECT_TRUE(CreateSaveIfMissing(game, rng).ok);
+    }
+};
+
+TEST(PlayerFiles, NewPlayerSavedAndLoadedPassesTheCheck) {
+    NewPlayerFolder f;
+    const LoadedGame g = LoadPlayerData(f.game);
+    EXPECT_TRUE(CheckSaveData(g.my));
+    EXPECT_EQ(g.my.money, 1000);
+    EXPECT_EQ(g.my.icon_count[213], 1);
+    EXPECT_EQ(g.names.size(), 226u);
+    EXPECT_FALSE(g.catalogue.card[219].name.empty());
+}
+
+// Editing the file by hand is caught only where the checksum looks.
+TEST(PlayerFiles, HandEditsAndTheChecksum) {
+    struct Case {
+        const char* what;
+        int line;
+        bool still_valid;
+    };
+    const Case cases[] = {
+        {"card count of card 0", 24, false},
+        {"card count of card 254", 278, false},
+        {"card count of card 300", 1720 + 45, false},
+        {"money", 5, false},
+        {"icon count of icon 10", 311, false},
+        {"icon count of icon 255", 2123, true},
+        {"icon count of icon 354", 2222, true},
+        {"ark", 1068, true},
+        {"stale checksum on line 3", 3, true},
+    };
+    for (const Case& c : cases) {
+        NewPlayerFolder f;
+        const std::string bytes = ReadBytes(f.game.my_dat());
+        const std::string old = LineOf(bytes, c.line);
+        WriteBytes(f.game.my_dat(), WithLine(bytes, c.line, std::to_string(std::stoi(old) + 3)));
+        const LoadedGame g = LoadPlayerData(f.game);  // a hand-edited file still loads
+        EXPECT_EQ(CheckSaveData(g.my), c.still_valid) << c.what;
+    }
+}
+
+// What a save writes, a load reads back; a second save writes the same bytes again.
+TEST(PlayerFiles, SaveAndLoadRoundTripByteForByte) {
+    NewPlayerFolder f;
+    LoadedGame g = LoadPlayerData(f.game);
+    g.my.touroku[4].name = "炎のデッキ";
+    g.my.reserved_text[2] = "昔の記録";
+    g.my.card_count[300] = 4;
+    g.my.item_count[99] = 2;
+    ASSERT_TRUE(SavePlayerData(f.game, g.my).ok);
+    const std::string once = ReadBytes(f.game.my_dat());
+    tmy reloaded = LoadPlayerData(f.game).my;
+    EXPECT_EQ(reloaded, g.my);
+    ASSERT_TRUE(SavePlayerData(f.game, reloaded).ok);
+    tmy again = LoadPlayerData(f.game).my;
+    ASSERT_TRUE(SavePlayerData(f.game, again).ok);
+    const std::string thrice = ReadBytes(f.game.my_dat());
+    // Line 3 lags one save behind; once it has caught up the file is stable.
+    EXPECT_EQ(WithLine(once, 3, "0"), WithLine(thrice, 3, "0"));
+    tmy last = LoadPlayerData(f.game).my;
+    ASSERT_TRUE(SavePlayerData(f.game, last).ok);
+    EXPECT_EQ(ReadBytes(f.game.my_dat()), thrice);
+}
+
+TEST(PlayerFiles, LoadingClearsTheUnsavedTails) {
+    NewPlayerFolder f;
+    LoadedGame g = LoadPlayerData(f.game);
+    g.my.card_count[355] = 9;
+    g.my.item_count[150] = 9;
+    ASSERT_TRUE(SavePlayerData(f.game, g.my).ok);
+    const tmy back = LoadPlayerData(f.game).my;
+    EXPECT_EQ(back.card_count[355], 0);
+    EXPECT_EQ(back.item_count[150], 0);
+}
+
+// A save that fails halfway leaves the previous my.dat untouched and says so.
+TEST(PlayerFiles, InterruptedSaveKeepsThePreviousFile) {
+    for (const long cut : {0L, 1L, 100L, 5000L}) {
+        NewPlayerFolder f;
+        const std::string before = ReadBytes(f.game.my_dat());
+        const std::string record_before = ReadBytes(f.game.record_txt());
+        tmy m = LoadPlayerData(f.game).my;
+        m.money = 7;
+        m.card_count[0] = 0;
+        WriteFaults faults;
+        faults.fail_after_bytes = cut;
+        const SaveOutcome out = SavePlayerData(f.game, m, {}, faults);
+        EXPECT_FALSE(out.ok) << cut;
+        EXPECT_FALSE(out.message.empty());
+        EXPECT_EQ(ReadBytes(f.game.my_dat()), before) << cut;
+        EXPECT_EQ(ReadBytes(f.game.record_txt()), record_before) << cut;
+    }
+}
+
+TEST(PlayerFiles, ViewModeSuppressesEverySave) {
+    NewPlayerFolder f;
+    const std::string before = ReadBytes(f.game.my_dat());
+    const std::string record_before = ReadBytes(f.game.record_txt());
+    tmy m = LoadPlayerData(f.game).my;
+    m.money = 1;
+    SaveOutcome out = SavePlayerData(f.game, m, SaveGate{true, true});
+    EXPECT_TRUE(out.suppressed);
+    EXPECT_EQ(ReadBytes(f.game.my_dat()), before);
+    EXPECT_EQ(ReadBytes(f.game.record_txt()), record_before);
+    // View mode with the duel window closed, or a visible ordinary duel, saves.
+    for (const SaveGate gate : {SaveGate{true, false}, SaveGate{false, true}}) {
+        out = SavePlayerData(f.game, m, gate);
+        EXPECT_FALSE(out.suppressed);
+        EXPECT_EQ(LoadPlayerData(f.game).my.money, 1);
+    }
+}
+
+TEST(PlayerFiles, FirstStartCreatesANewPlayerAndLaterStartsKeepIt) {
+    TempFolder tmp;
+    const GameFolder game = tmp.Game();
+    Rng rng(1);
+    ASSERT_FALSE(std::filesystem::exists(game.my_dat()));
+    EXPECT_TRUE(CreateSaveIfMissing(game, rng).ok);
+    ASSERT_TRUE(std::filesystem::exists(game.my_dat()));
+    ASSERT_TRUE(std::filesystem::exists(game.record_txt()));
+    tmy m = LoadPlayerData(game).my;
+    m.money = 321;
+    ASSERT_TRUE(SavePlayerData(game, m).ok);
+    EXPECT_TRUE(CreateSaveIfMissing(game, rng).ok);
+    EXPECT_EQ(LoadPlayerData(game).my.money, 321);
+}
+
+// A malformed or short file is refused with its name and line, and nothing is written.
+TEST(PlayerFiles, MalformedFilesAreRefusedWithFileAndLine) {
+    struct Case {
+        const char* file;
+        std::function<std::string(const std::string&)> damage;
+        int line;
+    };
+    const Case cases[] = {
+        {"my.dat", [](const std::string& b) { return WithLine(b, 5, "千円"); }, 5},
+        {"my.dat", [](const std::string& b) { return WithLine(b, 1700, "12x"); }, 1700},
+        {"my.dat", [](const std::string& b) { return b.substr(0, b.size() / 2); }, 0},
+        {"my.dat", [](const std::string&) { return std::string(); }, 1},
+        {"card.dat", [](const std::string& b) { return WithLine(b, 2, "強い"); }, 2},
+        {"icon.dat", [](const std::string& b) { return b.substr(0, 1000); }, 0},
+        {"name.dat", [](const std::string& b) { return b.substr(0, 50); }, 0},
+    };
+    for (const Case& c : cases) {
+        NewPlayerFolder f;
+        const auto path = f.game.dat() / c.file;
+        WriteBytes(path, c.damage(ReadBytes(path)));
+        const std::string my_before = ReadBytes(f.game.my_dat());
+        try {
+            LoadPlayerData(f.game);
+            ADD_FAILURE() << c.file << " loaded";
+        } catch (const DataFileError& e) {
+            EXPECT_EQ(e.file(), c.file);
+            if (c.line > 0) {
+                EXPECT_EQ(e.line(), c.line) << c.file;
+            } else {
+                EXPECT_GT(e.line(), 0) << c.file;
+            }
+        }
+        EXPECT_EQ(ReadBytes(f.game.my_dat()), my_before);
+    }
+}
+
+TEST(PlayerFiles, MissingDataFilesAreNamed) {
+    for (const char* file : {"card.dat", "icon.dat", "name.dat"}) {
+        NewPlayerFolder f;
+        std::filesystem::remove(f.game.dat() / file);
+        try {
+            LoadPlayerData(f.game);
+            ADD_FAILURE() << file;
+        } catch (const DataFileError& e) {
+            EXPECT_EQ(e.file(), file);
+        }
+    }
+}
+
+TEST(PlayerFiles, RecordSummaryFile) {
+    NewPlayerFolder f;
+    tmy m = LoadPlayerData(f.game).my;
+    m.duels = 12;
+    m.wins = 5;
+    m.rank_points = 18;
+    m.money = 640;
+    m.ark = 3;
+    m.card_count.fill(0);
+    m.card_count[7] = 2;
+    m.card_count[8] = -1;  // a negative count is ignored
+    m.card_count[355] = 1;
+    m.deck = {1, 1, 2, -1, -1, -1, -1, -1, -1, 9};
+    ASSERT_TRUE(SavePlayerData(f.game, m).ok);
+    const auto text = Cp932ToUtf8(ReadBytes(f.game.record_txt()));
+    ASSERT_TRUE(text);
+    EXPECT_EQ(*text,
+              "★ＫＥＳＴＲＡ・天データ\r\n12戦5勝・≪見習い≫段位18p. お金640円\r\n所持Ark：3\r\nカード所持総数：7枚\r\n");
+}
+
+TEST(PlayerFiles, MoneyIsCappedAtStart) {
+    struct Case {
+        int32_t money, after;
+    };
+    for (const Case c : {Case{1200, 999}, Case{999, 999}, Case{998, 998}, Case{-5, -5}}) {
+        tmy m;
+        m.money = c.money;
+        CapMoneyAtStart(m);
+        EXPECT_EQ(m.money, c.after);
+    }
+}
+
+}  // namespace
+}  // namespace kestra

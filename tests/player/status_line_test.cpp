@@ -1,0 +1,50 @@
+#include "player/status_line.h"
+
+#include <gtest/gtest.h>
+
+namespace kestra {
+namespace {
+
+TEST(RankTitle, BandEdges) {
+    struct Case {
+        int32_t points;
+        const char* title;
+    };
+    const Case cases[] = {
+        {-1, ""},          {0, "素人"},           {7, "素人"},         {8, "下っ端"},
+        {17, "下っ端"},    {18, "見習い"},        {30, "見習い"},      {31, "訓練生"},
+        {92, "訓練生3年"}, {93, "訓練卒業生"},    {112, "訓練卒業生"}, {113, "入門生"},
+        {240, "免許皆伝"}, {241, "聖人"},         {310, "天人"},       {311, "さよなら"},
+        {331, "さよならLv2"}, {490, "さよならLv9"}, {491, "≪はいじん≫"}, {551, "≪はいじんα≫"},
+        {700, "≪けすとらじゃっく≫"}, {701, "≪けすとらくいーん≫"}, {900, "≪けすとらきんぐ≫"},
+        {1000, "≪けすとらじょーか≫"}, {1001, "≪けすとらえーす≫"}, {9998, "≪けすとらえーす≫"},
+        {9999, "≪宇宙を解明せし≫"}, {99999, "≪宇宙を解明せし≫"}, {100000, ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(RankTitle(c.points), c.title) << c.points;
+}
+
+TEST(StatusLine, ReadsAsTheMainWindowShowsIt) {
+    tmy m;
+    m.duels = 3;
+    m.wins = 1;
+    m.rank_points = 8;
+    m.money = 999;
+    m.ark = 12;
+    EXPECT_EQ(RankLine(m), "3戦1勝・≪下っ端≫段位8p. お金999円");
+    EXPECT_EQ(StatusLine(m), "3戦1勝・≪下っ端≫段位8p. お金999円 / 12Ark");
+}
+
+TEST(CardTotal, CountsDeckSlotsOnceAndIgnoresNegatives) {
+    tmy m;
+    m.deck.fill(-1);
+    EXPECT_EQ(CardTotal(m), 0);
+    m.card_count[0] = 5;
+    m.card_count[1] = -3;
+    m.card_count[355] = 2;
+    m.deck[0] = 0;
+    m.deck[9] = 0;
+    EXPECT_EQ(CardTotal(m), 5 + 2 + 2);
+}
+
+}  // namespace
+}  // namespace kestra

@@ -1,0 +1,87 @@
+#include "player/text_lines.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+
+namespace kestra {
+namespace {
+
+// Run fn and return the DataFileError it raised (line -1 when none).
+template <class F>
+std::pair<int, std::string> ErrorOf(F fn) {
+    try {
+        fn();
+    } catch (const DataFileError& e) {
+        return {e.line(), e.what()};
+    }
+    return {-1, ""};
+}
+
+TEST(LineReader, ReadsNumbersAndTextsInOrder) {
+    LineReader in("x.dat", std::string("12\r\n\x8E\x80\x96\x53\r\n-7\r\n\r\n"));
+    EXPECT_EQ(in.Int(), 12);
+    EXPECT_EQ(in.Text(), "死亡");
+    EXPECT_EQ(in.Int(), -7);
+    EXPECT_EQ(in.Text(), "");
+    EXPECT_EQ(in.line(), 4);
+}
+
+TEST(LineReader, AcceptsBareLineFeeds) {
+    LineReader in("x.dat", std::string("1\n2\n"));
+    EXPECT_EQ(in.Int(), 1);
+    EXPECT_EQ(in.Int(), 2);
+}
+
+TEST(LineReader, EveryFailureNamesTheFileAndTheLine) {
+    struct Case {
+        std::string bytes;
+        int reads;          // numbers to read
+        int expected_line;  // line the error names
+        const char* words;  // part of the message
+    };
+    const Case cases[] = {
+        {"1\r\n2\r\n", 3, 3, "途中で終わって"},
+        {"1\r\nabc\r\n", 2, 2, "数値ではありません"},
+        {"1\r\n\r\n", 2, 2, "数値ではありません"},
+        {"99999999999\r\n", 1, 1, "数値ではありません"},
+        {"", 1, 1, "途中で終わって"},
+    };
+    for (const Case& c : cases) {
+        const auto [line, what] = ErrorOf([&] {
+            LineReader in("my.dat", c.bytes);
+            for (int i = 0; i < c.reads; ++i) in.Int();
+        });
+        EXPECT_EQ(line, c.expected_line) << c.bytes;
+        EXPECT_NE(what.find("my.dat"), std::string::npos) << what;
+        EXPECT_NE(what.find(c.words), std::string::npos) << what;
+    }
+}
+
+TEST(LineReader, BadShiftJisTextIsAnError) {
+    const auto [line, what] = ErrorOf([] {
+        LineReader in("name.dat", std::string("ok\r\n\x81\r\n"));
+        in.Text();
+        in.Text();
+    });
+    EXPECT_EQ(line, 2);
+}
+
+TEST(LineReader, MissingFileIsAnErrorNamingIt) {
+    test::TempFolder tmp;
+    const auto [line, what] = ErrorOf([&] { LineReader in(tmp.path() / "card.dat"); });
+    EXPECT_EQ(line, 0);
+    EXPECT_NE(what.find("card.dat"), std::string::npos);
+}
+
+TEST(LineWriter, WritesCrLfAndShiftJis) {
+    LineWriter w;
+    w.Int(-1);
+    EXPECT_TRUE(w.Text("円"));
+    EXPECT_FALSE(w.Text("\xF0\x9F\x98\x80"));
+    EXPECT_EQ(w.bytes(), std::string("-1\r\n\x89\x7E\r\n"));
+    EXPECT_EQ(w.lines(), 2);
+}
+
+}  // namespace
+}  // namespace kestra

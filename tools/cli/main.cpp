@@ -1,0 +1,74 @@
+// kestra-cli: the engine's command-line front end.
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "catalogue_dump.h"
+#include "player/catalogue_files.h"
+#include "player/text_lines.h"
+#include "save_commands.h"
+
+namespace fs = std::filesystem;
+using namespace kestra;
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: kestra-cli catalogue cards|icons|items|magic|music [--dir GAME_DIR]\n"
+    "       kestra-cli save check GAME_DIR\n"
+    "       kestra-cli save new GAME_DIR --seed N\n";
+
+// The game folder that holds this program, the default for catalogue dumps.
+fs::path ProgramFolder(const char* argv0) {
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec) return self.parent_path();
+    return fs::absolute(argv0).parent_path();
+}
+
+// Value of "--name VALUE" in args, or fallback.
+std::string Option(const std::vector<std::string>& args, const std::string& name, const std::string& fallback) {
+    for (size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == name) return args[i + 1];
+    return fallback;
+}
+
+// catalogue TABLE [--dir DIR]
+int DumpCatalogueCommand(const std::vector<std::string>& args, const char* argv0) {
+    if (args.size() < 2) return std::cerr << kUsage, 2;
+    const GameFolder folder{Option(args, "--dir", ProgramFolder(argv0).string())};
+    try {
+        const kestra::Catalogue cat = BuildCatalogue(folder.dat());
+        if (!cli::DumpCatalogue(cat, args[1], std::cout)) return std::cerr << kUsage, 2;
+        return 0;
+    } catch (const DataFileError& e) {
+        std::cerr << e.what() << "\n";
+        return 2;
+    }
+}
+
+// save check DIR | save new DIR --seed N
+int Save(const std::vector<std::string>& args) {
+    if (args.size() < 3) return std::cerr << kUsage, 2;
+    const GameFolder folder{args[2]};
+    if (args[1] == "check") return cli::SaveCheck(folder, std::cout, std::cerr);
+    if (args[1] == "new") {
+        const std::string seed = Option(args, "--seed", "");
+        if (seed.empty()) return std::cerr << kUsage, 2;
+        return cli::SaveNew(folder, std::strtoull(seed.c_str(), nullptr, 10), std::cout, std::cerr);
+    }
+    return std::cerr << kUsage, 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) return std::cerr << kUsage, 2;
+    if (args[0] == "catalogue") return DumpCatalogueCommand(args, argv[0]);
+    if (args[0] == "save") return Save(args);
+    std::cerr << kUsage;
+    return 2;
+}
