@@ -16,3 +16,14 @@ int32_t ComputeChecksum(const tmy& m) {
 bool CheckSaveData(const tmy& m) { return ComputeChecksum(m) == m.checksum; }
 
 }  // namespace kestra
+
+#include "catalogue/compiled_rows.h"
+
+namespace kestra {
+
+std::optional<std::string_view> DuelDataRefusal(const tmy& m, const Catalogue& cat) {
+    if (!CheckSaveData(m) || !CardTableIntact(cat)) return kDataBroken;
+    return std::nullopt;
+}
+
+}  // namespace kestra

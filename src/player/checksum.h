@@ -14,3 +14,18 @@ int32_t ComputeChecksum(const tmy& m);
 bool CheckSaveData(const tmy& m);
 
 }  // namespace kestra
+
+#include <optional>
+#include <string_view>
+
+#include "catalogue/catalogue.h"
+
+namespace kestra {
+
+inline constexpr std::string_view kDataBroken = "データが破壊されています";
+
+// The duel buttons' test before a duel may begin: the save's checksum and the compiled-in
+// card table. Returns the refusal message, or nothing when the data is sound.
+std::optional<std::string_view> DuelDataRefusal(const tmy& m, const Catalogue& cat);
+
+}  // namespace kestra
