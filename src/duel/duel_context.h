@@ -1,0 +1,54 @@
+#pragma once
+// What the duel rules work with: the record, the catalogue, the player, and the injected world.
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "base/random.h"
+#include "catalogue/catalogue.h"
+#include "duel/duel_record.h"
+#include "duel/message_player.h"
+#include "player/tmy.h"
+
+namespace kestra {
+
+// The calendar date, for the seasonal greetings.
+struct CalendarDate {
+    int32_t month = 1;
+    int32_t day = 1;
+};
+
+// The clock, injected so every test is repeatable.
+struct Clock {
+    virtual int64_t NowMs() const = 0;
+    virtual CalendarDate Today() const = 0;
+    virtual ~Clock() = default;
+};
+
+// Yes/No questions, injected for the same reason.
+struct Questions {
+    virtual bool AskYesNo(std::string_view question) = 0;
+    virtual ~Questions() = default;
+};
+
+// What lives in memory for a whole run of the program and is never saved.
+struct PlayerSession {
+    int32_t loss_counter = 0;                  // losses in a row, for the gift cards
+    std::array<int32_t, 19> kind_streak{};     // per duel kind: + wins in a row, - losses in a row
+    bool streak_counted = false;               // once per duel
+};
+
+struct DuelContext {
+    DuelRecord& d;
+    const Catalogue& cat;
+    tmy& my;
+    PlayerSession& session;
+    MessagePlayer& msg;
+    Rng& rng;  // local chance only: never for anything both programs must agree on
+    const Clock& clock;
+    Questions& ask;
+
+    Presenter& screen() { return msg.screen(); }
+};
+
+}  // namespace kestra

@@ -1,0 +1,38 @@
+#include "duel/icon_rules.h"
+
+namespace kestra {
+
+namespace {
+
+// Name of a worn icon number, empty for none or out of range.
+std::string_view IconName(const Catalogue& cat, int32_t icon) {
+    if (icon < 0 || icon >= kIconRows) return {};
+    return cat.icon[static_cast<size_t>(icon)].name;
+}
+
+}  // namespace
+
+bool IconWorn(const DuelRecord& d, const Catalogue& cat, std::string_view name) {
+    if (name.empty()) return false;
+    for (const int32_t icon : {d.my_icon1, d.my_icon2, d.e_icon1, d.e_icon2})
+        if (IconName(cat, icon) == name) return true;
+    return false;
+}
+
+bool AnyWears(const DuelRecord& d, int32_t icon) { return IWear(d, icon) || OpponentWears(d, icon); }
+bool IWear(const DuelRecord& d, int32_t icon) { return d.my_icon1 == icon || d.my_icon2 == icon; }
+bool OpponentWears(const DuelRecord& d, int32_t icon) { return d.e_icon1 == icon || d.e_icon2 == icon; }
+
+bool AllFourIconsWorn(const DuelRecord& d) {
+    return d.my_icon1 != -1 && d.my_icon2 != -1 && d.e_icon1 != -1 && d.e_icon2 != -1;
+}
+
+bool SideHasCardNamed(const DuelRecord& d, const Catalogue& cat, int32_t first_slot, int32_t card_no) {
+    const std::string& name = cat.card[static_cast<size_t>(card_no)].name;
+    if (name.empty()) return false;
+    for (int32_t s = first_slot; s < first_slot + 3; ++s)
+        if (d.chara[static_cast<size_t>(s)].name == name) return true;
+    return false;
+}
+
+}  // namespace kestra
