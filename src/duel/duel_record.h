@@ -43,6 +43,8 @@ struct DuelRecord {
     std::string my_label = "あなた";
     std::string e_label = "相手";
     int64_t deadline = 0;  // milliseconds on the injected clock; 0 = not armed
+    bool own_turn = false; // whose turn it is: slots 1..3 move (in view mode: the applicant)
+    bool timer_on = false; // the time-limit timer runs
 
     bool operator==(const DuelRecord&) const = default;
 };
