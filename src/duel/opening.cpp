@@ -75,7 +75,10 @@ void DrawFightingCards(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
     for (size_t s = 1; s <= 6; ++s) d.chara[s].status1 = d.chara[s].status2 = 0;
     if (d.duel_kind == kSuddenDeath) {
-        for (size_t k = 0; k < 10; ++k) d.my_dekki[k] = FromDeckSlot(ctx, ctx.my.deck[k]);
+        for (size_t k = 0; k < 10; ++k) {
+            d.my_dekki[k] = FromDeckSlot(ctx, ctx.my.deck[k]);
+            d.my_dekki[k].orig_no = d.my_dekki[k].card_no;  // as the opponent decodes it
+        }
         for (size_t k = 0; k < 3; ++k) d.chara[1 + k] = d.my_dekki[k];
     } else {
         const auto slots = DrawThreeSlots(ctx.rng);

@@ -13,3 +13,13 @@ const Catalogue& GameCatalogue() {
 tchar Card(int32_t c, int32_t lv, int32_t t) { return MakeFightingCard(GameCatalogue(), c, lv, t); }
 
 }  // namespace kestra::test
+
+namespace kestra {
+
+void PrintTo(const tchar& c, std::ostream* os) {
+    *os << "{" << c.name << " no=" << c.card_no << " orig=" << c.orig_no << " waza=" << c.waza << " st=" << c.status1
+        << "/" << c.status2 << " el=" << c.element << " hp=" << c.hp << " mp=" << c.mp << " lv=" << c.lv
+        << " rar=" << c.rarity << "}";
+}
+
+}  // namespace kestra

@@ -1,6 +1,7 @@
 #pragma once
 // One program's duel in a test: record, player, session, presenter, message player, chance, clock.
 #include <memory>
+#include <ostream>
 
 #include "catalogue/catalogue.h"
 #include "duel/duel_context.h"
@@ -50,3 +51,8 @@ struct DuelSide {
 tchar Card(int32_t c, int32_t lv = 0, int32_t t = 0);
 
 }  // namespace kestra::test
+
+namespace kestra {
+// Readable fighting cards in test failures.
+void PrintTo(const tchar& c, std::ostream* os);
+}  // namespace kestra

@@ -1,0 +1,330 @@
+#include "duel/display_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "support/duel_fixture.h"
+
+namespace kestra {
+namespace {
+
+using test::Card;
+using test::GameCatalogue;
+
+constexpr const char* kQ = "??????";
+
+// Six plain cards and two plain icons per side; nothing hidden.
+DuelRecord PlainDuel() {
+    DuelRecord d;
+    d.chara[1] = Card(5);
+    d.chara[2] = Card(6);
+    d.chara[3] = Card(7);
+    d.chara[4] = Card(10);
+    d.chara[5] = Card(11);
+    d.chara[6] = Card(12);
+    d.my_icon1 = 1;
+    d.my_icon2 = 10;
+    d.e_icon1 = 1;
+    d.e_icon2 = 10;
+    return d;
+}
+
+// The duel whose situation text is written out in full below.
+DuelRecord KnownDuel() {
+    DuelRecord d;
+    d.chara[1] = Card(5, 3, 11);
+    d.chara[1].status1 = 1;
+    d.chara[2] = Card(6);
+    d.chara[3] = Card(7, 0, 33);
+    d.chara[4] = Card(10, 9);
+    d.chara[4].status2 = 3;
+    d.chara[5] = Card(11, 1, 1);
+    d.chara[5].status1 = 20;
+    d.chara[5].status2 = 13;
+    d.chara[6] = Card(12);
+    d.chara[6].name = "死亡";
+    d.my_icon1 = 1;
+    d.my_icon2 = 69;
+    d.e_icon1 = 10;
+    d.e_icon2 = -1;
+    return d;
+}
+
+// The hidden panel of a card named n, with or without the technique mark.
+PanelLines Hidden(const std::string& n, bool mark) {
+    return {"★" + n + " ", "<?\?>", mark ? "LV:????【??】" : "LV:????", "HP:????  MP:????", "<?\?><?\?>"};
+}
+
+TEST(DisplayBattleTypeCaption, NamesInBracketsAndNothingForNone) {
+    struct Case {
+        int32_t type;
+        const char* text;
+    };
+    const Case cases[] = {{0, ""},  {1, "＜ヘルバトル＞"}, {11, "＜ステルスバトル＞"}, {21, "＜アンチバトル＞"},
+                          {22, ""}, {-1, ""}};
+    for (const Case& c : cases) EXPECT_EQ(BattleTypeCaption(c.type), c.text) << c.type;
+}
+
+TEST(DisplayTurnLabel, CountsTheTurn) {
+    DuelRecord d;
+    EXPECT_EQ(TurnLabel(d), "＜ターン0＞");
+    d.turn = 12;
+    EXPECT_EQ(TurnLabel(d), "＜ターン12＞");
+}
+
+TEST(DisplayIconLabels, EveryHidingRuleAndItsLift) {
+    struct Case {
+        const char* what;
+        int32_t battle, my1, my2, e1, e2;
+        int32_t my_card, their_card;  // catalogue numbers for slots 1 and 4
+        IconLabelTexts expected;
+    };
+    const Case cases[] = {
+        {"plain", 0, 1, 10, 1, 10, 5, 10, {"潮の守り紋", "野の結び紋", "潮の守り紋", "野の結び紋"}},
+        {"empty slots", 0, -1, 10, 1, -1, 5, 10, {"", "野の結び紋", "潮の守り紋", ""}},
+        {"stealth battle", 11, 1, 10, 1, 10, 5, 10, {kQ, kQ, kQ, kQ}},
+        {"stealth, hidden empty slot", 11, -1, 10, 1, -1, 5, 10, {kQ, kQ, kQ, kQ}},
+        {"stealth lifted", 11, 87, 10, 1, 10, 5, 10, {"見通しの眼鏡", "野の結び紋", "潮の守り紋", "野の結び紋"}},
+        {"I wear 68 first", 0, 68, 10, 1, 10, 5, 10, {kQ, kQ, "潮の守り紋", "野の結び紋"}},
+        {"I wear 68 second", 0, 1, 68, 1, 10, 5, 10, {kQ, kQ, "潮の守り紋", "野の結び紋"}},
+        {"my 68 lifted", 0, 68, 87, 1, 10, 5, 10, {"名無しの覆面", "見通しの眼鏡", "潮の守り紋", "野の結び紋"}},
+        {"they wear 68", 0, 1, 10, 1, 68, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
+        {"their 68 lifted", 0, 87, 10, 1, 68, 5, 10, {"見通しの眼鏡", "野の結び紋", "潮の守り紋", "名無しの覆面"}},
+        {"they wear 243", 0, 1, 10, 243, 10, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
+        {"their 243 lifted", 0, 1, 87, 243, 10, 5, 10, {"潮の守り紋", "見通しの眼鏡", "影法師のマント", "野の結び紋"}},
+        {"my 243 leaves my labels", 0, 243, 10, 1, 10, 5, 10, {"影法師のマント", "野の結び紋", "潮の守り紋", "野の結び紋"}},
+        {"their 67 hides no label", 0, 1, 10, 67, 10, 5, 10, {"潮の守り紋", "野の結び紋", "黒い帳", "野の結び紋"}},
+        {"their card 168", 0, 1, 10, 1, 10, 5, 168, {"潮の守り紋", "野の結び紋", kQ, kQ}},
+        {"their card 168 lifted", 0, 87, 10, 1, 10, 5, 168, {"見通しの眼鏡", "野の結び紋", "潮の守り紋", "野の結び紋"}},
+        {"my card 168", 0, 1, 10, 1, 10, 168, 10, {"潮の守り紋", "野の結び紋", "潮の守り紋", "野の結び紋"}},
+        {"their dark 1 (259)", 0, 1, 10, 259, 10, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
+        {"their dark 1 (262)", 0, 1, 10, 1, 262, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
+        {"their dark 1 (266)", 0, 1, 10, 266, 10, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
+        {"their dark 1 lifted", 0, 87, 10, 259, 10, 5, 10, {"見通しの眼鏡", "野の結び紋", "黒曜の帳", "野の結び紋"}},
+        {"their dark 2 hides no label", 0, 1, 10, 267, 278, 5, 10, {"潮の守り紋", "野の結び紋", "殿の影盾", "双子星の影"}},
+        {"my dark 1 leaves my labels", 0, 259, 10, 1, 10, 5, 10, {"黒曜の帳", "野の結び紋", "潮の守り紋", "野の結び紋"}},
+        {"secret 69 and 76", 0, 69, 76, 1, 10, 5, 10, {kQ, kQ, "潮の守り紋", "野の結び紋"}},
+        {"secret 76 theirs", 0, 1, 10, 76, 83, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
+        {"secret 87 theirs", 0, 1, 10, 86, 87, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
+        {"77 and 82 are not secret", 0, 77, 82, 66, 10, 5, 10, {"暴きの眼", "融合の坩堝", "逆さ砂時計", "野の結び紋"}},
+        {"secrets lifted", 0, 87, 69, 83, 86, 5, 10, {"見通しの眼鏡", "はね返しの罠", "石化の罠", "蛙の面"}},
+    };
+    for (const Case& c : cases) {
+        DuelRecord d = PlainDuel();
+        d.battle_type = c.battle;
+        d.my_icon1 = c.my1;
+        d.my_icon2 = c.my2;
+        d.e_icon1 = c.e1;
+        d.e_icon2 = c.e2;
+        d.chara[1] = Card(c.my_card);
+        d.chara[4] = Card(c.their_card);
+        const IconLabelTexts got = IconLabels(d, GameCatalogue());
+        EXPECT_EQ(got.mine1, c.expected.mine1) << c.what;
+        EXPECT_EQ(got.mine2, c.expected.mine2) << c.what;
+        EXPECT_EQ(got.theirs1, c.expected.theirs1) << c.what;
+        EXPECT_EQ(got.theirs2, c.expected.theirs2) << c.what;
+    }
+}
+
+TEST(DisplayIconLabels, Card168CountsByNameNotByNumber) {
+    const Catalogue& cat = GameCatalogue();
+    DuelRecord d = PlainDuel();
+    d.chara[6].name = cat.card[168].name;  // another card wearing the smoke card's name
+    EXPECT_TRUE(OpponentIconLabelsHidden(d, cat));
+    d = PlainDuel();
+    d.chara[6] = Card(168);
+    d.chara[6].name = "????";  // the smoke card itself, its name blotted out
+    EXPECT_FALSE(OpponentIconLabelsHidden(d, cat));
+    EXPECT_FALSE(OpponentPanelsHidden(d, cat));
+}
+
+TEST(DisplayCardPanel, VisibleLines) {
+    struct Case {
+        tchar card;
+        int32_t status1, status2;
+        PanelLines expected;
+    };
+    const Case cases[] = {
+        {Card(5, 3, 11), 0, 0, {"★見習い剣士 ", "<無>", "LV:3  【剣】", "HP:5  MP:2", ""}},
+        {Card(5, 3, 0), 1, 0, {"★見習い剣士 ", "<無>", "LV:3", "HP:5  MP:2", "<毒>"}},
+        {Card(6, 9, 1), 0, 13, {"★見習い僧 ", "<光>", "LV:9  【魔】", "HP:5  MP:7", "<ﾊﾞﾘｱ>"}},
+        {Card(12), 20, 1, {"★夜鳴き梟 ", "<闇>", "LV:0", "HP:4  MP:3", "<鎖><癒>"}},
+    };
+    for (const Case& c : cases) {
+        for (const int32_t slot : {2, 5}) {
+            DuelRecord d = PlainDuel();
+            d.chara[static_cast<size_t>(slot)] = c.card;
+            d.chara[static_cast<size_t>(slot)].status1 = c.status1;
+            d.chara[static_cast<size_t>(slot)].status2 = c.status2;
+            EXPECT_EQ(CardPanel(d, GameCatalogue(), slot), c.expected) << c.card.name << " slot " << slot;
+        }
+    }
+}
+
+TEST(DisplayCardPanel, Technique33HidesItsOwnFiguresWithoutTheMark) {
+    DuelRecord d = PlainDuel();
+    d.chara[3] = Card(7, 4, 33);
+    d.chara[3].status1 = 2;
+    d.chara[6] = Card(12, 0, 33);
+    EXPECT_EQ(CardPanel(d, GameCatalogue(), 3), Hidden("見習い呪い師", false));
+    EXPECT_EQ(CardPanel(d, GameCatalogue(), 6), Hidden("夜鳴き梟", false));
+    EXPECT_EQ(CardPanel(d, GameCatalogue(), 2)[2], "LV:0");  // its neighbour stays visible
+    d.battle_type = 11;  // a hidden side shows the mark even on a technique-33 card
+    EXPECT_EQ(CardPanel(d, GameCatalogue(), 3), Hidden("見習い呪い師", true));
+    EXPECT_EQ(CardPanel(d, GameCatalogue(), 6), Hidden("夜鳴き梟", true));
+}
+
+TEST(DisplayCardPanel, SideWideHidingAndItsLift) {
+    struct Case {
+        const char* what;
+        int32_t battle, my1, my2, e1, e2;
+        int32_t my_card, their_card;  // catalogue numbers for slots 1 and 4
+        bool mine_hidden, theirs_hidden;
+    };
+    const Case cases[] = {
+        {"plain", 0, 1, 10, 1, 10, 5, 10, false, false},
+        {"stealth battle", 11, 1, 10, 1, 10, 5, 10, true, true},
+        {"stealth lifted", 11, 87, 10, 1, 10, 5, 10, false, false},
+        {"their 87 lifts nothing for me", 11, 1, 10, 87, 10, 5, 10, true, true},
+        {"I wear 67", 0, 1, 67, 1, 10, 5, 10, true, false},
+        {"my 67 lifted", 0, 67, 87, 1, 10, 5, 10, false, false},
+        {"they wear 67", 0, 1, 10, 67, 10, 5, 10, false, true},
+        {"their 67 lifted", 0, 87, 10, 1, 67, 5, 10, false, false},
+        {"their 68 hides no panel", 0, 1, 10, 68, 10, 5, 10, false, false},
+        {"they wear 243", 0, 1, 10, 1, 243, 5, 10, false, true},
+        {"their 243 lifted", 0, 87, 10, 1, 243, 5, 10, false, false},
+        {"my 243 leaves my panels", 0, 243, 10, 1, 10, 5, 10, false, false},
+        {"their card 168", 0, 1, 10, 1, 10, 5, 168, false, true},
+        {"their card 168 lifted", 0, 1, 87, 1, 10, 5, 168, false, false},
+        {"my card 168 leaves my panels", 0, 1, 10, 1, 10, 168, 10, false, false},
+        {"their dark 2 (267)", 0, 1, 10, 267, 10, 5, 10, false, true},
+        {"their dark 2 (270)", 0, 1, 10, 1, 270, 5, 10, false, true},
+        {"their dark 2 (277)", 0, 1, 10, 277, 10, 5, 10, false, true},
+        {"their dark 2 (278)", 0, 1, 10, 1, 278, 5, 10, false, true},
+        {"their dark 2 lifted", 0, 87, 10, 268, 10, 5, 10, false, false},
+        {"their dark 1 hides no panel", 0, 1, 10, 259, 264, 5, 10, false, false},
+        {"my dark 2 leaves my panels", 0, 269, 10, 1, 10, 5, 10, false, false},
+    };
+    const Catalogue& cat = GameCatalogue();
+    for (const Case& c : cases) {
+        DuelRecord d = PlainDuel();
+        d.battle_type = c.battle;
+        d.my_icon1 = c.my1;
+        d.my_icon2 = c.my2;
+        d.e_icon1 = c.e1;
+        d.e_icon2 = c.e2;
+        d.chara[1] = Card(c.my_card);
+        d.chara[4] = Card(c.their_card);
+        for (int32_t slot = 1; slot <= 6; ++slot) {
+            const tchar& card = d.chara[static_cast<size_t>(slot)];
+            const bool hidden = slot <= 3 ? c.mine_hidden : c.theirs_hidden;
+            const PanelLines got = CardPanel(d, cat, slot);
+            if (hidden)
+                EXPECT_EQ(got, Hidden(card.name, true)) << c.what << " slot " << slot;
+            else
+                EXPECT_EQ(got[3], "HP:" + std::to_string(card.hp) + "  MP:" + std::to_string(card.mp))
+                    << c.what << " slot " << slot;
+        }
+    }
+}
+
+TEST(SituationText, KnownDuelWrittenOutInFull) {
+    const SituationLines got = SituationText(KnownDuel(), GameCatalogue());
+    EXPECT_EQ(got.mine,
+              "[剣]見習い剣士Lv3 5/2 <毒> 見習い僧Lv0 2/4 [??]見習い呪い師Lv? ?/? <?\?><?\?> <潮の守り紋><?????\?>");
+    EXPECT_EQ(got.theirs, "旅の行商人Lv9 6/6 <盾> [魔]朝告げ鳥Lv1 3/3 <鎖><ﾊﾞﾘｱ> 死亡Lv0 4/3 <野の結び紋>");
+}
+
+// The known duel's lines in their visible, card-hidden and icon-hidden forms.
+constexpr const char* kMineCards = "[剣]見習い剣士Lv3 5/2 <毒> 見習い僧Lv0 2/4 [??]見習い呪い師Lv? ?/? <?\?><?\?>";
+constexpr const char* kMineCardsHidden =
+    "[??]見習い剣士Lv? ?/? <?\?><?\?> [??]見習い僧Lv? ?/? <?\?><?\?> [??]見習い呪い師Lv? ?/? <?\?><?\?>";
+constexpr const char* kTheirCards = "旅の行商人Lv9 6/6 <盾> [魔]朝告げ鳥Lv1 3/3 <鎖><ﾊﾞﾘｱ> 死亡Lv0 4/3";
+constexpr const char* kTheirCardsHidden =
+    "[??]旅の行商人Lv? ?/? <?\?><?\?> [??]朝告げ鳥Lv? ?/? <?\?><?\?> [??]死亡Lv? ?/? <?\?><?\?>";
+constexpr const char* kIconsHidden = "<???\?><???\?>";
+
+TEST(SituationText, HidingRulesApplyToEachSideAndLiftWith87) {
+    struct Case {
+        const char* what;
+        int32_t battle, my1, my2, e1, e2;
+        std::string mine, theirs;
+    };
+    const std::string mine_icons = " <潮の守り紋><?????\?>";
+    const std::string their_icons = " <野の結び紋>";
+    const std::string hidden_icons = std::string(" ") + kIconsHidden;
+    const std::string seer_mine = " <見通しの眼鏡><はね返しの罠>";
+    const Case cases[] = {
+        {"plain", 0, 1, 69, 10, -1, kMineCards + mine_icons, kTheirCards + their_icons},
+        {"stealth", 11, 1, 69, 10, -1, kMineCardsHidden + hidden_icons,
+         kTheirCardsHidden + hidden_icons},
+        {"stealth lifted", 11, 87, 69, 10, -1, kMineCards + seer_mine, kTheirCards + their_icons},
+        {"I wear 67", 0, 67, 69, 10, -1, kMineCardsHidden + std::string(" <黒い帳><?????\?>"),
+         kTheirCards + their_icons},
+        {"they wear 67", 0, 1, 69, 67, -1, kMineCards + mine_icons,
+         kTheirCardsHidden + std::string(" <黒い帳>")},
+        {"I wear 68", 0, 68, 69, 10, -1, kMineCards + hidden_icons, kTheirCards + their_icons},
+        {"they wear 68", 0, 1, 69, 10, 68, kMineCards + mine_icons, kTheirCards + hidden_icons},
+        {"their 68 lifted", 0, 87, 69, 10, 68, kMineCards + seer_mine,
+         kTheirCards + std::string(" <野の結び紋><名無しの覆面>")},
+        {"I wear 243", 0, 243, 69, 10, -1, kMineCardsHidden + hidden_icons,
+         kTheirCards + their_icons},
+        {"they wear 243", 0, 1, 69, 243, -1, kMineCards + mine_icons,
+         kTheirCardsHidden + hidden_icons},
+        {"my dark 1", 0, 1, 262, 10, -1, kMineCards + hidden_icons, kTheirCards + their_icons},
+        {"their dark 1", 0, 1, 69, 263, -1, kMineCards + mine_icons, kTheirCards + hidden_icons},
+        {"my dark 2", 0, 1, 270, 10, -1, kMineCardsHidden + std::string(" <潮の守り紋><朧月の香>"),
+         kTheirCards + their_icons},
+        {"their dark 2", 0, 1, 69, 10, 277, kMineCards + mine_icons,
+         kTheirCardsHidden + std::string(" <野の結び紋><黒子の装束>")},
+        {"their dark 2 lifted", 0, 87, 69, 10, 277, kMineCards + seer_mine,
+         kTheirCards + std::string(" <野の結び紋><黒子の装束>")},
+    };
+    for (const Case& c : cases) {
+        DuelRecord d = KnownDuel();
+        d.battle_type = c.battle;
+        d.my_icon1 = c.my1;
+        d.my_icon2 = c.my2;
+        d.e_icon1 = c.e1;
+        d.e_icon2 = c.e2;
+        const SituationLines got = SituationText(d, GameCatalogue());
+        EXPECT_EQ(got.mine, c.mine) << c.what;
+        EXPECT_EQ(got.theirs, c.theirs) << c.what;
+    }
+}
+
+TEST(SituationText, SmokeCardHidesItsOwnSide) {
+    const std::string smoke = GameCatalogue().card[168].name;
+    DuelRecord d = KnownDuel();
+    d.chara[2].name = smoke;
+    SituationLines got = SituationText(d, GameCatalogue());
+    EXPECT_EQ(got.mine, "[??]見習い剣士Lv? ?/? <?\?><?\?> [??]" + smoke +
+                            "Lv? ?/? <?\?><?\?> [??]見習い呪い師Lv? ?/? <?\?><?\?> <???\?><???\?>");
+    EXPECT_EQ(got.theirs, std::string(kTheirCards) + " <野の結び紋>");
+    d.my_icon2 = 87;  // the seer lifts it
+    got = SituationText(d, GameCatalogue());
+    EXPECT_EQ(got.mine, "[剣]見習い剣士Lv3 5/2 <毒> " + smoke +
+                            "Lv0 2/4 [??]見習い呪い師Lv? ?/? <?\?><?\?> <潮の守り紋><見通しの眼鏡>");
+}
+
+TEST(SituationText, Icon200BlotsEveryNameForEveryone) {
+    DuelRecord d = KnownDuel();
+    d.e_icon2 = 200;
+    SituationLines got = SituationText(d, GameCatalogue());
+    EXPECT_EQ(got.mine, "[剣]????Lv3 5/2 <毒> ????Lv0 2/4 [??]????Lv? ?/? <?\?><?\?> <潮の守り紋><?????\?>");
+    EXPECT_EQ(got.theirs, "????Lv9 6/6 <盾> [魔]????Lv1 3/3 <鎖><ﾊﾞﾘｱ> ????Lv0 4/3 <野の結び紋><塗り潰しの墨>");
+    d.battle_type = 11;  // hidden sides keep the blotted names
+    d.e_icon2 = -1;
+    d.my_icon1 = 200;
+    got = SituationText(d, GameCatalogue());
+    EXPECT_EQ(got.theirs, "[??]????Lv? ?/? <?\?><?\?> [??]????Lv? ?/? <?\?><?\?> [??]????Lv? ?/? <?\?><?\?> " +
+                              std::string(kIconsHidden));
+}
+
+TEST(SituationText, NoIconsLeaveOnlyTheSeparatingSpace) {
+    DuelRecord d = KnownDuel();
+    d.my_icon1 = d.my_icon2 = -1;
+    EXPECT_EQ(SituationText(d, GameCatalogue()).mine, std::string(kMineCards) + " ");
+}
+
+}  // namespace
+}  // namespace kestra

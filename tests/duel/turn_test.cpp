@@ -1,0 +1,431 @@
+#include <gtest/gtest.h>
+
+#include "duel/battle_number.h"
+#include "duel/judgement.h"
+#include "duel/time_limit.h"
+#include "duel/turn_input.h"
+#include "duel/turn_start.h"
+#include "support/duel_fixture.h"
+
+namespace kestra {
+namespace {
+
+using test::Card;
+using test::DuelSide;
+
+// A side with six living starter cards, mid-duel.
+void Seat(DuelSide& s, int32_t turn = 3) {
+    for (size_t i = 1; i <= 6; ++i) s.d.chara[i] = Card(static_cast<int32_t>(i) + 9);
+    s.d.turn = turn;
+    s.d.turn_base = 8;
+}
+
+// The number of an icon by its catalogue name.
+int32_t IconNamed(const std::string& name) {
+    for (int32_t n = 0; n < kListedIcons; ++n)
+        if (test::GameCatalogue().icon[static_cast<size_t>(n)].name == name) return n;
+    ADD_FAILURE() << name;
+    return -1;
+}
+
+TEST(TurnLimit, ByBattleTypeAndKind) {
+    struct Case {
+        int32_t kind, battle_type, limit;
+    };
+    for (const Case c : {Case{0, 0, 9}, Case{0, 6, 5}, Case{0, 17, 11}, Case{6, 6, 18}, Case{6, 0, 18}, Case{3, 2, 9}}) {
+        DuelRecord d;
+        d.turn_base = 8;
+        d.duel_kind = c.kind;
+        d.battle_type = c.battle_type;
+        EXPECT_EQ(TurnLimit(d), c.limit);
+    }
+}
+
+// An ordinary duel runs eight turns; the ninth start is the judgement.
+TEST(TurnLimit, NinthTurnStartIsTheJudgement) {
+    DuelSide s;
+    Seat(s, 7);
+    EXPECT_TRUE(BeginTurn(s.ctx, true));
+    EXPECT_EQ(s.d.turn, 8);
+    EXPECT_FALSE(BeginTurn(s.ctx, false));
+    EXPECT_TRUE(s.screen.Has("show: 決着がつかないため、判定モードにはいります"));
+}
+
+TEST(TurnStart, EffectRows) {
+    struct Case {
+        const char* what;
+        int32_t status1, status2, my_icon;
+        std::string icon_name;  // worn by the opponent when not empty
+        int32_t hp, mp;         // figures after
+        int32_t after1, after2;
+        const char* suffix;
+    };
+    // The card starts with HP 6 and MP 4 unless a case sets another HP.
+    const Case cases[] = {
+        {"heal", 0, 1, -1, "", 7, 4, 0, 1, "は 1回復した"},
+        {"god doubles", 0, 9, -1, "", 12, 4, 0, 9, "はHPがx2!!"},
+        {"magic", 0, 10, -1, "", 6, 5, 0, 10, "はMPが 1回復した"},
+        {"cure", 0, 11, -1, "", 8, 4, 0, 11, "は 2回復した"},
+        {"release", 3, 12, -1, "", 6, 4, 0, 12, "は ｽﾃｰﾀｽ異状を自ら解除した"},
+        {"icon 264", 0, 0, 264, "", 6, 5, 0, 0, "のMP +1"},
+        {"relief", 1, 0, -1, "救済のカード", 9, 7, 1, 0, "はHP,MPが 3回復した"},
+        {"punishment", 0, 2, -1, "天罰のカード", 3, 2, 0, 2, "はHP,MPが半減!!"},
+        {"bare face", 4, 3, -1, "素顔のカード", 6, 4, 0, 0, "のステータス状態は解除された"},
+    };
+    for (const Case& c : cases) {
+        DuelSide s;
+        Seat(s);
+        tchar& card = s.d.chara[2];
+        card.hp = 6;
+        card.mp = 4;
+        card.status1 = c.status1;
+        card.status2 = c.status2;
+        s.d.my_icon1 = c.my_icon;
+        if (!c.icon_name.empty()) s.d.e_icon1 = IconNamed(c.icon_name);
+        RunTurnStartEffects(s.ctx, true);
+        EXPECT_EQ(card.hp, c.hp) << c.what;
+        EXPECT_EQ(card.mp, c.mp) << c.what;
+        EXPECT_EQ(card.status1, c.after1) << c.what;
+        EXPECT_EQ(card.status2, c.after2) << c.what;
+        EXPECT_TRUE(s.screen.Has("add: " + card.name + c.suffix)) << c.what;
+    }
+}
+
+// Status 7 heals the other living cards of its side in the fixed order.
+TEST(TurnStart, CompassionHealsInOrder) {
+    struct Case {
+        int32_t slot;
+        std::array<int32_t, 2> order;
+    };
+    for (const Case c : {Case{1, {3, 2}}, Case{2, {1, 3}}, Case{3, {1, 2}}, Case{4, {5, 6}}, Case{5, {4, 6}},
+                         Case{6, {4, 5}}}) {
+        DuelSide s;
+        Seat(s);
+        s.d.chara[static_cast<size_t>(c.slot)].status2 = 7;
+        RunTurnStartEffects(s.ctx, c.slot <= 3);
+        const auto flashes = s.screen.Lines("flash");
+        ASSERT_EQ(flashes.size(), 2u) << c.slot;
+        EXPECT_EQ(flashes[0], "flash blue " + std::to_string(c.order[0]));
+        EXPECT_EQ(flashes[1], "flash blue " + std::to_string(c.order[1]));
+    }
+}
+
+TEST(TurnStart, DeadCardsAndTheOtherSideAreLeftAlone) {
+    DuelSide s;
+    Seat(s);
+    s.d.chara[1].status2 = 1;
+    s.d.chara[1].name = "死亡";
+    s.d.chara[4].status2 = 1;
+    const int32_t hp1 = s.d.chara[1].hp, hp4 = s.d.chara[4].hp;
+    RunTurnStartEffects(s.ctx, true);
+    EXPECT_EQ(s.d.chara[1].hp, hp1);
+    EXPECT_EQ(s.d.chara[4].hp, hp4);
+}
+
+TEST(TurnStart, RandomStatusesComeFromTheIds) {
+    DuelSide s;
+    Seat(s);
+    s.d.my_id = 100;
+    s.d.aite_id = 23;
+    s.d.chara[5].hp = 2;
+    s.d.e_icon2 = IconNamed("奇跡のカード");
+    RunTurnStartEffects(s.ctx, false);
+    EXPECT_EQ(s.d.chara[5].status2, (5 % 3 + 123) % 14);
+}
+
+TEST(TurnStart, DontLookBackHalvesTheFirstMover) {
+    DuelSide s;
+    Seat(s, 0);
+    s.d.e_icon1 = 233;
+    s.d.chara[1].hp = 7;
+    s.d.chara[4].hp = 7;
+    BeginTurn(s.ctx, true);
+    EXPECT_EQ(s.d.chara[1].hp, 3);
+    EXPECT_EQ(s.d.chara[4].hp, 7);
+    EXPECT_EQ(s.d.turn, 1);
+    EXPECT_EQ(s.d.input_phase, kPhaseChooseAttacker);
+}
+
+TEST(ChooseAttacker, Refusals) {
+    struct Case {
+        const char* what;
+        int32_t slot, status1, status2;
+        bool intention;
+        bool accepted;
+        const char* message;  // nullptr: no message expected
+    };
+    const Case cases[] = {
+        {"asleep", 2, 2, 0, false, false, "show: そのキャラは眠っています。選択できるキャラがいない時はパスを選択して下さい。"},
+        {"stone", 2, 5, 0, false, false, "show: そのキャラは石化しています。選択できるキャラがいない時はパスを選択して下さい。"},
+        {"jail", 3, 11, 0, false, false, "show: そのキャラは牢化しています。選択できるキャラがいない時はパスを選択して下さい。"},
+        {"betrayal first", 1, 16, 0, false, false,
+         "show: そのキャラはあなたの命令を聞きません。選択できるキャラがいない時はパスを選択して下さい。"},
+        {"suspended", 1, 17, 0, true, false, "show: そのキャラは行動できません。選択できるキャラがいない時はパスを選択して下さい。"},
+        {"rampage", 2, 0, 6, false, false, "show: そのキャラは暴走しています。選択できるキャラがいない時はパスを選択して下さい。"},
+        {"asleep with intention", 2, 2, 0, true, true, nullptr},
+        {"rampage with intention", 2, 0, 6, true, true, nullptr},
+        {"healthy", 1, 0, 0, false, true, nullptr},
+    };
+    for (const Case& c : cases) {
+        DuelSide s;
+        Seat(s);
+        s.d.input_phase = kPhaseChooseAttacker;
+        s.d.chara[static_cast<size_t>(c.slot)].status1 = c.status1;
+        s.d.chara[static_cast<size_t>(c.slot)].status2 = c.status2;
+        if (c.intention) s.d.e_icon1 = IconNamed("インテンション");
+        EXPECT_EQ(ChooseAttacker(s.ctx, c.slot), c.accepted) << c.what;
+        if (c.message) {
+            EXPECT_TRUE(s.screen.Has(c.message)) << c.what;
+        }
+        EXPECT_EQ(s.d.input_phase, c.accepted ? kPhaseChooseTarget : kPhaseChooseAttacker) << c.what;
+        EXPECT_EQ(s.screen.Has("se0: no.wav"), !c.accepted) << c.what;
+    }
+}
+
+TEST(ChooseAttacker, RampagingHolyWarriorObeys) {
+    DuelSide s;
+    Seat(s);
+    s.d.input_phase = kPhaseChooseAttacker;
+    s.d.chara[1] = Card(296);
+    s.d.chara[1].status2 = 6;
+    EXPECT_TRUE(ChooseAttacker(s.ctx, 1));
+}
+
+TEST(ChooseTarget, DeadAndOutOfTurn) {
+    DuelSide s;
+    Seat(s);
+    s.d.input_phase = kPhaseChooseAttacker;
+    EXPECT_FALSE(ChooseTarget(s.ctx, 4));  // no acting card yet
+    ASSERT_TRUE(ChooseAttacker(s.ctx, 2));
+    s.d.chara[5].name = "死亡";
+    EXPECT_FALSE(ChooseTarget(s.ctx, 5));
+    EXPECT_TRUE(ChooseTarget(s.ctx, 6));
+    EXPECT_EQ(s.d.tgt_no, 6);
+    EXPECT_EQ(s.d.input_phase, kPhaseCommandSent);
+    EXPECT_TRUE(s.screen.Has("markers 2 6"));
+}
+
+TEST(BattleNumber, TextOfACommand) {
+    DuelSide s(5);
+    Seat(s, 1);
+    s.d.input_phase = kPhaseChooseAttacker;
+    ASSERT_TRUE(ChooseAttacker(s.ctx, 2));
+    ASSERT_TRUE(ChooseTarget(s.ctx, 4));
+    const std::string text = SendCommand(s.ctx, 1, 0);
+    EXPECT_EQ(text, "ﾀｰﾝ1/BN：0124" + std::string("1") + std::to_string(s.d.luck) + "00");
+    EXPECT_EQ(s.screen.clipboard, text);
+    EXPECT_FALSE(s.d.timer_on);
+    EXPECT_EQ(s.screen.time_label, "-ＯＫ-");
+}
+
+TEST(BattleNumber, TurnDigits) {
+    struct Case {
+        int32_t turn;
+        const char* digits;
+    };
+    for (const Case c : {Case{1, "01"}, Case{9, "09"}, Case{10, "10"}, Case{99, "99"}, Case{100, "99"}, Case{250, "99"}}) {
+        DuelRecord d;
+        d.turn = c.turn;
+        EXPECT_EQ(BattleNumberDigits(d).substr(0, 2), c.digits);
+    }
+}
+
+// The worked example: "01241000" on turn 1 is the opponent's second card on this side's first.
+TEST(BattleNumber, ReadingMirrors) {
+    DuelRecord d;
+    for (size_t i = 1; i <= 6; ++i) d.chara[i].name = "x";
+    d.turn = 1;
+    const BattleNumberRead r = ReadBattleNumberDigits(d, "01241000", true);
+    ASSERT_EQ(r.error, BattleNumberError::None);
+    EXPECT_EQ(r.fields.atk_no, 5);
+    EXPECT_EQ(r.fields.tgt_no, 1);
+    EXPECT_EQ(r.fields.waza_kind, 1);
+    EXPECT_EQ(r.fields.luck, 0);
+    const BattleNumberRead view = ReadBattleNumberDigits(d, "01241000", false);
+    ASSERT_EQ(view.error, BattleNumberError::None);
+    EXPECT_EQ(view.fields.atk_no, 2);
+    EXPECT_EQ(view.fields.tgt_no, 4);
+}
+
+TEST(BattleNumber, Refusals) {
+    struct Case {
+        const char* text;
+        BattleNumberError error;
+    };
+    const Case cases[] = {
+        {"03241000", BattleNumberError::None},       {"02241000", BattleNumberError::WrongTurn},
+        {"0324100", BattleNumberError::Invalid},     {"032410000", BattleNumberError::Invalid},
+        {"", BattleNumberError::Invalid},            {"03441000", BattleNumberError::Invalid},  // acting digit 4
+        {"03211000", BattleNumberError::Invalid},    // target digit 1 mirrors to slot -2
+        {"03271000", BattleNumberError::Invalid},    {"03241090", BattleNumberError::Invalid},  // arg1 9
+        {"0324100a", BattleNumberError::Invalid},    {"-3241000", BattleNumberError::Invalid},
+        {"０３２４１０００", BattleNumberError::Invalid}, {"03 41000", BattleNumberError::Invalid},
+        {"03341000", BattleNumberError::Invalid},    // acting slot 6 has died
+        {"03251000", BattleNumberError::Invalid},    // target slot 2 has died
+    };
+    DuelRecord d;
+    for (size_t i = 1; i <= 6; ++i) d.chara[i].name = "x";
+    d.chara[6].name = "死亡";
+    d.chara[2].name = "死亡";
+    d.turn = 3;
+    for (const Case& c : cases) EXPECT_EQ(ReadBattleNumberDigits(d, c.text, true).error, c.error) << c.text;
+}
+
+TEST(BattleNumber, RefusedPasteLeavesTheRecordUntouched) {
+    DuelSide s;
+    Seat(s, 2);
+    s.d.input_phase = kPhaseAwaitOpponent;
+    const DuelRecord before = s.d;
+    EXPECT_FALSE(AcceptOpponentBattleNumber(s.ctx, "01241000"));
+    EXPECT_TRUE(s.screen.Has("show: 別のターンのＢＮを入力している可能性あります。"));
+    EXPECT_FALSE(AcceptOpponentBattleNumber(s.ctx, "02x41000"));
+    EXPECT_TRUE(s.screen.Has("show: 入力が間違っている可能性があります。【数字部分】のみを正しく入力して下さい"));
+    EXPECT_EQ(s.d, before);
+    EXPECT_TRUE(AcceptOpponentBattleNumber(s.ctx, "02362715"));
+    EXPECT_EQ(s.d.atk_no, 6);
+    EXPECT_EQ(s.d.tgt_no, 3);
+    EXPECT_EQ(s.d.waza_kind, 2);
+    EXPECT_EQ(s.d.luck, 7);
+    EXPECT_EQ(s.d.waza_arg1, 1);
+    EXPECT_EQ(s.d.waza_arg2, 5);
+    EXPECT_TRUE(s.d.timer_on);
+}
+
+TEST(Pass, PicksLivingCards) {
+    for (uint64_t seed = 1; seed < 40; ++seed) {
+        DuelSide s(seed);
+        Seat(s);
+        s.d.chara[1].name = "死亡";
+        s.d.chara[3].name = "死亡";
+        s.d.chara[4].name = "死亡";
+        s.d.input_phase = kPhaseChooseAttacker;
+        const std::string text = SendPass(s.ctx);
+        EXPECT_EQ(s.d.atk_no, 2);
+        EXPECT_TRUE(s.d.tgt_no == 5 || s.d.tgt_no == 6);
+        EXPECT_EQ(TechniqueKey(s.d), 72);
+        EXPECT_EQ(text.substr(text.size() - 8, 3), "032");
+        EXPECT_EQ(text.substr(text.size() - 4, 1), "7");
+    }
+}
+
+TEST(Items, UseCarriesTheRowInTheDigits) {
+    DuelSide s;
+    Seat(s);
+    s.my.item_count[46] = 2;  // item 47
+    s.d.atk_no = 1;
+    s.d.tgt_no = 4;
+    EXPECT_TRUE(OpenItemBox(s.ctx));
+    EXPECT_EQ(ItemRows(s.ctx)[46], test::GameCatalogue().item[47].name);
+    EXPECT_EQ(ItemRows(s.ctx)[45], "????");
+    EXPECT_FALSE(SelectItemRow(s.ctx, 45));
+    const auto row = SelectItemRow(s.ctx, 46);
+    ASSERT_TRUE(row);
+    const auto text = UseItem(s.ctx, row);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->substr(text->size() - 8), "03147486");
+    EXPECT_EQ(s.my.item_count[46], 1);
+    EXPECT_FALSE(UseItem(s.ctx, std::nullopt));
+}
+
+TEST(Items, SealedAndFreeUse) {
+    DuelSide s;
+    Seat(s);
+    s.d.chara[6] = Card(225);
+    EXPECT_FALSE(OpenItemBox(s.ctx));
+    EXPECT_TRUE(s.screen.Has("show: アイテム入れに封印紋が刻印されている...."));
+    DuelSide f;
+    Seat(f);
+    f.my.item_count[0] = 1;
+    f.d.atk_no = 2;
+    f.d.chara[2] = Card(215);
+    ASSERT_TRUE(UseItem(f.ctx, 0));
+    EXPECT_EQ(f.my.item_count[0], 1);
+}
+
+TEST(TimeLimit, SecondsAndOverrides) {
+    struct Case {
+        const char* what;
+        int32_t battle_type, e_icon, my_card, e_card;
+        int32_t seconds;
+    };
+    const Case cases[] = {
+        {"plain", 0, -1, 10, 10, 50},     {"limit battle", 16, -1, 10, 10, 20},
+        {"icon 76", 16, 76, 10, 10, 25},  {"their 197", 0, -1, 10, 197, 25},
+        {"my 197", 16, 76, 197, 197, 70},
+    };
+    for (const Case& c : cases) {
+        DuelRecord d;
+        d.battle_type = c.battle_type;
+        d.e_icon1 = c.e_icon;
+        for (size_t i = 1; i <= 6; ++i) d.chara[i] = Card(10);
+        d.chara[1] = Card(c.my_card);
+        d.chara[4] = Card(c.e_card);
+        EXPECT_EQ(TimeLimitSeconds(d, test::GameCatalogue()), c.seconds) << c.what;
+    }
+    EXPECT_EQ(TimeLeftLabel(3723000), "残り時間 >1:02:03");
+    EXPECT_EQ(TimeLeftLabel(-5), "残り時間 >0:00:00");
+}
+
+TEST(TimeLimit, TimeOutSendsAPass) {
+    DuelSide s(3);
+    Seat(s, 0);
+    ASSERT_TRUE(BeginTurn(s.ctx, true));
+    ASSERT_TRUE(s.d.timer_on);
+    s.clock.now_ms += 49'000;
+    std::string number;
+    EXPECT_FALSE(TimeTick(s.ctx, &number));
+    EXPECT_EQ(s.screen.time_label, "残り時間 >0:00:01");
+    s.clock.now_ms += 1'000;
+    EXPECT_TRUE(TimeTick(s.ctx, &number));
+    EXPECT_EQ(s.screen.time_label, "タイムアウト！");
+    EXPECT_EQ(TechniqueKey(s.d), 72);
+    EXPECT_EQ(number.substr(number.size() - 8, 2), "01");
+    EXPECT_TRUE(s.screen.Has("show: あなたのターンですが、タイムアウトしてしまいました。"));
+}
+
+TEST(TimeLimit, ExpiryWhileWaitingOnlyStopsTheClock) {
+    DuelSide s;
+    Seat(s, 2);
+    s.d.input_phase = kPhaseAwaitOpponent;
+    s.d.own_turn = false;
+    ArmDeadline(s.ctx);
+    s.clock.now_ms += 60'000;
+    EXPECT_FALSE(TimeTick(s.ctx, nullptr));
+    EXPECT_EQ(s.screen.time_label, "残り時間 > 0:00:00");
+    EXPECT_FALSE(s.d.timer_on);
+}
+
+TEST(Judgement, ScoresSwapAndTies) {
+    struct Case {
+        const char* what;
+        int32_t my_hp, e_hp;
+        bool icon66;
+        int32_t role;
+        bool win;
+    };
+    const Case cases[] = {
+        {"higher wins", 5, 3, false, kApplicant, true},     {"lower loses", 3, 5, false, kReceiver, false},
+        {"tie to the receiver", 4, 4, false, kReceiver, true}, {"tie against the applicant", 4, 4, false, kApplicant, false},
+        {"icon 66 swaps", 5, 3, true, kApplicant, false},
+    };
+    for (const Case& c : cases) {
+        DuelSide s;
+        Seat(s);
+        for (size_t i = 1; i <= 6; ++i) s.d.chara[i].mp = 0;
+        s.d.chara[1].hp = c.my_hp;
+        s.d.chara[2].hp = s.d.chara[3].hp = 0;
+        s.d.chara[4].hp = c.e_hp;
+        s.d.chara[5].hp = s.d.chara[6].hp = 0;
+        s.d.duel_role = c.role;
+        if (c.icon66) s.d.my_icon2 = 66;
+        EXPECT_EQ(ThisSideWinsJudgement(s.d), c.win) << c.what;
+        RunJudgement(s.ctx);
+        const int32_t loser_first = c.win ? 4 : 1;
+        for (int32_t k = 0; k < 3; ++k) EXPECT_EQ(s.d.chara[static_cast<size_t>(loser_first + k)].hp, 0) << c.what;
+        EXPECT_EQ(s.my.win_streak, c.win ? 1 : 0) << c.what;
+        EXPECT_EQ(s.my.loss_streak, c.win ? 0 : 1) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace kestra
