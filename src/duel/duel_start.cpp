@@ -91,17 +91,8 @@ IdCheck CheckOpponentId(DuelContext& ctx, std::string_view text) {
     return IdCheck::Mismatch;
 }
 
-void ApplyBattleType(DuelContext& ctx) {
-    DuelRecord& d = ctx.d;
-    d.battle_type = ApplicableBattleType(d);
-    const BattleTypeInfo* type = BattleType(d.battle_type);
-    if (!type) return;
-    AnnounceBattleType(ctx, *type);
+void ApplyBattleTypeRules(DuelRecord& d) {
     if (d.battle_type == 9) {
-        if (!d.look_mode) {
-            ctx.my.icon_slot1 = d.my_icon1;
-            ctx.my.icon_slot2 = d.my_icon2;
-        }
         d.my_icon1 = d.my_icon2 = d.e_icon1 = d.e_icon2 = -1;
     } else if (d.battle_type == 10) {
         // Both programs hold the same IDs; a negative sum still lands on 0..4.
@@ -114,6 +105,20 @@ void ApplyBattleType(DuelContext& ctx) {
             if (d.chara[s].hp < 1) d.chara[s].hp = 0;
         }
     }
+}
+
+void ApplyBattleType(DuelContext& ctx) {
+    DuelRecord& d = ctx.d;
+    d.battle_type = ApplicableBattleType(d);
+    const BattleTypeInfo* type = BattleType(d.battle_type);
+    if (!type) return;
+    AnnounceBattleType(ctx, *type);
+    if (d.battle_type == 9 && !d.look_mode) {
+        // The player's own icons go back to the player data before every icon is lifted.
+        ctx.my.icon_slot1 = d.my_icon1;
+        ctx.my.icon_slot2 = d.my_icon2;
+    }
+    ApplyBattleTypeRules(d);
 }
 
 bool ThisSideMovesFirst(const DuelRecord& d, const Catalogue& cat) {

@@ -28,6 +28,10 @@ std::string ShowVerificationIds(DuelContext& ctx, std::string_view situation, st
 // sends the players back to the warrior numbers.
 IdCheck CheckOpponentId(DuelContext& ctx, std::string_view text);
 
+// The battle type's own changes to the record: type 9 lifts all icons, 10 gives everyone the
+// shared element, 21 takes each card's level off its HP.
+void ApplyBattleTypeRules(DuelRecord& d);
+
 // Apply the battle type that the IDs draw: its announcement and rule line, and types 9, 10 and 21.
 void ApplyBattleType(DuelContext& ctx);
 

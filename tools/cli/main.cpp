@@ -2,10 +2,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "catalogue_dump.h"
+#include "codes_command.h"
+#include "duel_json.h"
 #include "player/catalogue_files.h"
 #include "player/text_lines.h"
 #include "save_commands.h"
@@ -18,7 +22,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: kestra-cli catalogue cards|icons|items|magic|music [--dir GAME_DIR]\n"
     "       kestra-cli save check GAME_DIR\n"
-    "       kestra-cli save new GAME_DIR --seed N\n";
+    "       kestra-cli save new GAME_DIR --seed N\n"
+    "       kestra-cli codes [--dir GAME_DIR] < record.json\n";
 
 // The game folder that holds this program, the default for catalogue dumps.
 fs::path ProgramFolder(const char* argv0) {
@@ -62,6 +67,33 @@ int Save(const std::vector<std::string>& args) {
     return std::cerr << kUsage, 2;
 }
 
+// The catalogue of the game folder that holds this program (or --dir), or nothing after an error.
+std::optional<kestra::Catalogue> LoadCatalogue(const std::vector<std::string>& args, const char* argv0) {
+    const GameFolder folder{Option(args, "--dir", ProgramFolder(argv0).string())};
+    try {
+        return BuildCatalogue(folder.dat());
+    } catch (const DataFileError& e) {
+        std::cerr << e.what() << "\n";
+        return std::nullopt;
+    }
+}
+
+// codes < record.json
+int CodesCommand(const std::vector<std::string>& args, const char* argv0) {
+    const auto cat = LoadCatalogue(args, argv0);
+    if (!cat) return 2;
+    std::ostringstream in;
+    in << std::cin.rdbuf();
+    std::string error;
+    const auto d = cli::DuelFromJson(in.str(), &error);
+    if (!d) {
+        std::cerr << "codes: " << error << "\n";
+        return 2;
+    }
+    cli::PrintCodes(*d, *cat, std::cout);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,6 +101,7 @@ int main(int argc, char** argv) {
     if (args.empty()) return std::cerr << kUsage, 2;
     if (args[0] == "catalogue") return DumpCatalogueCommand(args, argv[0]);
     if (args[0] == "save") return Save(args);
+    if (args[0] == "codes") return CodesCommand(args, argv[0]);
     std::cerr << kUsage;
     return 2;
 }
