@@ -1,0 +1,129 @@
+#include "duel/duel_start.h"
+
+#include <gtest/gtest.h>
+
+#include "duel/opening.h"
+#include "support/duel_fixture.h"
+
+namespace kestra {
+namespace {
+
+using test::Card;
+using test::DuelSide;
+
+// Six cards in place and IDs that draw battle-type value v.
+void Ready(DuelSide& s, int32_t v) {
+    for (size_t i = 1; i <= 6; ++i) s.d.chara[i] = Card(static_cast<int32_t>(10 + i), static_cast<int32_t>(i));
+    s.d.my_id = 170 + v;
+    s.d.aite_id = 340;
+}
+
+TEST(BattleTypeRules, FairElementalAnti) {
+    DuelSide fair;
+    Ready(fair, 14);
+    fair.d.my_icon1 = 3;
+    fair.d.my_icon2 = 4;
+    fair.d.e_icon1 = 5;
+    fair.my.icon_slot1 = fair.my.icon_slot2 = -1;
+    ApplyBattleType(fair.ctx);
+    EXPECT_EQ(fair.d.battle_type, 9);
+    EXPECT_EQ(fair.d.my_icon1, -1);
+    EXPECT_EQ(fair.d.e_icon1, -1);
+    EXPECT_EQ(fair.my.icon_slot1, 3);  // the player's own icons are handed back
+    EXPECT_EQ(fair.my.icon_slot2, 4);
+    EXPECT_TRUE(fair.screen.Has("show: ≪フェアバトル≫が発動した！"));
+    EXPECT_TRUE(fair.screen.Has("add: ※このデュエルはアイコンが全て解除される"));
+
+    DuelSide elemental;
+    Ready(elemental, 16);
+    ApplyBattleType(elemental.ctx);
+    for (size_t i = 1; i <= 6; ++i) EXPECT_EQ(elemental.d.chara[i].element, (170 + 16 + 340) % 5);
+
+    DuelSide anti;
+    Ready(anti, 36);
+    anti.d.chara[2].hp = 1;  // level 2 takes it below 1
+    ApplyBattleType(anti.ctx);
+    EXPECT_EQ(anti.d.battle_type, 21);
+    EXPECT_EQ(anti.d.chara[2].hp, 0);
+    EXPECT_EQ(anti.d.chara[1].hp, test::GameCatalogue().card[11].hp - 1);
+}
+
+TEST(BattleTypeRules, NoTypeNoAnnouncement) {
+    DuelSide s;
+    Ready(s, 0);  // hell battle needs all four icons
+    ApplyBattleType(s.ctx);
+    EXPECT_EQ(s.d.battle_type, 0);
+    EXPECT_TRUE(s.screen.Lines("show").empty());
+}
+
+TEST(StartDuel, SavesCopiesOrigAndHidesNamesUnderIcon200) {
+    DuelSide s;
+    Ready(s, 100);
+    s.d.duel_role = kApplicant;
+    s.d.e_icon2 = 200;
+    s.d.chara[3].card_no = 42;
+    int saves = 0, effects = 0;
+    StartDuel(s.ctx, {[&] { ++saves; }, [&](DuelContext&) { ++effects; }});
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(effects, 1);
+    EXPECT_EQ(s.d.turn_base, 8);
+    EXPECT_EQ(s.d.chara[3].orig_no, 42);
+    for (size_t i = 1; i <= 6; ++i) EXPECT_EQ(s.d.chara[i].name, "????");
+    EXPECT_TRUE(s.screen.Has("picture 4: "));
+    EXPECT_TRUE(s.screen.Has("show: それではデュエルスタートです！！！！！"));
+    EXPECT_EQ(s.d.turn, 1);
+}
+
+TEST(StartDuel, ViewModeNeverSaves) {
+    DuelSide s;
+    Ready(s, 100);
+    s.d.look_mode = 1;
+    int saves = 0;
+    StartDuel(s.ctx, {[&] { ++saves; }, nullptr});
+    EXPECT_EQ(saves, 0);
+}
+
+TEST(IdExchange, QuestionEmptyAndMismatch) {
+    DuelSide s;
+    Ready(s, 100);
+    s.d.aite_id = 777;
+    EXPECT_EQ(CheckOpponentId(s.ctx, ""), IdCheck::Empty);
+    EXPECT_TRUE(s.ask.asked.empty());
+    s.ask.answer = false;
+    EXPECT_EQ(CheckOpponentId(s.ctx, "777"), IdCheck::Declined);
+    EXPECT_EQ(s.ask.asked.size(), 1u);
+    s.ask.answer = true;
+    EXPECT_EQ(CheckOpponentId(s.ctx, "778"), IdCheck::Mismatch);
+    EXPECT_TRUE(s.screen.Has("add: ＩＤが間違っているか、正しく入力されていない可能性があります。もう一度、対戦受け側の戦士ナンバーを確認して下さい"));
+    EXPECT_EQ(CheckOpponentId(s.ctx, "検証ＩＤ：777 "), IdCheck::Match);
+}
+
+TEST(IdExchange, SetIds) {
+    DuelSide s;
+    Ready(s, 100);
+    s.d.duel_role = kReceiver;
+    const std::string line = BeginSetIdExchange(s.ctx);
+    EXPECT_EQ(s.d.input_phase, kPhaseSetIds);
+    EXPECT_EQ(line, "セットID：" + std::to_string(s.d.my_id) + " ありがとうございました");
+    EXPECT_EQ(CheckOpponentSetId(s.ctx, "検証ＩＤ：" + std::to_string(s.d.aite_id)), IdCheck::Mismatch);
+    EXPECT_EQ(CheckOpponentSetId(s.ctx, "セットID：" + std::to_string(s.d.aite_id)), IdCheck::Match);
+}
+
+TEST(ViewMode, BothNumbersFillBothSides) {
+    DuelSide s;
+    OpenViewMode(s.ctx);
+    EXPECT_EQ(s.d.look_mode, 1);
+    EXPECT_EQ(s.d.my_label, "申込側");
+    EXPECT_FALSE(AcceptViewModeNumbers(s.ctx, "007305120931000000999999", "00100000200000300099999"));
+    EXPECT_EQ(s.d.chara[1].card_no, 0);
+    ASSERT_TRUE(AcceptViewModeNumbers(s.ctx, "戦士No.007305120931000000005999", "001000002000003000999010"));
+    EXPECT_EQ(s.d.duel_role, kApplicant);
+    EXPECT_EQ(s.d.chara[1].card_no, 7);
+    EXPECT_EQ(s.d.chara[2].waza, 31);
+    EXPECT_EQ(s.d.my_icon1, 5);
+    EXPECT_EQ(s.d.chara[6].card_no, 3);
+    EXPECT_EQ(s.d.e_icon2, 10);
+}
+
+}  // namespace
+}  // namespace kestra

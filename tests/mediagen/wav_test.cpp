@@ -1,0 +1,119 @@
+// Wave writer and the sound table: headers, lengths, and that each effect sounds like its name.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "sound_table.h"
+#include "test_support.h"
+#include "wave_writer.h"
+
+namespace mediagen {
+namespace {
+using testing::le16;
+using testing::le32;
+
+class WavHeader : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(WavHeader, RiffSizesAndFormatMatchTheSamples) {
+    const std::size_t n = GetParam();
+    const Bytes b = encode_wav(std::vector<std::int16_t>(n, 0x1234), 22050);
+    ASSERT_EQ(b.size(), 44 + 2 * n);
+    EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF");
+    EXPECT_EQ(le32(b, 4), 36 + 2 * n);
+    EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 16), "WAVEfmt ");
+    EXPECT_EQ(le32(b, 16), 16u);
+    EXPECT_EQ(le16(b, 20), 1u);      // PCM
+    EXPECT_EQ(le16(b, 22), 1u);      // mono
+    EXPECT_EQ(le32(b, 24), 22050u);  // sample rate
+    EXPECT_EQ(le32(b, 28), 44100u);  // byte rate
+    EXPECT_EQ(le16(b, 32), 2u);      // block align
+    EXPECT_EQ(le16(b, 34), 16u);     // bits
+    EXPECT_EQ(std::string(b.begin() + 36, b.begin() + 40), "data");
+    EXPECT_EQ(le32(b, 40), 2 * n);
+    if (n > 0) {
+        EXPECT_EQ(le16(b, 44), 0x1234u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, WavHeader, ::testing::Values(0u, 1u, 2u, 1103u, 22050u));
+
+TEST(WavSamples, NegativeSamplesAreTwosComplement) {
+    const Bytes b = encode_wav({-1, -32767, 32767}, 22050);
+    EXPECT_EQ(le16(b, 44), 0xFFFFu);
+    EXPECT_EQ(le16(b, 46), 0x8001u);
+    EXPECT_EQ(le16(b, 48), 0x7FFFu);
+}
+
+// The names the game opens, written out independently of the generator's table.
+const char* const kGameSounds[] = {
+    "1", "2", "3", "4", "at1", "at2", "at_st", "awa", "baki", "baku", "bara", "baria", "battle",
+    "bli", "blood", "card", "cat", "coin", "d", "death", "do", "down", "ep", "fusion", "gun", "gya",
+    "icon", "in", "item", "item_get", "itemuse", "iyasi", "j", "kaifuku", "kaijyo", "katan", "ken",
+    "key", "key2", "key3", "lazer", "live", "m_get", "ma", "ma2", "ma_up", "magic", "no", "noroi",
+    "ok", "over", "pi", "punch", "push", "ryu", "set", "sleep", "song", "soubi", "syoukan", "talk",
+    "tenka", "time_wav", "turn", "turn2", "up", "win", "yakusoku", "zoku"};
+
+TEST(SoundTable, HoldsExactlyTheGamesSixtyNineEffects) {
+    std::set<std::string> table;
+    for (const SoundRecipe& r : sound_recipes()) EXPECT_TRUE(table.insert(r.name).second) << r.name;
+    const std::set<std::string> expected(std::begin(kGameSounds), std::end(kGameSounds));
+    EXPECT_EQ(table, expected);
+    EXPECT_EQ(table.size(), 69u);
+}
+
+class EverySound : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(EverySound, IsShortAudibleAndUnclipped) {
+    const SoundRecipe* r = find_sound(GetParam());
+    ASSERT_NE(r, nullptr);
+    const std::vector<std::int16_t> s = render_sound(*r);
+    const double seconds = static_cast<double>(s.size()) / kSampleRate;
+    EXPECT_GE(seconds, 0.05);
+    EXPECT_LE(seconds, 1.5);
+    int peak = 0;
+    for (std::int16_t v : s) peak = std::max(peak, std::abs(static_cast<int>(v)));
+    EXPECT_GT(peak, 8000) << "too quiet";
+    EXPECT_LT(peak, 32767) << "clipped";
+    EXPECT_LT(std::abs(s.back()), 200) << "ends in a click";
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EverySound, ::testing::ValuesIn(kGameSounds),
+                         [](const auto& info) { return std::string(info.param); });
+
+// Zero crossings per second over a stretch: a rough pitch (brightness) measure.
+double crossings_per_second(const std::vector<std::int16_t>& s, std::size_t from, std::size_t to) {
+    int crossings = 0;
+    for (std::size_t i = from + 1; i < to && i < s.size(); ++i)
+        if ((s[i - 1] < 0) != (s[i] < 0)) ++crossings;
+    return crossings * double(kSampleRate) / double(to - from);
+}
+
+TEST(SoundCharacter, RefusalIsALowBuzzAndCoinIsBright) {
+    const auto no = render_sound(*find_sound("no"));
+    const auto coin = render_sound(*find_sound("coin"));
+    EXPECT_LT(crossings_per_second(no, 0, no.size()) / 2, 400.0);
+    EXPECT_GT(crossings_per_second(coin, 0, 4000) / 2, 1500.0);
+}
+
+TEST(SoundCharacter, HealingChimesRise) {
+    const auto s = render_sound(*find_sound("kaifuku"));
+    const std::size_t step = static_cast<std::size_t>(0.12 * kSampleRate);
+    EXPECT_LT(crossings_per_second(s, 0, step), crossings_per_second(s, 4 * step, 5 * step));
+}
+
+TEST(SoundCharacter, PunchIsADryThudOverQuickly) {
+    const auto s = render_sound(*find_sound("punch"));
+    double early = 0, late = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) (i < s.size() / 2 ? early : late) += std::abs(s[i]);
+    EXPECT_GT(early, 4 * late);
+    EXPECT_LT(crossings_per_second(s, 0, s.size()) / 2, 600.0);
+}
+
+TEST(SoundCharacter, RenderingIsRepeatable) {
+    for (const SoundRecipe& r : sound_recipes()) EXPECT_EQ(render_sound(r), render_sound(r)) << r.name;
+}
+
+}  // namespace
+}  // namespace mediagen
