@@ -1,0 +1,21 @@
+#pragma once
+// The techniques a battle phase dispatches to, by technique key.
+#include <cstdint>
+
+#include "duel/duel_context.h"
+
+namespace kestra {
+
+// A technique runs on the record and presenter, then the phase goes on to the after-action processing.
+using TechniqueFn = void (*)(DuelContext&);
+
+// The technique for a key, or nullptr for keys that do nothing (9, 19, ... and those not built yet).
+TechniqueFn FindTechnique(int32_t key);
+
+// The shared tail of a missed attack: "Miss...." then the petrify trap of icon 83.
+void MissTail(DuelContext& ctx);
+
+// The petrify trap of icon 83 on the attacked side: the attacker turns to stone, the target heals 5.
+void PetrifyTrap(DuelContext& ctx);
+
+}  // namespace kestra
