@@ -10,6 +10,10 @@
 #include "catalogue_dump.h"
 #include "codes_command.h"
 #include "duel_json.h"
+#include "replay_command.h"
+#include "simulate_command.h"
+#include <fstream>
+#include "base/int_text.h"
 #include "player/catalogue_files.h"
 #include "player/text_lines.h"
 #include "save_commands.h"
@@ -23,7 +27,10 @@ constexpr const char* kUsage =
     "usage: kestra-cli catalogue cards|icons|items|magic|music [--dir GAME_DIR]\n"
     "       kestra-cli save check GAME_DIR\n"
     "       kestra-cli save new GAME_DIR --seed N\n"
-    "       kestra-cli codes [--dir GAME_DIR] < record.json\n";
+    "       kestra-cli codes [--dir GAME_DIR] < record.json\n"
+    "       kestra-cli phase --bn DIGITS [--side own|opponent] [--dir GAME_DIR] < record.json\n"
+    "       kestra-cli simulate --duels N --seed S [--kind K] [--log DIR] [--signature] [--dir GAME_DIR]\n"
+    "       kestra-cli replay FILE [--dir GAME_DIR]\n";
 
 // The game folder that holds this program, the default for catalogue dumps.
 fs::path ProgramFolder(const char* argv0) {
@@ -94,6 +101,59 @@ int CodesCommand(const std::vector<std::string>& args, const char* argv0) {
     return 0;
 }
 
+// True when the flag appears in args.
+bool Flag(const std::vector<std::string>& args, const std::string& name) {
+    for (const auto& a : args)
+        if (a == name) return true;
+    return false;
+}
+
+// phase --bn DIGITS [--side own|opponent] < record.json
+int PhaseCommand(const std::vector<std::string>& args, const char* argv0) {
+    const std::string digits = Option(args, "--bn", "");
+    const std::string side = Option(args, "--side", "own");
+    if (digits.empty() || (side != "own" && side != "opponent")) return std::cerr << kUsage, 2;
+    const auto cat = LoadCatalogue(args, argv0);
+    if (!cat) return 2;
+    std::ostringstream in;
+    in << std::cin.rdbuf();
+    return cli::Phase(*cat, in.str(), digits, side == "own", std::cout, std::cerr);
+}
+
+// simulate --duels N --seed S [--kind K] [--log DIR] [--signature]
+int SimulateCommand(const std::vector<std::string>& args, const char* argv0) {
+    cli::SimulateOptions options;
+    const auto duels = ParseInt32(Option(args, "--duels", "1"));
+    const auto seed = ParseInt32(Option(args, "--seed", "1"));
+    if (!duels || *duels < 0 || !seed) return std::cerr << kUsage, 2;
+    options.duels = *duels;
+    options.seed = static_cast<uint64_t>(static_cast<uint32_t>(*seed));
+    const std::string kind = Option(args, "--kind", "");
+    if (!kind.empty()) {
+        const auto k = ParseInt32(kind);
+        if (!k || *k < 0 || *k > 18) return std::cerr << kUsage, 2;
+        options.kind = *k;
+    }
+    options.log_dir = Option(args, "--log", "");
+    options.signature = Flag(args, "--signature");
+    const auto cat = LoadCatalogue(args, argv0);
+    if (!cat) return 2;
+    return cli::Simulate(*cat, options, std::cout);
+}
+
+// replay FILE
+int ReplayCommand(const std::vector<std::string>& args, const char* argv0) {
+    if (args.size() < 2) return std::cerr << kUsage, 2;
+    std::ifstream file(args[1], std::ios::binary);
+    if (!file) {
+        std::cerr << "replay: cannot read " << args[1] << "\n";
+        return 2;
+    }
+    const auto cat = LoadCatalogue(args, argv0);
+    if (!cat) return 2;
+    return cli::Replay(*cat, file, std::cout);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,6 +162,9 @@ int main(int argc, char** argv) {
     if (args[0] == "catalogue") return DumpCatalogueCommand(args, argv[0]);
     if (args[0] == "save") return Save(args);
     if (args[0] == "codes") return CodesCommand(args, argv[0]);
+    if (args[0] == "phase") return PhaseCommand(args, argv[0]);
+    if (args[0] == "simulate") return SimulateCommand(args, argv[0]);
+    if (args[0] == "replay") return ReplayCommand(args, argv[0]);
     std::cerr << kUsage;
     return 2;
 }

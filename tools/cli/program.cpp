@@ -1,0 +1,66 @@
+#include "program.h"
+
+#include "duel/duel_start.h"
+#include "duel/game_set.h"
+#include "duel/verification.h"
+
+namespace kestra::cli {
+
+namespace {
+
+// The game set as the duel window runs it: results (not in view mode), then the set IDs.
+void GameSet(DuelContext& ctx, bool this_side_beaten, bool both_wiped_out) {
+    RunGameSet(ctx, GameSetCall{this_side_beaten, both_wiped_out}, [](tmy&) { return SaveOutcome{}; });
+    if (ctx.d.look_mode) {
+        ComputeSetIds(ctx.d);
+    } else {
+        BeginSetIdExchange(ctx);
+    }
+}
+
+// A named catalogue row drawn uniformly from 0..limit-1.
+int32_t NamedCard(const Catalogue& cat, Rng& rng, int32_t limit) {
+    for (;;) {
+        const int32_t n = rng.Random(limit);
+        if (!cat.card[static_cast<size_t>(n)].name.empty()) return n;
+    }
+}
+
+int32_t NamedIcon(const Catalogue& cat, Rng& rng) {
+    for (;;) {
+        const int32_t n = rng.Random(kListedIcons);
+        if (!cat.icon[static_cast<size_t>(n)].name.empty()) return n;
+    }
+}
+
+}  // namespace
+
+Program::Program(const Catalogue& cat, uint64_t seed) : rng(seed), ctx{d, cat, my, session, msg, rng, clock, ask} {
+    hooks.game_set = GameSet;
+}
+
+void GiveRandomPlayer(tmy& my, const Catalogue& cat, Rng& rng) {
+    my.money = 100 + rng.Random(800);
+    for (int32_t& slot : my.deck) slot = NamedCard(cat, rng, kListedCards);
+    for (const int32_t c : my.deck) {
+        my.card_level[static_cast<size_t>(c)] = rng.Random(10);
+        if (rng.Random(3) == 0) my.card_magic[static_cast<size_t>(c)] = 1 + rng.Random(36);
+    }
+    if (rng.Random(2) == 0) {
+        my.icon_slot1 = NamedIcon(cat, rng);
+        my.icon_slot2 = NamedIcon(cat, rng);
+    } else {
+        my.icon_slot1 = my.icon_slot2 = -1;
+    }
+    for (int i = 0; i < 3; ++i) my.item_count[static_cast<size_t>(rng.Random(97))] += 1 + rng.Random(3);
+}
+
+std::string PastedPart(const std::string& shown) {
+    const std::string arrow = "＞";
+    const size_t at = shown.find(arrow);
+    return at == std::string::npos ? shown : shown.substr(at + arrow.size());
+}
+
+std::string BattleDigits(const std::string& text) { return text.size() >= 8 ? text.substr(text.size() - 8) : text; }
+
+}  // namespace kestra::cli

@@ -1,0 +1,218 @@
+#include "simulate_command.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "base/fnv_hash.h"
+#include "battle/battle_phase.h"
+#include "duel/duel_start.h"
+#include "duel/mirror_check.h"
+#include "duel/opening.h"
+#include "duel/time_limit.h"
+#include "duel/turn_input.h"
+#include "duel/verification.h"
+#include "duel_json.h"
+#include "program.h"
+
+namespace kestra::cli {
+
+namespace {
+
+// The technique keys a simulated player picks from: every key the battle knows, and the item.
+constexpr int32_t kKeys[] = {10, 10, 10, 10, 3, 8, 18, 26, 27, 28, 36, 47, 48, 67, 88, 96, 50, 92};
+
+constexpr int32_t kMaxPhases = 400;
+
+// One simulated duel: its outcome and what a replay file needs.
+struct DuelRun {
+    int32_t phases = 0;
+    std::string failure;  // empty when both programs agreed to the end
+    std::string action;   // the action that first diverged
+    std::ostringstream replay;
+    uint64_t transcript_hash = 0;
+};
+
+// A living slot of this side that accepts being the acting card, or 0.
+int32_t PickAttacker(Program& p) {
+    const int32_t start = p.rng.Random(3);
+    for (int32_t k = 0; k < 3; ++k) {
+        const int32_t slot = 1 + (start + k) % 3;
+        if (SlotAlive(p.d, slot) && ChooseAttacker(p.ctx, slot)) return slot;
+    }
+    return 0;
+}
+
+// A living opponent slot.
+int32_t PickTarget(Program& p) {
+    for (;;) {
+        const int32_t slot = 4 + p.rng.Random(3);
+        if (SlotAlive(p.d, slot)) return slot;
+    }
+}
+
+// A held item row, if any.
+std::optional<int32_t> PickItem(Program& p) {
+    for (int32_t k = 0; k < 100; ++k)
+        if (p.my.item_count[static_cast<size_t>(k)] > 0 && !p.ctx.cat.item[static_cast<size_t>(k + 1)].name.empty())
+            return k;
+    return std::nullopt;
+}
+
+// The mover's random legal action; returns the BATTLE NUMBER text it sends.
+std::string ChooseAction(Program& p) {
+    const int32_t r = p.rng.Random(100);
+    if (r < 6) return SendPass(p.ctx);
+    if (r < 9) {
+        std::string number;
+        p.clock.now_ms = p.d.deadline + 1;
+        if (TimeTick(p.ctx, &number)) return number;
+        return SendPass(p.ctx);
+    }
+    if (PickAttacker(p) == 0) return SendPass(p.ctx);
+    ChooseTarget(p.ctx, PickTarget(p));
+    if (r < 14) {
+        if (const auto row = PickItem(p)) {
+            if (OpenItemBox(p.ctx))
+                if (const auto text = UseItem(p.ctx, row)) return *text;
+        }
+    }
+    const int32_t key = kKeys[p.rng.Random(static_cast<int32_t>(std::size(kKeys)))];
+    return SendCommand(p.ctx, key / 10, key % 10);
+}
+
+// Both programs' records agree, or the run records the first difference.
+bool Agree(DuelRun& run, const Program& a, const Program& b, const std::string& action, bool game_set = false) {
+    const std::string m = MirrorMismatch(a.d, b.d, !game_set);
+    if (m.empty()) return true;
+    run.failure = m;
+    run.action = action;
+    return false;
+}
+
+// From the draw to the duel start, passing only what players copy.
+bool Meet(DuelRun& run, Program& a, Program& b) {
+    const std::string a_number = OpenDuel(a.ctx), b_number = OpenDuel(b.ctx);
+    run.replay << PastedPart(a_number) << "\n" << PastedPart(b_number) << "\n";
+    if (!AcceptOpponentWarriorNumber(a.ctx, PastedPart(b_number)) ||
+        !AcceptOpponentWarriorNumber(b.ctx, PastedPart(a_number))) {
+        run.failure = "a warrior number was refused";
+        return false;
+    }
+    ShowVerificationIds(a.ctx, "", "");
+    ShowVerificationIds(b.ctx, "", "");
+    if (CheckOpponentId(a.ctx, std::string(kVerifyPrefix) + std::to_string(b.d.my_id)) != IdCheck::Match ||
+        CheckOpponentId(b.ctx, std::string(kVerifyPrefix) + std::to_string(a.d.my_id)) != IdCheck::Match) {
+        run.failure = "the verification IDs differ";
+        return false;
+    }
+    StartDuel(a.ctx, {});
+    StartDuel(b.ctx, {});
+    return Agree(run, a, b, "duel start");
+}
+
+// The game set: both programs must have reached it, and their set IDs must match.
+bool SetIdsMatch(DuelRun& run, Program& a, Program& b) {
+    if (a.d.input_phase != kPhaseSetIds || b.d.input_phase != kPhaseSetIds) {
+        run.failure = "only one program reached the game set";
+        return false;
+    }
+    const bool ok = CheckOpponentSetId(a.ctx, std::string(kSetIdPrefix) + std::to_string(b.d.my_id)) == IdCheck::Match &&
+                    CheckOpponentSetId(b.ctx, std::string(kSetIdPrefix) + std::to_string(a.d.my_id)) == IdCheck::Match;
+    if (!ok) run.failure = "the set IDs differ";
+    run.replay << "# set_ids=" << a.d.my_id << "," << b.d.my_id << "\n";
+    return ok;
+}
+
+// Play one duel between two fresh programs.
+void PlayDuel(const Catalogue& cat, uint64_t seed, int32_t kind, DuelRun& run) {
+    Rng setup(seed * 7919u + 17u);
+    Program a(cat, seed * 2 + 1), b(cat, seed * 2 + 2);
+    GiveRandomPlayer(a.my, cat, setup);
+    GiveRandomPlayer(b.my, cat, setup);
+    a.d.duel_kind = b.d.duel_kind = kind;
+    a.d.duel_role = kApplicant;
+    b.d.duel_role = kReceiver;
+    run.replay << kind << "\n";
+    if (Meet(run, a, b)) {
+        for (; run.phases < kMaxPhases; ++run.phases) {
+            Program& mover = a.d.own_turn ? a : b;
+            Program& other = a.d.own_turn ? b : a;
+            const std::string number = ChooseAction(mover);
+            const std::string digits = BattleDigits(number);
+            run.replay << digits << "\n";
+            const PhaseEnd mine = PressBattlePhase(mover.ctx, "", mover.hooks);
+            const PhaseEnd theirs = PressBattlePhase(other.ctx, digits, other.hooks);
+            if (theirs == PhaseEnd::Refused) {
+                run.failure = "the other program refused " + digits;
+                run.action = number;
+                break;
+            }
+            const bool game_set = mine == PhaseEnd::GameSet || theirs == PhaseEnd::GameSet;
+            if (!Agree(run, a, b, number, game_set)) break;
+            if (mine == PhaseEnd::GameSet || theirs == PhaseEnd::GameSet) {
+                ++run.phases;
+                SetIdsMatch(run, a, b);
+                break;
+            }
+        }
+    }
+    uint64_t h = Fnv1a("");
+    for (const auto& line : a.screen.transcript) h = Fnv1a(line + "\n", h);
+    for (const auto& line : b.screen.transcript) h = Fnv1a(line + "\n", h);
+    run.transcript_hash = h;
+    if (!run.failure.empty()) run.replay << "# diverged: " << run.failure << "\n";
+    if (!run.failure.empty()) {
+        run.action += "\n--- applicant\n" + DuelToJson(a.d) + "\n--- receiver\n" + DuelToJson(b.d);
+    }
+}
+
+// Write one duel's replay file into the log folder.
+void WriteLog(const std::string& dir, int32_t index, const DuelRun& run) {
+    std::filesystem::create_directories(dir);
+    std::ofstream out(std::filesystem::path(dir) / ("duel" + std::to_string(index) + ".txt"), std::ios::binary);
+    out << run.replay.str();
+}
+
+}  // namespace
+
+int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream& out) {
+    if (options.signature) {
+        out << "signature=" << std::hex << TranscriptSignature(cat) << std::dec << "\n";
+        return 0;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    int64_t phases = 0;
+    int32_t desyncs = 0;
+    for (int32_t i = 0; i < options.duels; ++i) {
+        const int32_t kind = options.kind.value_or(i % 19);
+        DuelRun run;
+        PlayDuel(cat, options.seed * 100003u + static_cast<uint64_t>(i), kind, run);
+        phases += run.phases;
+        if (!options.log_dir.empty()) WriteLog(options.log_dir, i, run);
+        if (!run.failure.empty()) {
+            ++desyncs;
+            out << "duel " << i << " (kind " << kind << ") diverged: " << run.failure << "\naction: " << run.action << "\n";
+            out << "duels=" << i + 1 << " phases=" << phases << " desyncs=" << desyncs << "\n";
+            return 1;
+        }
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    out << "duels=" << options.duels << " phases=" << phases << " desyncs=" << desyncs
+        << " phases_per_second=" << static_cast<int64_t>(seconds > 0 ? static_cast<double>(phases) / seconds : 0.0)
+        << "\n";
+    return 0;
+}
+
+uint64_t TranscriptSignature(const Catalogue& cat) {
+    uint64_t h = Fnv1a("");
+    for (int32_t i = 0; i < 38; ++i) {
+        DuelRun run;
+        PlayDuel(cat, 9000u + static_cast<uint64_t>(i), i % 19, run);
+        h = Fnv1a(std::to_string(run.transcript_hash) + ":" + std::to_string(run.phases) + ";", h);
+    }
+    return h;
+}
+
+}  // namespace kestra::cli
