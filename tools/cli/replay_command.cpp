@@ -26,9 +26,15 @@ std::vector<std::string> ReplayLines(std::istream& file) {
     return lines;
 }
 
-// Print a transcript, one event a line.
+// Print a transcript, one event a line; a line break inside a message is written as backslash-n.
 void PrintTranscript(const TranscriptPresenter& screen, std::ostream& out) {
-    for (const auto& line : screen.transcript) out << line << "\n";
+    for (const auto& line : screen.transcript) {
+        for (const char c : line) {
+            if (c == '\n') out << "\\n";
+            else out << c;
+        }
+        out << "\n";
+    }
 }
 
 }  // namespace
