@@ -4,18 +4,10 @@
 #include "battle/deaths.h"
 #include "battle/disasters.h"
 #include "battle/end_of_action.h"
+#include "battle/pair_events.h"
 #include "duel/icon_rules.h"
 #include "duel/judgement.h"
 #include "duel/turn_start.h"
-
-// Until the pair-event table lands, no pair plays.
-#if __has_include("battle/pair_events.h")
-#include "battle/pair_events.h"
-#else
-namespace kestra {
-inline void RunPairEvents(DuelContext&) {}
-}  // namespace kestra
-#endif
 
 namespace kestra {
 

@@ -1,19 +1,11 @@
 #include "battle/deaths.h"
 
 #include "battle/battle_rules.h"
+#include "battle/death_reactions.h"
 #include "battle/role_cards.h"
 #include "catalogue/card_facts.h"
 #include "duel/flash.h"
 #include "duel/icon_rules.h"
-
-// Until the death-reaction table lands, no card has a scripted reaction.
-#if __has_include("battle/death_reactions.h")
-#include "battle/death_reactions.h"
-#else
-namespace kestra {
-inline bool RunDeathReaction(DuelContext&, int32_t) { return false; }
-}  // namespace kestra
-#endif
 
 namespace kestra {
 

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "battle/death_reactions.h"
+#include "support/duel_fixture.h"
+
+namespace kestra {
+namespace {
+
+using test::Card;
+using test::DuelSide;
+using test::GameCatalogue;
+
+const std::string kHead = "name\tmin_lv\tmax_luck\tmin_turn\tmp_cost\tkind\tamount\tmusic\tline\n";
+
+// True when a catalogue row bears the name (looked up here, not through the loader).
+bool CatalogueHas(const std::string& name) {
+    const auto& cards = GameCatalogue().card;
+    return std::any_of(cards.begin(), cards.end(), [&](const tcard& c) { return !c.name.empty() && c.name == name; });
+}
+
+// Six plain cards with no reaction, on turn 5.
+void Seat(DuelSide& s, int32_t luck) {
+    for (size_t i = 1; i <= 6; ++i) {
+        s.d.chara[i] = Card(static_cast<int32_t>(i) + 9);
+        s.d.chara[i].orig_no = s.d.chara[i].card_no;
+    }
+    s.d.turn = 5;
+    s.d.luck = luck;
+}
+
+// A card of catalogue number c at level lv that has just fallen to HP 0.
+tchar Dying(int32_t c, int32_t lv) {
+    tchar t = Card(c, lv, 7);
+    t.orig_no = c;
+    t.hp = 0;
+    return t;
+}
+
+TEST(DeathTable, AtLeastTwentyNamedCards) {
+    const DeathReactionLoad load = LoadEmbeddedDeathReactions(GameCatalogue());
+    ASSERT_EQ(load.error, "");
+    std::set<std::string> names;
+    for (const DeathReaction& r : load.reactions) {
+        EXPECT_TRUE(CatalogueHas(r.name)) << r.name;
+        names.insert(r.name);
+        if (r.kind == DeathReactionKind::Transform) {
+            ASSERT_TRUE(r.amount >= 0 && r.amount < kListedCards) << r.name;
+            EXPECT_TRUE(CatalogueHas(GameCatalogue().card[static_cast<size_t>(r.amount)].name)) << r.name;
+        }
+    }
+    EXPECT_GE(names.size(), 20u);
+}
+
+TEST(DeathTable, LoaderRefusesFaults) {
+    struct Case {
+        const char* what;
+        std::string rows;
+    };
+    const Case cases[] = {
+        {"unknown name", "竜のたまご\t0\t9\t0\t0\ttransform\t38\t-\tx\n"},
+        {"unknown kind", "竜の卵\t0\t9\t0\t0\thatch\t38\t-\tx\n"},
+        {"new card out of the list", "竜の卵\t0\t9\t0\t0\ttransform\t400\t-\tx\n"},
+        {"new card without HP", "竜の卵\t0\t9\t0\t0\ttransform\t73\t-\tx\n"},
+        {"becomes itself", "竜の卵\t0\t9\t0\t0\ttransform\t103\t-\tx\n"},
+        {"a loop", "竜の卵\t0\t9\t0\t0\ttransform\t38\t-\tx\nはぐれ子竜\t0\t9\t0\t0\ttransform\t103\t-\tx\n"},
+        {"free rescue", "弱者\t0\t9\t0\t0\trescue\t1\t-\tx\n"},
+        {"rescue to HP 0", "弱者\t0\t2\t0\t0\trescue\t0\t-\tx\n"},
+        {"level 10", "弱者\t10\t2\t0\t0\trescue\t1\t-\tx\n"},
+        {"music 46", "竜の卵\t0\t9\t0\t0\ttransform\t38\t46\tx\n"},
+        {"no line", "竜の卵\t0\t9\t0\t0\ttransform\t38\t-\t\n"},
+        {"line outside CP932", "竜の卵\t0\t9\t0\t0\ttransform\t38\t-\t\xF0\x9F\x90\x89\n"},
+    };
+    for (const Case& c : cases) {
+        const DeathReactionLoad load = LoadDeathReactions(kHead + c.rows, GameCatalogue());
+        EXPECT_NE(load.error, "") << c.what;
+        EXPECT_TRUE(load.reactions.empty()) << c.what;
+    }
+    EXPECT_EQ(LoadDeathReactions(kHead + "竜の卵\t0\t9\t0\t0\ttransform\t38\t-\tx\n", GameCatalogue()).error, "");
+}
+
+TEST(DeathConditions, LevelChanceTurnAndMp) {
+    struct Case {
+        const char* what;
+        int32_t card, lv, luck, turn, mp;
+        bool applies;
+    };
+    const Case cases[] = {
+        {"swordsman too green", 5, 5, 0, 5, 1, false},
+        {"swordsman ready", 5, 6, 3, 5, 1, true},
+        {"swordsman unlucky", 5, 6, 4, 5, 1, false},
+        {"knight too early", 93, 0, 0, 2, 5, false},
+        {"knight in time", 93, 0, 0, 3, 5, true},
+        {"healer short of MP", 199, 0, 0, 5, 5, false},
+        {"healer with MP", 199, 0, 0, 5, 6, true},
+        {"plain card", 10, 9, 0, 9, 9, false},
+    };
+    const auto table = LoadEmbeddedDeathReactions(GameCatalogue()).reactions;
+    for (const Case& c : cases) {
+        DuelRecord d;
+        d.chara[3] = Dying(c.card, c.lv);
+        d.chara[3].mp = c.mp;
+        d.luck = c.luck;
+        d.turn = c.turn;
+        EXPECT_EQ(FindDeathReaction(table, d, 3) != nullptr, c.applies) << c.what;
+    }
+}
+
+TEST(DeathRun, EggHatchesByChance) {
+    struct Case {
+        int32_t luck, becomes;
+        const char* bgm;  // empty: no music change
+    };
+    for (const Case c : {Case{5, 38, ""}, Case{1, 108, "bgm: 25.mid"}}) {
+        DuelSide s;
+        Seat(s, c.luck);
+        s.d.chara[2] = Dying(103, 4);
+        s.d.chara[2].status1 = 9;
+        ASSERT_TRUE(RunDeathReaction(s.ctx, 2)) << c.luck;
+        tchar expected = MakeFightingCard(GameCatalogue(), c.becomes, 4, 7);
+        expected.orig_no = 103;
+        EXPECT_EQ(s.d.chara[2], expected) << c.luck;
+        EXPECT_EQ(s.d.chara[2].hp, GameCatalogue().card[static_cast<size_t>(c.becomes)].hp + 1);
+        EXPECT_TRUE(s.screen.Has("picture 2: cg/unit" + std::to_string(c.becomes) + ".bmp"));
+        EXPECT_EQ(s.screen.Lines("bgm").size(), std::string(c.bgm).empty() ? 0u : 1u);
+        if (!std::string(c.bgm).empty()) {
+            EXPECT_TRUE(s.screen.Has(c.bgm));
+        }
+        EXPECT_TRUE(s.screen.Has("add: 竜の卵は" + expected.name + "へと姿を変えた!!"));
+    }
+}
+
+TEST(DeathRun, RescueSpendsMpAndKeepsHp) {
+    DuelSide s;
+    Seat(s, 7);
+    s.d.chara[5] = Dying(199, 0);  // 泉の癒し手
+    s.d.chara[5].mp = 10;
+    s.d.chara[5].status1 = 9;
+    s.d.chara[5].status2 = 11;
+    ASSERT_TRUE(RunDeathReaction(s.ctx, 5));
+    EXPECT_EQ(s.d.chara[5].hp, 6);
+    EXPECT_EQ(s.d.chara[5].mp, 4);
+    EXPECT_EQ(s.d.chara[5].status1, 0);
+    EXPECT_EQ(s.d.chara[5].status2, 11);
+    EXPECT_EQ(s.d.chara[5].name, "泉の癒し手");
+    EXPECT_TRUE(s.screen.Has("se2: live.wav"));
+    EXPECT_TRUE(s.screen.Has("flash blue 5"));
+    EXPECT_TRUE(s.screen.Has("add: 泉の癒し手はHP 6で踏みとどまった!!"));
+}
+
+TEST(DeathRun, NoReactionLeavesAllAlone) {
+    struct Case {
+        const char* what;
+        int32_t card, mp;
+        bool dead;
+    };
+    for (const Case c : {Case{"plain card", 12, 4, false}, Case{"healer without MP", 199, 5, false},
+                         Case{"already dead", 103, 8, true}}) {
+        DuelSide s;
+        Seat(s, 0);
+        s.d.chara[1] = Dying(c.card, 9);
+        s.d.chara[1].mp = c.mp;
+        if (c.dead) s.d.chara[1].name = std::string(kDeadName);
+        const DuelRecord before = s.d;
+        EXPECT_FALSE(RunDeathReaction(s.ctx, 1)) << c.what;
+        EXPECT_EQ(s.d, before) << c.what;
+        EXPECT_TRUE(s.screen.transcript.empty()) << c.what;
+    }
+}
+
+TEST(DeathRun, CaptainSinksAndHisShipReturns) {
+    DuelSide s;
+    Seat(s, 2);
+    s.d.chara[3] = Dying(69, 3);  // 荒波の船長
+    ASSERT_TRUE(RunDeathReaction(s.ctx, 3));
+    EXPECT_EQ(s.d.chara[3].card_no, 179);
+    EXPECT_EQ(s.d.chara[3].orig_no, 69);
+    s.d.chara[3].hp = 0;
+    ASSERT_TRUE(RunDeathReaction(s.ctx, 3));
+    EXPECT_EQ(s.d.chara[3].card_no, 104);
+    EXPECT_EQ(s.d.chara[3].element, 104 % 5);
+    s.d.chara[3].hp = 0;
+    EXPECT_FALSE(RunDeathReaction(s.ctx, 3));
+    EXPECT_EQ(s.screen.Lines("bgm"), (std::vector<std::string>{"bgm: 13.mid", "bgm: 13.mid"}));
+}
+
+TEST(DeathRun, MirrorAgrees) {
+    struct Case {
+        int32_t card, lv, luck;
+    };
+    for (const Case c : {Case{103, 2, 0}, Case{199, 4, 8}, Case{26, 2, 4}}) {
+        DuelSide a, b;
+        Seat(a, c.luck);
+        a.d.chara[2] = Dying(c.card, c.lv);
+        for (size_t i = 1; i <= 3; ++i) {
+            b.d.chara[i] = a.d.chara[i + 3];
+            b.d.chara[i + 3] = a.d.chara[i];
+        }
+        b.d.turn = a.d.turn;
+        b.d.luck = a.d.luck;
+        EXPECT_EQ(RunDeathReaction(a.ctx, 2), RunDeathReaction(b.ctx, 5)) << c.card;
+        for (size_t i = 1; i <= 6; ++i) EXPECT_EQ(a.d.chara[i], b.d.chara[i > 3 ? i - 3 : i + 3]) << c.card;
+        EXPECT_EQ(a.screen.Lines("add"), b.screen.Lines("add")) << c.card;
+    }
+}
+
+}  // namespace
+}  // namespace kestra
