@@ -1,0 +1,271 @@
+#include "battle/flick.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "base/int_text.h"
+#include "battle/battle_rules.h"
+#include "battle/role_cards.h"
+#include "battle/technique.h"
+#include "duel/flash.h"
+
+namespace kestra {
+
+namespace {
+
+constexpr int32_t kLight = 1, kDark = 2, kFire = 3, kWater = 4;
+constexpr int32_t kNoElement = 0;
+
+// Difference with the silent 32-bit wrap both programs share.
+int32_t WrapSub(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
+
+// Twice the value, with the same wrap.
+int32_t WrapDouble(int32_t a) { return static_cast<int32_t>(static_cast<uint32_t>(a) * 2u); }
+
+// Subtract, but never below 0.
+int32_t LoseDownToZero(int32_t value, int32_t loss) { return std::max(0, WrapSub(value, loss)); }
+
+// The card that flicks.
+const tchar& Attacker(const DuelContext& ctx) { return Slot(ctx.d, ctx.d.atk_no); }
+// The card that is flicked.
+const tchar& Target(const DuelContext& ctx) { return Slot(ctx.d, ctx.d.tgt_no); }
+
+// Light against dark or fire against water, either way round.
+bool Opposed(int32_t a, int32_t b) {
+    const auto pair = [&](int32_t x, int32_t y) { return (a == x && b == y) || (a == y && b == x); };
+    return pair(kLight, kDark) || pair(kFire, kWater);
+}
+
+// Either side wears an icon of this number.
+bool EitherWears(const DuelRecord& d, int32_t icon) { return SideWears(d, 1, icon) || SideWears(d, 4, icon); }
+
+// Either side wears an icon of this name.
+bool EitherWearsNamed(const DuelContext& ctx, std::string_view name) {
+    return SideWearsNamed(ctx.d, ctx.cat, 1, name) || SideWearsNamed(ctx.d, ctx.cat, 4, name);
+}
+
+// The attacker is strengthened (<↑>), the target weakened (<↓>): 2 more each.
+int32_t StatusBonus(const DuelContext& ctx, int32_t dmg) {
+    if (Attacker(ctx).status2 == 2) dmg = WrapAdd(dmg, 2);
+    if (Target(ctx).status1 == 4) dmg = WrapAdd(dmg, 2);
+    return dmg;
+}
+
+// Opposed elements strike 1 harder; the same element (other than <無>) 1 softer.
+int32_t ElementBonus(const DuelContext& ctx, int32_t dmg) {
+    const int32_t a = Attacker(ctx).element;
+    const int32_t t = Target(ctx).element;
+    if (Opposed(a, t)) return WrapAdd(dmg, 1);
+    if (a == t && a != kNoElement) return WrapSub(dmg, 1);
+    return dmg;
+}
+
+// A shielded target (<盾>) takes 3 less, 2 less again per icon 92 on its side; the 99 card breaks
+// on a shield; never below 0.
+int32_t ShieldCut(const DuelContext& ctx, int32_t dmg) {
+    if (Target(ctx).status2 == 3) {
+        dmg = WrapSub(dmg, 3);
+        dmg = WrapSub(dmg, 2 * SideWearsCount(ctx.d, ctx.d.tgt_no, 92));
+        if (IsCard(ctx.d, ctx.cat, ctx.d.atk_no, role::kFixedFlick99)) dmg = 0;
+    }
+    return std::max(0, dmg);
+}
+
+// Chance digit 3, or でこぴんマスター on the attacker's side: 2 more and the critical line, which waits
+// for its click together with the damage line, as the miss line does.
+int32_t Critical(DuelContext& ctx, int32_t dmg) {
+    if (ctx.d.luck != 3 && !SideWearsNamed(ctx.d, ctx.cat, ctx.d.atk_no, "でこぴんマスター")) return dmg;
+    ctx.msg.AddMessage("クリティカル!!");
+    return WrapAdd(dmg, 2);
+}
+
+// Chance digit 4 unless でこぴん免許 is worn anywhere; 第２干渉体 worn anywhere at chance 6 or less.
+bool Misses(const DuelContext& ctx) {
+    const int32_t luck = ctx.d.luck;
+    if (luck == 4 && !EitherWearsNamed(ctx, "でこぴん免許")) return true;
+    return luck <= 6 && EitherWearsNamed(ctx, "第２干渉体");
+}
+
+// The four immune cards, a <魔道> target whose MP exceeds its HP, でこぴんライバル on the target's side.
+bool Immune(const DuelContext& ctx) {
+    const tchar& t = Target(ctx);
+    for (const int32_t card : role::kFlickImmune)
+        if (IsCard(ctx.d, ctx.cat, ctx.d.tgt_no, card)) return true;
+    if (t.status2 == 8 && t.mp > t.hp) return true;
+    return SideWearsNamed(ctx.d, ctx.cat, ctx.d.tgt_no, "でこぴんライバル");
+}
+
+// Icon 225 on the attacker's side: 9999 against the opposed element, nothing against its own.
+int32_t Antagonism(const DuelContext& ctx, int32_t dmg) {
+    if (!SideWears(ctx.d, ctx.d.atk_no, 225)) return dmg;
+    const int32_t a = Attacker(ctx).element;
+    const int32_t t = Target(ctx).element;
+    if (Opposed(a, t)) return 9999;
+    if (a == t) return 0;
+    return dmg;
+}
+
+// Each レッドソード on the attacker's side doubles, then each ﾄﾞﾙﾊﾞﾝｼｰﾙﾄﾞ there halves.
+int32_t SwordsAndShields(const DuelContext& ctx, int32_t dmg) {
+    const int32_t swords = SideWearsNamedCount(ctx.d, ctx.cat, ctx.d.atk_no, "レッドソード");
+    const int32_t shields = SideWearsNamedCount(ctx.d, ctx.cat, ctx.d.atk_no, "ﾄﾞﾙﾊﾞﾝｼｰﾙﾄﾞ");
+    for (int32_t i = 0; i < swords; ++i) dmg = WrapDouble(dmg);
+    for (int32_t i = 0; i < shields; ++i) dmg /= 2;
+    return dmg;
+}
+
+// Icons 109, 180 and 204 worn anywhere: the stronger attacker (HP, LV, card number) does nothing.
+bool Outranks(const DuelContext& ctx) {
+    const tchar& a = Attacker(ctx);
+    const tchar& t = Target(ctx);
+    if (EitherWears(ctx.d, 109) && a.hp > t.hp) return true;
+    if (EitherWears(ctx.d, 180) && a.lv > t.lv) return true;
+    return EitherWears(ctx.d, 204) && a.card_no > t.card_no;
+}
+
+// The target loses D HP (not below 0) and the damage line is shown.
+void ApplyBlow(DuelContext& ctx, int32_t dmg) {
+    tchar& t = Slot(ctx.d, ctx.d.tgt_no);
+    t.hp = LoseDownToZero(t.hp, dmg);
+    ctx.msg.AddMessage(std::to_string(dmg) + "ダメージ与えた！");
+    ctx.msg.WaitClick();
+}
+
+// A target behind <ﾊﾞﾘｱ> takes the damage back as HP. Like every result line after the blow, its line
+// waits for a click.
+void BarrierAbsorb(DuelContext& ctx, int32_t dmg) {
+    tchar& t = Slot(ctx.d, ctx.d.tgt_no);
+    if (t.status2 != 13) return;
+    t.hp = WrapAdd(t.hp, dmg);
+    ctx.msg.AddMessage(t.name + "はﾀﾞﾒｰｼﾞを吸収した！");
+    ctx.msg.WaitClick();
+}
+
+// Icon 37 on the attacker's side, or the draining card itself: the attacker drinks 1 HP.
+void Drain(DuelContext& ctx) {
+    const DuelRecord& d = ctx.d;
+    if (!SideWears(d, d.atk_no, 37) && !IsCard(d, ctx.cat, d.atk_no, role::kDrainingFlicker)) return;
+    tchar& a = Slot(ctx.d, d.atk_no);
+    a.hp = WrapAdd(a.hp, 1);
+    ctx.msg.AddMessage("吸血＞HPが 1回復した！");
+    ctx.msg.WaitClick();
+}
+
+// Icon 108 on the attacker's side poisons the target.
+void PoisonSting(DuelContext& ctx) {
+    if (!SideWears(ctx.d, ctx.d.atk_no, 108)) return;
+    Flash(ctx, FlashColour::Green, ctx.d.tgt_no);
+    Slot(ctx.d, ctx.d.tgt_no).status1 = 1;
+    ctx.msg.AddMessage("毒化させた！");
+    ctx.msg.WaitClick();
+}
+
+// A frozen target shatters; a water card holds on with HP 1 and thaws.
+void Shatter(DuelContext& ctx) {
+    tchar& t = Slot(ctx.d, ctx.d.tgt_no);
+    if (t.status1 != 8) return;
+    ctx.screen().PlaySe("bara.wav", 0);
+    Flash(ctx, FlashColour::White, ctx.d.tgt_no);
+    t.hp = 0;
+    ctx.msg.AddMessage("凍結した肉体が、バラバラと崩れてしまった！");
+    ctx.msg.WaitClick();
+    if (t.element != kWater) return;
+    t.hp = 1;
+    t.status1 = 0;
+    ctx.msg.AddMessage(t.name + "はなんとか持ちこたえた!!");
+    ctx.msg.WaitClick();
+}
+
+// The target strikes back with the HP it had, with icons 4 and 38 and the two particular cards.
+int32_t CounterDamage(const DuelContext& ctx, int32_t hp_before) {
+    const DuelRecord& d = ctx.d;
+    int32_t c = hp_before;
+    if (Target(ctx).element == kNoElement) c = WrapAdd(c, 8 * SideWearsCount(d, d.tgt_no, 4));
+    c = WrapSub(c, SideWearsCount(d, d.atk_no, 38));
+    if (IsCard(d, ctx.cat, d.atk_no, role::kNoCounter)) c = 0;
+    if (IsCard(d, ctx.cat, d.tgt_no, role::kDoubleCounter)) c = WrapDouble(c);
+    return std::max(0, c);
+}
+
+// The counter-attack: the attacker loses C HP (not below 0).
+void CounterAttack(DuelContext& ctx, int32_t hp_before) {
+    Flash(ctx, FlashColour::Red, ctx.d.atk_no);
+    const int32_t c = CounterDamage(ctx, hp_before);
+    tchar& a = Slot(ctx.d, ctx.d.atk_no);
+    a.hp = LoseDownToZero(a.hp, c);
+    ctx.screen().PlaySe("punch.wav", 3);
+    ctx.msg.AddMessage("反撃＞ " + std::to_string(c) + "ダメージ食らった！");
+    ctx.msg.WaitClick();
+}
+
+// Icon 69 on the target's side: the attacker's HP is halved, the target heals 5 HP and 5 MP; shown
+// with the title, flashes and clicks of the petrify trap.
+void RecoilTrap(DuelContext& ctx) {
+    DuelRecord& d = ctx.d;
+    if (!SideWears(d, d.tgt_no, 69)) return;
+    tchar& a = Slot(d, d.atk_no);
+    tchar& t = Slot(d, d.tgt_no);
+    ctx.screen().PlaySe("time_wav.wav", 2);
+    Flash(ctx, FlashColour::Purple, d.atk_no);
+    ctx.msg.ShowMessage("<トラップ!!>");
+    ctx.msg.WaitClick();
+    a.hp /= 2;
+    ctx.msg.AddMessage(a.name + "のHPが半減した!!");
+    ctx.msg.WaitClick();
+    Flash(ctx, FlashColour::Blue, d.tgt_no);
+    t.hp = WrapAdd(t.hp, 5);
+    t.mp = WrapAdd(t.mp, 5);
+    ctx.msg.AddMessage(t.name + "のHP･MP 5回復");
+    ctx.msg.WaitClick();
+}
+
+}  // namespace
+
+// The particular cards' own moves (about forty of them) hook in here, each with its "＞" title;
+// none is authored yet, so every card flicks.
+bool SignatureFlick(DuelContext& /*ctx*/) { return false; }
+
+int32_t FlickBase(const DuelContext& ctx) {
+    if (IsCard(ctx.d, ctx.cat, ctx.d.atk_no, role::kFixedFlick33)) return 33;
+    if (IsCard(ctx.d, ctx.cat, ctx.d.atk_no, role::kFixedFlick99)) return 99;
+    return Attacker(ctx).hp;
+}
+
+int32_t FlickDamage(DuelContext& ctx, int32_t base) {
+    int32_t dmg = ElementBonus(ctx, StatusBonus(ctx, base));
+    dmg = Critical(ctx, ShieldCut(ctx, dmg));
+    if (Misses(ctx)) {
+        dmg = 0;
+        ctx.msg.AddMessage("Miss....");
+    }
+    if (Immune(ctx)) dmg = 0;
+    dmg = SwordsAndShields(ctx, Antagonism(ctx, dmg));
+    return Outranks(ctx) ? 0 : dmg;
+}
+
+void FlickAftermath(DuelContext& ctx, int32_t damage, int32_t hp_before) {
+    ApplyBlow(ctx, damage);
+    BarrierAbsorb(ctx, damage);
+    Drain(ctx);
+    PoisonSting(ctx);
+    Shatter(ctx);
+    CounterAttack(ctx, hp_before);
+    RecoilTrap(ctx);
+    PetrifyTrap(ctx);
+}
+
+void Flick(DuelContext& ctx) {
+    if (SignatureFlick(ctx)) return;
+    ctx.msg.ShowMessage("＞でこぴん");
+    ctx.msg.WaitClick();
+    Flash(ctx, FlashColour::Red, ctx.d.tgt_no);
+    const int32_t hp_before = Target(ctx).hp;
+    const int32_t base = FlickBase(ctx);
+    ctx.screen().PlaySe("punch.wav", 3);
+    FlickAftermath(ctx, FlickDamage(ctx, base), hp_before);
+}
+
+}  // namespace kestra

@@ -1,0 +1,267 @@
+#include "battle/simple_techniques.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "battle/flick.h"
+#include "battle/steal.h"
+#include "battle/technique.h"
+#include "support/duel_fixture.h"
+
+namespace kestra {
+namespace {
+
+using test::Card;
+using test::DuelSide;
+
+// Six cards of every element (旅の行商人 無, 朝告げ鳥 光, 夜鳴き梟 闇 / 鍛冶場の親方 火, 雨乞いの巫女 水,
+// 白鷺の射手 光), each HP 5, MP 3, LV 0; slot 1 acts on slot 4.
+void Seat(DuelSide& s) {
+    const std::array<int32_t, 6> cards = {10, 11, 12, 13, 14, 16};
+    for (size_t i = 1; i <= 6; ++i) {
+        s.d.chara[i] = Card(cards[i - 1]);
+        s.d.chara[i].hp = 5;
+        s.d.chara[i].mp = 3;
+    }
+    s.d.atk_no = 1;
+    s.d.tgt_no = 4;
+    s.d.turn = 7;
+}
+
+// Every shown or added line after the title, in order.
+std::vector<std::string> LinesAfterTitle(const test::RecordingPresenter& screen) {
+    std::vector<std::string> out;
+    for (const std::string& l : screen.transcript) {
+        if (l.rfind("show: ", 0) == 0) out.push_back(l.substr(6));
+        if (l.rfind("add: ", 0) == 0) out.push_back(l.substr(5));
+    }
+    if (!out.empty()) out.erase(out.begin());
+    return out;
+}
+
+// The sounds and flashes of a transcript, in order.
+std::vector<std::string> Cues(const test::RecordingPresenter& screen) {
+    std::vector<std::string> out;
+    for (const std::string& l : screen.transcript)
+        if (l.rfind("se", 0) == 0 || l.rfind("flash", 0) == 0) out.push_back(l);
+    return out;
+}
+
+using Prepare = void (*)(DuelRecord&);
+
+// What a case expects of one slot afterwards.
+struct After {
+    size_t slot;
+    int32_t hp, mp, lv, status1, status2;
+    bool operator==(const After&) const = default;
+};
+
+struct SimpleCase {
+    const char* what;
+    TechniqueFn run;
+    Prepare setup;  // or nullptr
+    std::vector<After> after;
+    std::vector<std::string> cues;   // sounds and flashes
+    std::vector<std::string> lines;  // every line after the title
+};
+
+const std::vector<std::string> kNothing = {"何も起きなかった..."};
+
+// Runs the cases: the title and its click, the figures, the cues, and every line with its click.
+void RunCases(const std::vector<SimpleCase>& cases) {
+    for (const SimpleCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        DuelSide s;
+        Seat(s);
+        if (c.setup) c.setup(s.d);
+        c.run(s.ctx);
+        ASSERT_GE(s.screen.transcript.size(), 2u);
+        EXPECT_EQ(s.screen.transcript[0].rfind("show: ＞", 0), 0u);
+        EXPECT_EQ(s.screen.transcript[1], "click");
+        for (const After& a : c.after) {
+            const tchar& card = s.d.chara[a.slot];
+            EXPECT_EQ((After{a.slot, card.hp, card.mp, card.lv, card.status1, card.status2}), a) << "slot " << a.slot;
+        }
+        EXPECT_EQ(Cues(s.screen), c.cues);
+        EXPECT_EQ(LinesAfterTitle(s.screen), c.lines);
+        EXPECT_EQ(s.screen.clicks, static_cast<int>(c.lines.size()) + 1);
+    }
+}
+
+// clang-format off
+TEST(SimpleSideWide, EveryCardInTurn) {
+    RunCases({
+        {"錬金術 takes the own good statuses", Alchemy, [](DuelRecord& d) { d.chara[2].status2 = 1; d.chara[5].status2 = 2; },
+         {{2, 8, 6, 0, 0, 0}, {5, 5, 3, 0, 0, 2}}, {"flash lime 2", "se3: ma_up.wav"}, {"朝告げ鳥はHP,MPが 3ずつ回復した！"}},
+        {"錬金術 from the other side", Alchemy, [](DuelRecord& d) { d.atk_no = 6; d.chara[2].status2 = 1; d.chara[5].status2 = 2; },
+         {{2, 5, 3, 0, 0, 1}, {5, 8, 6, 0, 0, 0}}, {"flash lime 5", "se3: ma_up.wav"}, {"雨乞いの巫女はHP,MPが 3ずつ回復した！"}},
+        {"錬金術 skips the dead", Alchemy, [](DuelRecord& d) { d.chara[3].status2 = 1; d.chara[3].name = std::string(kDeadName); },
+         {{3, 5, 3, 0, 0, 1}}, {}, kNothing},
+        {"忍術 strips the other side, below 0 allowed", NinjaArt, [](DuelRecord& d) { d.chara[2].status1 = 1; d.chara[4].status1 = 1; d.chara[6].status1 = 3; },
+         {{2, 5, 3, 0, 1, 0}, {4, 1, -1, 0, 0, 0}, {6, 1, -1, 0, 0, 0}}, {"flash lime 4", "se3: ma2.wav", "flash lime 6", "se3: ma2.wav"},
+         {"鍛冶場の親方はHP,MPが 4ずつ減った！", "白鷺の射手はHP,MPが 4ずつ減った！"}},
+        {"忍術 with nothing to strip", NinjaArt, [](DuelRecord& d) { d.chara[1].status1 = 2; }, {{1, 5, 3, 0, 2, 0}}, {}, kNothing},
+        {"天術 hits good statuses and clears the bad one", HeavenArt,
+         [](DuelRecord& d) { d.chara[5].status2 = 4; d.chara[5].status1 = 2; d.chara[6].status1 = 2; d.chara[2].status2 = 4; },
+         {{5, 0, 3, 0, 0, 4}, {6, 5, 3, 0, 2, 0}, {2, 5, 3, 0, 0, 4}}, {"flash lime 5", "se3: ma2.wav"}, {"雨乞いの巫女はHPが 5減った！"}},
+        {"天術 with nothing good across", HeavenArt, nullptr, {}, {}, kNothing},
+        {"妖精術 on every light card", FairyArt, [](DuelRecord& d) { d.atk_no = 2; },
+         {{2, 5, 3, 0, 0, 11}, {6, 5, 3, 0, 0, 11}, {1, 5, 3, 0, 0, 0}}, {"flash lime 2", "se3: ma_up.wav", "flash lime 6", "se3: ma_up.wav"},
+         {"朝告げ鳥は<治>状態になった!!", "白鷺の射手は<治>状態になった!!"}},
+        {"冥術 swallows the attacker itself and every equal HP", NetherArt,
+         [](DuelRecord& d) { d.chara[1].hp = d.chara[3].hp = d.chara[5].hp = d.chara[6].hp = 4; d.chara[6].name = std::string(kDeadName); },
+         {{1, 0, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}, {3, 0, 3, 0, 0, 0}, {5, 0, 3, 0, 0, 0}, {6, 4, 3, 0, 0, 0}},
+         {"flash lime 1", "se3: ma2.wav", "flash lime 3", "se3: ma2.wav", "flash lime 5", "se3: ma2.wav"},
+         {"冥界門の黒い口が旅の行商人を飲みこんだ!!", "冥界門の黒い口が夜鳴き梟を飲みこんだ!!", "冥界門の黒い口が雨乞いの巫女を飲みこんだ!!"}},
+        {"冥術 alone", NetherArt, [](DuelRecord& d) { d.chara[1].hp = 9; }, {{1, 0, 3, 0, 0, 0}}, {"flash lime 1", "se3: ma2.wav"},
+         {"冥界門の黒い口が旅の行商人を飲みこんだ!!"}},
+    });
+}
+
+TEST(SimpleOneCard, FiguresAndCues) {
+    RunCases({
+        {"祈祷術 at LV 4", PrayerArt, [](DuelRecord& d) { d.chara[1].lv = 4; }, {{1, 9, 7, 0, 0, 0}},
+         {"se3: kaifuku.wav", "flash blue 1"}, {"HPとMPを LV分 4ずつ回復した！"}},
+        {"祈祷術 at LV 0 heals nothing", PrayerArt, nullptr, {{1, 5, 3, 0, 0, 0}}, {"se3: kaifuku.wav", "flash blue 1"}, {"HPとMPを LV分 0ずつ回復した！"}},
+        {"医術", HealingArt, nullptr, {{1, 8, 0, 0, 0, 0}}, {"se3: kaifuku.wav", "flash blue 1"}, {"旅の行商人はMP分 3回復した!!"}},
+        {"吸心", MindDrain, [](DuelRecord& d) { d.chara[4].lv = 6; d.chara[1].lv = 1; }, {{1, 5, 3, 7, 0, 0}, {4, 5, 3, 0, 0, 0}},
+         {"se3: blood.wav", "flash fuchsia 4", "flash fuchsia 1"}, {"鍛冶場の親方のLV値 6を吸い取った！"}},
+        {"心術", HeartArt, nullptr, {{1, 7, 5, 2, 0, 0}}, {"flash lime 1", "se3: ma_up.wav"}, {"旅の行商人はHP,MP,EPを 2回復した!!"}},
+        {"森羅万象 on turn 7", AllCreation, nullptr, {{1, 12, 10, 0, 0, 0}}, {"se1: kaifuku.wav", "flash blue 1"}, {"旅の行商人は HPとMPがそれぞれ 7回復した!!"}},
+        {"幻術", Illusion, nullptr, {{1, 10, 3, 0, 17, 0}}, {"flash lime 1", "se3: ma.wav"}, {"旅の行商人は自ら鉄壁と化した!!"}},
+        {"幻術 wraps a huge HP", Illusion, [](DuelRecord& d) { d.chara[1].hp = 0x40000000; }, {{1, INT32_MIN, 3, 0, 17, 0}},
+         {"flash lime 1", "se3: ma.wav"}, {"旅の行商人は自ら鉄壁と化した!!"}},
+    });
+}
+// clang-format on
+
+// The dispatch table: the built techniques and nothing for any other key.
+TEST(TechniqueTable, Keys) {
+    const std::vector<std::pair<int32_t, TechniqueFn>> built = {
+        {3, Steal},       {8, Alchemy},      {10, Flick},     {18, NinjaArt}, {26, PrayerArt},
+        {27, HealingArt}, {28, HeavenArt},   {36, MindDrain}, {47, FairyArt}, {48, NetherArt},
+        {67, HeartArt},   {88, AllCreation}, {96, Illusion},
+    };
+    for (int32_t key = -1; key <= 99; ++key) {
+        TechniqueFn expected = nullptr;
+        for (const auto& [k, fn] : built)
+            if (k == key) expected = fn;
+        EXPECT_EQ(FindTechnique(key), expected) << key;
+    }
+}
+
+// Slot 1..3 <-> 4..6.
+int32_t MirrorSlot(int32_t slot) { return slot <= 3 ? slot + 3 : slot - 3; }
+
+// The record as the other program holds it: sides and icons exchanged.
+DuelRecord Mirrored(const DuelRecord& d) {
+    DuelRecord m = d;
+    for (size_t i = 1; i <= 3; ++i) std::swap(m.chara[i], m.chara[i + 3]);
+    std::swap(m.my_icon1, m.e_icon1);
+    std::swap(m.my_icon2, m.e_icon2);
+    m.atk_no = MirrorSlot(d.atk_no);
+    m.tgt_no = MirrorSlot(d.tgt_no);
+    return m;
+}
+
+// The story a transcript tells, the purse lines left out (each player has a purse of his own);
+// with mirror, the flashes move to the mirrored slots.
+std::vector<std::string> Story(const std::vector<std::string>& transcript, bool mirror) {
+    std::vector<std::string> out;
+    for (std::string line : transcript) {
+        if (line.find("所持金") != std::string::npos) continue;
+        if (mirror && line.rfind("flash ", 0) == 0) {
+            const int32_t slot = line.back() - '0';
+            line.back() = static_cast<char>('0' + MirrorSlot(slot));
+        }
+        out.push_back(line);
+    }
+    return out;
+}
+
+// The walks over all six slots go 1..6 on each machine, so each program names its own cards first:
+// the same lines, in another order.
+std::vector<std::string> Sorted(std::vector<std::string> lines) {
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// A busy record: every element, several statuses, LVs and figures.
+void SeatBusy(DuelRecord& d) {
+    struct Row {
+        int32_t card, lv, hp, mp, status1, status2;
+    };
+    const Row rows[] = {{11, 9, 7, 4, 0, 3}, {14, 4, 5, 2, 4, 0}, {12, 0, 7, 9, 0, 13},
+                        {12, 3, 7, 3, 8, 0}, {13, 9, 5, 9, 0, 8}, {10, 1, 2, 1, 1, 1}};
+    for (size_t i = 1; i <= 6; ++i) {
+        const Row& r = rows[i - 1];
+        d.chara[i] = Card(r.card, r.lv);
+        d.chara[i].hp = r.hp;
+        d.chara[i].mp = r.mp;
+        d.chara[i].status1 = r.status1;
+        d.chara[i].status2 = r.status2;
+    }
+    d.turn = 5;
+}
+
+// The number of an icon by its catalogue name.
+int32_t IconNamed(const std::string& name) {
+    for (int32_t n = 0; n < kListedIcons; ++n)
+        if (test::GameCatalogue().icon[static_cast<size_t>(n)].name == name) return n;
+    ADD_FAILURE() << name;
+    return -1;
+}
+
+// The same action on a record and on its mirror ends in mirrored records with the same story,
+// for every technique built, every chance digit, both directions and a spread of icons.
+TEST(TechniqueMirror, BothProgramsAgree) {
+    const std::vector<std::array<int32_t, 4>> icon_sets = {
+        {-1, -1, -1, -1},
+        {92, 4, 69, 83},
+        {37, 108, 225, IconNamed("レッドソード")},
+        {IconNamed("ﾄﾞﾙﾊﾞﾝｼｰﾙﾄﾞ"), 38, 109, 81},
+        {IconNamed("第２干渉体"), 180, 204, IconNamed("でこぴんライバル")},
+        {IconNamed("でこぴんマスター"), IconNamed("レッドソード"), IconNamed("でこぴん免許"), 83},
+    };
+    const std::array<std::pair<int32_t, int32_t>, 6> blows = {{{1, 4}, {2, 6}, {3, 5}, {5, 1}, {6, 3}, {4, 2}}};
+    const std::array<int32_t, 13> keys = {3, 8, 10, 18, 26, 27, 28, 36, 47, 48, 67, 88, 96};
+    for (const int32_t key : keys)
+        for (const auto& icons : icon_sets)
+            for (const auto& [atk, tgt] : blows)
+                for (int32_t luck = 0; luck <= 9; ++luck)
+                    for (const uint8_t look : {uint8_t{0}, uint8_t{1}}) {
+                        SCOPED_TRACE(::testing::Message() << "key " << key << " blow " << atk << "->" << tgt << " luck "
+                                                          << luck << " icons " << icons[0]);
+                        DuelSide one, other;
+                        SeatBusy(one.d);
+                        one.d.my_icon1 = icons[0];
+                        one.d.my_icon2 = icons[1];
+                        one.d.e_icon1 = icons[2];
+                        one.d.e_icon2 = icons[3];
+                        one.d.atk_no = atk;
+                        one.d.tgt_no = tgt;
+                        one.d.luck = luck;
+                        one.d.look_mode = look;
+                        one.my.money = other.my.money = 50;
+                        other.d = Mirrored(one.d);
+                        FindTechnique(key)(one.ctx);
+                        FindTechnique(key)(other.ctx);
+                        EXPECT_EQ(Mirrored(one.d), other.d);
+                        const auto told = Story(one.screen.transcript, true);
+                        const auto heard = Story(other.screen.transcript, false);
+                        if (key == 47 || key == 48) {
+                            EXPECT_EQ(Sorted(told), Sorted(heard));
+                        } else {
+                            EXPECT_EQ(told, heard);
+                        }
+                        EXPECT_EQ(one.my.money - 50, 50 - other.my.money);
+                    }
+}
+
+}  // namespace
+}  // namespace kestra
