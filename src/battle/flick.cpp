@@ -208,10 +208,7 @@ void RecoilTrap(DuelContext& ctx) {
     if (!SideWears(d, d.tgt_no, 69)) return;
     tchar& a = Slot(d, d.atk_no);
     tchar& t = Slot(d, d.tgt_no);
-    ctx.screen().PlaySe("time_wav.wav", 2);
-    Flash(ctx, FlashColour::Purple, d.atk_no);
-    ctx.msg.ShowMessage("<トラップ!!>");
-    ctx.msg.WaitClick();
+    SpringTrap(ctx);
     a.hp /= 2;
     ctx.msg.AddMessage(a.name + "のHPが半減した!!");
     ctx.msg.WaitClick();

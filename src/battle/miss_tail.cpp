@@ -11,15 +11,19 @@ void MissTail(DuelContext& ctx) {
     PetrifyTrap(ctx);
 }
 
+void SpringTrap(DuelContext& ctx) {
+    ctx.screen().PlaySe("time_wav.wav", 2);
+    Flash(ctx, FlashColour::Purple, ctx.d.atk_no);
+    ctx.msg.ShowMessage("<トラップ!!>");
+    ctx.msg.WaitClick();
+}
+
 void PetrifyTrap(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
     if (!SideWears(d, d.tgt_no, 83)) return;
     tchar& attacker = Slot(d, d.atk_no);
     tchar& target = Slot(d, d.tgt_no);
-    ctx.screen().PlaySe("time_wav.wav", 2);
-    Flash(ctx, FlashColour::Purple, d.atk_no);
-    ctx.msg.ShowMessage("<トラップ!!>");
-    ctx.msg.WaitClick();
+    SpringTrap(ctx);
     attacker.status1 = 5;
     ctx.msg.AddMessage(attacker.name + "は石化してしまった!!");
     ctx.msg.WaitClick();

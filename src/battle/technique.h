@@ -15,6 +15,9 @@ TechniqueFn FindTechnique(int32_t key);
 // The shared tail of a missed attack: "Miss...." then the petrify trap of icon 83.
 void MissTail(DuelContext& ctx);
 
+// Every trap springs the same way: "time_wav.wav", a purple flash on the attacker, "<トラップ!!>".
+void SpringTrap(DuelContext& ctx);
+
 // The petrify trap of icon 83 on the attacked side: the attacker turns to stone, the target heals 5.
 void PetrifyTrap(DuelContext& ctx);
 

@@ -60,4 +60,20 @@ std::vector<std::string> TranscriptPresenter::Lines(const std::string& prefix) c
     return out;
 }
 
+std::vector<std::string> TranscriptPresenter::Messages() const {
+    std::vector<std::string> out;
+    for (const auto& l : transcript) {
+        if (l.rfind("show: ", 0) == 0) out.push_back(l.substr(6));
+        if (l.rfind("add: ", 0) == 0) out.push_back(l.substr(5));
+    }
+    return out;
+}
+
+std::vector<std::string> TranscriptPresenter::Cues() const {
+    std::vector<std::string> out;
+    for (const auto& l : transcript)
+        if (l.rfind("se", 0) == 0 || l.rfind("flash", 0) == 0) out.push_back(l);
+    return out;
+}
+
 }  // namespace kestra

@@ -38,6 +38,10 @@ public:
     bool Has(const std::string& line) const;
     // Lines that start with the prefix, in order.
     std::vector<std::string> Lines(const std::string& prefix) const;
+    // Every shown or added message text, in order.
+    std::vector<std::string> Messages() const;
+    // The sounds and flashes, in order.
+    std::vector<std::string> Cues() const;
 };
 
 }  // namespace kestra

@@ -35,22 +35,11 @@ void Seat(DuelSide& s) {
 
 // Every shown or added line after the title, in order.
 std::vector<std::string> LinesAfterTitle(const test::RecordingPresenter& screen) {
-    std::vector<std::string> out;
-    for (const std::string& l : screen.transcript) {
-        if (l.rfind("show: ", 0) == 0) out.push_back(l.substr(6));
-        if (l.rfind("add: ", 0) == 0) out.push_back(l.substr(5));
-    }
+    std::vector<std::string> out = screen.Messages();
     if (!out.empty()) out.erase(out.begin());
     return out;
 }
 
-// The sounds and flashes of a transcript, in order.
-std::vector<std::string> Cues(const test::RecordingPresenter& screen) {
-    std::vector<std::string> out;
-    for (const std::string& l : screen.transcript)
-        if (l.rfind("se", 0) == 0 || l.rfind("flash", 0) == 0) out.push_back(l);
-    return out;
-}
 
 using Prepare = void (*)(DuelRecord&);
 
@@ -87,7 +76,7 @@ void RunCases(const std::vector<SimpleCase>& cases) {
             const tchar& card = s.d.chara[a.slot];
             EXPECT_EQ((After{a.slot, card.hp, card.mp, card.lv, card.status1, card.status2}), a) << "slot " << a.slot;
         }
-        EXPECT_EQ(Cues(s.screen), c.cues);
+        EXPECT_EQ(s.screen.Cues(), c.cues);
         EXPECT_EQ(LinesAfterTitle(s.screen), c.lines);
         EXPECT_EQ(s.screen.clicks, static_cast<int>(c.lines.size()) + 1);
     }

@@ -39,11 +39,7 @@ void Seat(DuelSide& s, int32_t thief_lv, int32_t luck) {
 
 // Every shown or added line after the title, in order.
 std::vector<std::string> LinesAfterTitle(const test::RecordingPresenter& screen) {
-    std::vector<std::string> out;
-    for (const std::string& l : screen.transcript) {
-        if (l.rfind("show: ", 0) == 0) out.push_back(l.substr(6));
-        if (l.rfind("add: ", 0) == 0) out.push_back(l.substr(5));
-    }
+    std::vector<std::string> out = screen.Messages();
     if (!out.empty()) out.erase(out.begin());
     return out;
 }
