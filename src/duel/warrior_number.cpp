@@ -84,21 +84,19 @@ std::optional<WarriorSide> DecodeWarriorNumber(std::string_view text, int32_t du
     return side;
 }
 
-void PlaceOpponentSide(DuelRecord& d, const WarriorSide& side) {
-    for (size_t k = 0; k < 3; ++k) d.chara[4 + k] = side.fighters[k];
-    d.e_icon1 = side.icon1;
-    d.e_icon2 = side.icon2;
+// Put a side into slots first..first+2 with its icons and, in sudden death, its deck.
+static void PlaceSide(DuelRecord& d, const WarriorSide& side, bool own) {
+    const size_t first = own ? 1 : 4;
+    for (size_t k = 0; k < 3; ++k) d.chara[first + k] = side.fighters[k];
+    (own ? d.my_icon1 : d.e_icon1) = side.icon1;
+    (own ? d.my_icon2 : d.e_icon2) = side.icon2;
     if (d.duel_kind == kSuddenDeath)
-        for (size_t k = 0; k < 10; ++k) d.e_dekki[k] = side.deck[k];
+        for (size_t k = 0; k < 10; ++k) (own ? d.my_dekki : d.e_dekki)[k] = side.deck[k];
 }
 
-void PlaceOwnSide(DuelRecord& d, const WarriorSide& side) {
-    for (size_t k = 0; k < 3; ++k) d.chara[1 + k] = side.fighters[k];
-    d.my_icon1 = side.icon1;
-    d.my_icon2 = side.icon2;
-    if (d.duel_kind == kSuddenDeath)
-        for (size_t k = 0; k < 10; ++k) d.my_dekki[k] = side.deck[k];
-}
+void PlaceOpponentSide(DuelRecord& d, const WarriorSide& side) { PlaceSide(d, side, false); }
+
+void PlaceOwnSide(DuelRecord& d, const WarriorSide& side) { PlaceSide(d, side, true); }
 
 size_t OpponentFieldLimit(const DuelRecord& d) {
     // Characters, not bytes: "申込＞戦士No." is eight characters before the digits.
