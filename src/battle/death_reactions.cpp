@@ -1,5 +1,7 @@
 #include "battle/death_reactions.h"
 
+#include "battle/battle_content.h"
+
 #include <algorithm>
 
 #include "base/int_text.h"
@@ -194,6 +196,7 @@ bool RunDeathReaction(DuelContext& ctx, int32_t slot, const std::vector<DeathRea
 }
 
 bool RunDeathReaction(DuelContext& ctx, int32_t slot) {
+    if (ctx.content) return RunDeathReaction(ctx, slot, ctx.content->reactions);
     return RunDeathReaction(ctx, slot, LoadEmbeddedDeathReactions(ctx.cat).reactions);
 }
 

@@ -1,5 +1,7 @@
 #include "battle/pair_events.h"
 
+#include "battle/battle_content.h"
+
 #include <algorithm>
 #include <array>
 
@@ -223,6 +225,7 @@ int32_t RunPairEvents(DuelContext& ctx, const std::vector<PairEvent>& pairs) {
 
 int32_t RunPairEvents(DuelContext& ctx) {
     if (ctx.d.turn != 4) return 0;
+    if (ctx.content) return RunPairEvents(ctx, ctx.content->pairs);
     return RunPairEvents(ctx, LoadEmbeddedPairEvents(ctx.cat).pairs);
 }
 

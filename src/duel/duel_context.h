@@ -38,6 +38,10 @@ struct PlayerSession {
     bool streak_counted = false;               // once per duel
 };
 
+// The battle's authored tables (pair events, death reactions), parsed once by whoever owns the
+// program; without them the battle parses its tables where it needs them.
+struct BattleContent;
+
 struct DuelContext {
     DuelRecord& d;
     const Catalogue& cat;
@@ -47,6 +51,7 @@ struct DuelContext {
     Rng& rng;  // local chance only: never for anything both programs must agree on
     const Clock& clock;
     Questions& ask;
+    const BattleContent* content = nullptr;
 
     Presenter& screen() { return msg.screen(); }
 };

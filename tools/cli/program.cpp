@@ -35,7 +35,8 @@ int32_t NamedIcon(const Catalogue& cat, Rng& rng) {
 
 }  // namespace
 
-Program::Program(const Catalogue& cat, uint64_t seed) : rng(seed), ctx{d, cat, my, session, msg, rng, clock, ask} {
+Program::Program(const Catalogue& cat, const BattleContent& content, uint64_t seed)
+    : rng(seed), ctx{d, cat, my, session, msg, rng, clock, ask, &content} {
     hooks.game_set = GameSet;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "battle/battle_content.h"
 #include "battle/battle_phase.h"
 #include "catalogue/catalogue.h"
 #include "duel/duel_context.h"
@@ -25,7 +26,7 @@ struct AlwaysYes : Questions {
 };
 
 struct Program {
-    Program(const Catalogue& cat, uint64_t seed);
+    Program(const Catalogue& cat, const BattleContent& content, uint64_t seed);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 

@@ -46,7 +46,8 @@ int Replay(const Catalogue& cat, std::istream& file, std::ostream& out) {
         out << "replay: the file needs a duel kind 0..18 and two warrior numbers\n";
         return 1;
     }
-    Program p(cat, 1);
+    const BattleContent content = LoadBattleContent(cat);
+    Program p(cat, content, 1);
     OpenViewMode(p.ctx);
     p.d.duel_kind = *kind;
     if (!AcceptViewModeNumbers(p.ctx, lines[1], lines[2])) {
@@ -83,7 +84,8 @@ int Phase(const Catalogue& cat, const std::string& record_json, const std::strin
         err << "phase: " << error << "\n";
         return 2;
     }
-    Program p(cat, 1);
+    const BattleContent content = LoadBattleContent(cat);
+    Program p(cat, content, 1);
     p.d = *record;
     if (own_side) {
         // The sender's own digits: its acting card and target stand as written.

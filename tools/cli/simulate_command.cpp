@@ -126,9 +126,9 @@ bool SetIdsMatch(DuelRun& run, Program& a, Program& b) {
 }
 
 // Play one duel between two fresh programs.
-void PlayDuel(const Catalogue& cat, uint64_t seed, int32_t kind, DuelRun& run) {
+void PlayDuel(const Catalogue& cat, const BattleContent& content, uint64_t seed, int32_t kind, DuelRun& run) {
     Rng setup(seed * 7919u + 17u);
-    Program a(cat, seed * 2 + 1), b(cat, seed * 2 + 2);
+    Program a(cat, content, seed * 2 + 1), b(cat, content, seed * 2 + 2);
     GiveRandomPlayer(a.my, cat, setup);
     GiveRandomPlayer(b.my, cat, setup);
     a.d.duel_kind = b.d.duel_kind = kind;
@@ -185,10 +185,11 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
     const auto start = std::chrono::steady_clock::now();
     int64_t phases = 0;
     int32_t desyncs = 0;
+    const BattleContent content = LoadBattleContent(cat);
     for (int32_t i = 0; i < options.duels; ++i) {
         const int32_t kind = options.kind.value_or(i % 19);
         DuelRun run;
-        PlayDuel(cat, options.seed * 100003u + static_cast<uint64_t>(i), kind, run);
+        PlayDuel(cat, content, options.seed * 100003u + static_cast<uint64_t>(i), kind, run);
         phases += run.phases;
         if (!options.log_dir.empty()) WriteLog(options.log_dir, i, run);
         if (!run.failure.empty()) {
@@ -207,9 +208,10 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
 
 uint64_t TranscriptSignature(const Catalogue& cat) {
     uint64_t h = Fnv1a("");
+    const BattleContent content = LoadBattleContent(cat);
     for (int32_t i = 0; i < 38; ++i) {
         DuelRun run;
-        PlayDuel(cat, 9000u + static_cast<uint64_t>(i), i % 19, run);
+        PlayDuel(cat, content, 9000u + static_cast<uint64_t>(i), i % 19, run);
         h = Fnv1a(std::to_string(run.transcript_hash) + ":" + std::to_string(run.phases) + ";", h);
     }
     return h;
