@@ -273,3 +273,40 @@ TEST(MusicContent, FortySixTitledPiecesInNineGroups) {
 
 }  // namespace
 }  // namespace kestra
+
+#include "catalogue/card_facts.h"
+
+namespace kestra {
+namespace {
+
+// An item's description names the amount or element its parameter gives the effect.
+TEST(ItemContent, DescriptionsStateTheParameter) {
+    int checked = 0;
+    for (int n = 1; n <= 97; ++n) {
+        const titem& i = Cat().item[n];
+        std::string words;
+        switch (i.code) {
+            case 1:
+            case 3:
+            case 9:
+            case 10:
+            case 42:
+            case 43:
+            case 48: words = std::to_string(i.param); break;
+            case 7:
+            case 8: words = "÷" + std::to_string(i.param); break;
+            case 41: words = (i.param > 0 ? "+" : "") + std::to_string(i.param); break;
+            case 27:
+            case 37:
+            case 39:
+            case 51: words = std::string(ElementText(i.param)); break;
+            default: continue;
+        }
+        ++checked;
+        EXPECT_NE(i.description.find(words), std::string::npos) << n << " " << i.description << " lacks " << words;
+    }
+    EXPECT_GE(checked, 40);
+}
+
+}  // namespace
+}  // namespace kestra
