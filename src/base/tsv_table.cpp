@@ -2,24 +2,19 @@
 
 namespace kestra {
 
-namespace {
-
-// Split one line on TABs.
-std::vector<std::string> SplitTabs(std::string_view line) {
-    std::vector<std::string> fields;
+std::vector<std::string_view> SplitOn(std::string_view text, char separator) {
+    std::vector<std::string_view> fields;
     size_t start = 0;
     for (;;) {
-        const size_t tab = line.find('\t', start);
-        if (tab == std::string_view::npos) {
-            fields.emplace_back(line.substr(start));
+        const size_t at = text.find(separator, start);
+        if (at == std::string_view::npos) {
+            fields.push_back(text.substr(start));
             return fields;
         }
-        fields.emplace_back(line.substr(start, tab - start));
-        start = tab + 1;
+        fields.push_back(text.substr(start, at - start));
+        start = at + 1;
     }
 }
-
-}  // namespace
 
 int TsvTable::Column(std::string_view name) const {
     for (size_t i = 0; i < columns.size(); ++i)
@@ -41,7 +36,8 @@ TsvParse ParseTsv(std::string_view text) {
         ++line_no;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty() || line[0] == '#') continue;
-        auto fields = SplitTabs(line);
+        const auto views = SplitOn(line, '\t');
+        std::vector<std::string> fields(views.begin(), views.end());
         if (!have_header) {
             table.columns = std::move(fields);
             have_header = true;

@@ -7,6 +7,9 @@
 
 namespace kestra {
 
+// Split text on a separator; n separators give n + 1 fields (empty ones included).
+std::vector<std::string_view> SplitOn(std::string_view text, char separator);
+
 struct TsvTable {
     std::vector<std::string> columns;            // names from the header line
     std::vector<std::vector<std::string>> rows;  // data rows, each padded to the header's width

@@ -3,22 +3,11 @@
 #include <string>
 
 #include "base/int_text.h"
+#include "base/tsv_table.h"
 
 namespace kestra {
 
 namespace {
-
-// Split on ':'.
-std::vector<std::string_view> Fields(std::string_view tag) {
-    std::vector<std::string_view> out;
-    size_t start = 0;
-    for (;;) {
-        const size_t colon = tag.find(':', start);
-        out.push_back(tag.substr(start, colon == std::string_view::npos ? std::string_view::npos : colon - start));
-        if (colon == std::string_view::npos) return out;
-        start = colon + 1;
-    }
-}
 
 // "key=value" with value in [lo, hi]; a leading '+' is allowed when signed.
 std::optional<int32_t> Value(std::string_view field, std::string_view key, int32_t lo, int32_t hi, bool is_signed) {
@@ -86,7 +75,7 @@ bool ReadChange(std::string_view f, IconTag& tag) {
 }  // namespace
 
 std::optional<IconTag> ParseIconTag(std::string_view text) {
-    const auto f = Fields(text);
+    const auto f = SplitOn(text, ':');
     if (f.size() < 4) return std::nullopt;
     IconTag tag{};
     if (f[0] == "open") tag.trigger = TagTrigger::Open;
