@@ -1,0 +1,189 @@
+#include "audio/sdl_audio.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <fstream>
+#include <memory>
+
+#include "audio/disk_device.h"
+
+namespace kestra {
+namespace {
+
+using test::DiskDevice;
+using test::GameDat;
+using test::WaitFor;
+
+// Waits until the channel's wave has finished sounding.
+bool WaitQuiet(const SdlAudio& a, int32_t channel) {
+    return WaitFor([&] { return !a.Playing(channel); });
+}
+
+TEST(SdlAudio, StartUpLoadsTheFirstWaveOnEveryChannelWithoutPlayingIt) {
+    DiskDevice disk;
+    {
+        SdlAudio a(GameDat());
+        ASSERT_TRUE(a.DeviceOpen());
+        for (int32_t ch = 0; ch < 4; ++ch) {
+            EXPECT_EQ(a.LoadedWave(ch), "1.wav") << ch;
+            EXPECT_FALSE(a.Playing(ch)) << ch;
+        }
+        ASSERT_TRUE(WaitFor([&] { return disk.BytesWritten() >= 16384; }));
+    }
+    EXPECT_GT(disk.Samples(), 0);
+    EXPECT_EQ(disk.LoudSamples(), 0);
+}
+
+TEST(SdlAudio, AWaveReallyComesOut) {
+    DiskDevice disk;
+    {
+        SdlAudio a(GameDat());
+        PlaySe3(a, "1.wav");
+        EXPECT_TRUE(a.Playing(2));
+        EXPECT_FALSE(a.Playing(0));
+        ASSERT_TRUE(WaitQuiet(a, 2));
+    }
+    EXPECT_GT(disk.LoudSamples(), 1000);
+}
+
+TEST(SdlAudio, TheFourChannelsMixAndANewWaveCutsTheOld) {
+    DiskDevice disk;
+    SdlAudio a(GameDat());
+    a.PlaySe("d.wav", 0);
+    a.PlaySe("no.wav", 1);
+    a.PlaySe("no.wav", 3);
+    EXPECT_TRUE(a.Playing(0));
+    EXPECT_TRUE(a.Playing(1));
+    EXPECT_TRUE(a.Playing(3));
+    a.PlaySe("1.wav", 0);  // the long d.wav is cut at once
+    EXPECT_EQ(a.LoadedWave(0), "1.wav");
+    EXPECT_TRUE(a.Playing(0));
+    EXPECT_TRUE(a.Playing(1));
+}
+
+TEST(SdlAudio, MissingAndBadWavesAndBadChannelsAreSwallowed) {
+    DiskDevice disk;
+    std::ofstream(disk.folder() / "bad.wav", std::ios::binary) << "RIFF not really a wave";
+    std::filesystem::copy_file(GameDat() / "1.wav", disk.folder() / "1.wav");
+    {
+        SdlAudio a(disk.folder());
+        EXPECT_NO_THROW(a.PlaySe("missing.wav", 0));
+        EXPECT_EQ(a.LoadedWave(0), "");
+        EXPECT_FALSE(a.Playing(0));
+        EXPECT_NO_THROW(a.PlaySe("bad.wav", 1));
+        EXPECT_EQ(a.LoadedWave(1), "");
+        EXPECT_FALSE(a.Playing(1));
+        EXPECT_NO_THROW(a.PlaySe("", 2));
+        EXPECT_FALSE(a.Playing(2));
+        for (const int32_t ch : {-1, 4, 14, 15, 1000}) {
+            EXPECT_NO_THROW(a.PlaySe("1.wav", ch)) << ch;
+            EXPECT_FALSE(a.Playing(ch)) << ch;
+        }
+        EXPECT_EQ(a.LoadedWave(3), "1.wav");  // the good channel kept its wave
+        ASSERT_TRUE(WaitFor([&] { return disk.BytesWritten() >= 16384; }));
+    }
+    EXPECT_EQ(disk.LoudSamples(), 0);
+}
+
+TEST(SdlAudio, MutedGivesSilence) {
+    DiskDevice disk;
+    {
+        SdlAudio a(GameDat());
+        a.SetMuted(true);
+        a.PlaySe("1.wav", 0);
+        a.PlaySe("no.wav", 1);
+        EXPECT_TRUE(a.Playing(0));
+        ASSERT_TRUE(WaitQuiet(a, 1));
+    }
+    EXPECT_GT(disk.Samples(), 0);
+    EXPECT_EQ(disk.LoudSamples(), 0);
+}
+
+TEST(SdlAudio, UnmutingRestoresTheSound) {
+    DiskDevice disk;
+    {
+        SdlAudio a(GameDat());
+        a.SetMuted(true);
+        a.SetMuted(false);
+        a.PlaySe("1.wav", 0);
+        ASSERT_TRUE(WaitQuiet(a, 0));
+    }
+    EXPECT_GT(disk.LoudSamples(), 1000);
+}
+
+TEST(SdlAudio, MusicStopsAndMissingPiecesNeverThrow) {
+    DiskDevice disk;
+    SdlAudio a(GameDat());
+    EXPECT_NO_THROW(a.PlayBgm("not"));
+    EXPECT_NO_THROW(a.PlayBgm("nowhere.mid"));
+    EXPECT_FALSE(a.MusicPlaying());
+    EXPECT_NO_THROW(a.PlayBgm("1.wav"));  // not a MIDI piece: whatever it does, nothing breaks
+    EXPECT_NO_THROW(a.PlayBgm(""));
+    EXPECT_NO_THROW(a.PlayBgm("not"));
+    EXPECT_FALSE(a.MusicPlaying());
+}
+
+TEST(SdlAudio, MusicSwitchedOffPlaysNothingAndNotStops) {
+    DiskDevice disk;
+    SdlAudio a(GameDat());
+    a.SetMusicOn(false);
+    EXPECT_FALSE(a.MusicOn());
+    a.PlayBgm("0.mid");
+    EXPECT_FALSE(a.MusicPlaying());
+    a.SetMusicOn(true);
+    a.PlayBgm("0.mid");
+    EXPECT_TRUE(a.MusicPlaying());
+    a.SetMusicOn(false);  // switching off does not stop what plays
+    EXPECT_TRUE(a.MusicPlaying());
+    a.PlayBgm("not");
+    EXPECT_FALSE(a.MusicPlaying());
+}
+
+TEST(SdlAudio, APieceReallyComesOut) {
+    DiskDevice disk;
+    {
+        SdlAudio a(GameDat());
+        a.PlayBgm("0.mid");
+        ASSERT_TRUE(a.MusicPlaying());
+        const uintmax_t at_start = disk.BytesWritten();
+        ASSERT_TRUE(WaitFor([&] { return disk.BytesWritten() >= at_start + 65536; }));
+    }
+    EXPECT_GT(disk.LoudSamples(), 1000);
+}
+
+TEST(SdlAudio, WithoutADeviceEveryCallDoesNothing) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SdlAudio a(GameDat());
+    EXPECT_FALSE(a.DeviceOpen());
+    EXPECT_NO_THROW(a.PlaySe("1.wav", 0));
+    EXPECT_NO_THROW(a.PlayBgm("0.mid"));
+    EXPECT_NO_THROW(a.SetMuted(true));
+    EXPECT_NO_THROW(a.PlayBgm("not"));
+    EXPECT_FALSE(a.Playing(0));
+    EXPECT_EQ(a.LoadedWave(0), "");
+    EXPECT_FALSE(a.MusicPlaying());
+}
+
+TEST(SdlAudio, TwoProgramsInOneProcessShareTheDevice) {
+    DiskDevice disk;
+    auto first = std::make_unique<SdlAudio>(GameDat());
+    auto second = std::make_unique<SdlAudio>(GameDat());
+    ASSERT_TRUE(first->DeviceOpen());
+    ASSERT_TRUE(second->DeviceOpen());
+    first->PlayBgm("0.mid");
+    second->PlaySe("1.wav", 1);
+    first.reset();  // the first program ends; the second keeps its sound
+    EXPECT_TRUE(second->DeviceOpen());
+    second->PlaySe("no.wav", 2);
+    EXPECT_TRUE(second->Playing(2));
+    second.reset();
+    // The device closed with the last holder and opens again for the next program.
+    SdlAudio third(GameDat());
+    EXPECT_TRUE(third.DeviceOpen());
+    third.PlaySe("1.wav", 0);
+    EXPECT_TRUE(third.Playing(0));
+}
+
+}  // namespace
+}  // namespace kestra

@@ -1,0 +1,168 @@
+#include "collection/duel_request.h"
+
+#include <gtest/gtest.h>
+
+#include "support/duel_fixture.h"
+
+namespace kestra {
+namespace {
+
+// A player whose ten deck slots all hold a card.
+tmy FullDeckPlayer() {
+    tmy my;
+    for (int32_t s = 0; s < kDeckSize; ++s) my.deck[static_cast<size_t>(s)] = s;
+    return my;
+}
+
+TEST(DuelRequest, VersionTagIsSevenBytesFromTheEleventh) {
+    struct Case {
+        const char* caption;
+        const char* tag;
+    };
+    const Case cases[] = {
+        {kMainCaption, "ver6.2t"},
+        {"KESTRA 天 ver7.0b-extra", "ver7.0b"},
+        {"KESTRA ver6.2t", "6.2t"},      // no kanji: the 11th byte is inside the number
+        {"KESTRA 天 v", "v"},            // shorter than the cut
+        {"KESTRA 天 ", ""},              // nothing from the 11th byte on
+        {"ABCDEFGHIJ天地人", "天地人"},  // double-byte characters count two bytes each
+        {"ABCDEFGHIJKL天地人", "KL天地"},  // the cut ends inside 人: its lone lead byte is dropped
+    };
+    for (const Case& c : cases) EXPECT_EQ(VersionTag(c.caption), c.tag) << c.caption;
+}
+
+TEST(DuelRequest, ShortDeckIsRefusedBeforeTheSaveIsLookedAt) {
+    struct Case {
+        int32_t empty_slot;  // -1: a full deck
+        bool intact;
+        const char* refusal;
+    };
+    const Case cases[] = {
+        {9, false, "デッキが10枚に足りていません"}, {0, true, "デッキが10枚に足りていません"},
+        {4, false, "デッキが10枚に足りていません"}, {-1, false, "データが破壊されています"},
+        {-1, true, ""},
+    };
+    for (const Case& c : cases) {
+        tmy my = FullDeckPlayer();
+        if (c.empty_slot >= 0) my.deck[static_cast<size_t>(c.empty_slot)] = -1;
+        EXPECT_EQ(RequestRefusal(my, c.intact), c.refusal) << c.empty_slot << " " << c.intact;
+    }
+}
+
+TEST(DuelRequest, RequestAndAcceptanceTexts) {
+    const DuelPanelTexts ask = OrdinaryDuelTexts(kRoleApplicant, kMainCaption);
+    EXPECT_EQ(ask.caption, "デュエルを申しこむ");
+    EXPECT_EQ(ask.instruction,
+              "２、相手から【星降る天よ、我を誘え。】という言葉が返って来ればスタートを、返ってこなければキャンセルを押してください");
+    EXPECT_EQ(ask.incantation, "さぁ聞こう、知の囁き！ver6.2t");
+
+    const DuelPanelTexts accept = OrdinaryDuelTexts(kRoleReceiver, kMainCaption);
+    EXPECT_EQ(accept.caption, "デュエルを受ける");
+    EXPECT_EQ(accept.instruction,
+              "上記の言葉は、相手から【さぁ聞こう、知の囁き！】という言葉を申しこまれた時に、デュエルを受諾する際に詠唱して下さい。");
+    EXPECT_EQ(accept.incantation, "星降る天よ、我を誘え。ver6.2t");
+
+    // Another version gives another phrase, so mismatched programs never meet.
+    EXPECT_EQ(OrdinaryDuelTexts(kRoleApplicant, "KESTRA 天 ver6.3a").incantation, "さぁ聞こう、知の囁き！ver6.3a");
+}
+
+TEST(DuelRequest, StreakNotesFromTwoInARow) {
+    struct Case {
+        int32_t wins, losses;
+        const char* copied;
+    };
+    const Case cases[] = {
+        {0, 0, "詠唱"},
+        {1, 1, "詠唱"},
+        {2, 0, "詠唱 ≪2連勝中≫"},
+        {0, 2, "詠唱 ～2連敗中～"},
+        {12, 1, "詠唱 ≪12連勝中≫"},
+        {3, 5, "詠唱 ≪3連勝中≫ ～5連敗中～"},
+    };
+    for (const Case& c : cases) {
+        tmy my;
+        my.win_streak = c.wins;
+        my.loss_streak = c.losses;
+        EXPECT_EQ(IncantationWithStreaks("詠唱", my), c.copied) << c.wins << "/" << c.losses;
+    }
+}
+
+// A music list of its own: pieces 0, 1 and 60 titled in group 2, piece 2 untitled in group 2,
+// piece 3 untitled in group 5 (a group without any titled piece).
+Catalogue QuizCatalogue() {
+    Catalogue cat;
+    cat.music_group[2] = "港の組曲";
+    cat.music_group[5] = "無題の群";
+    cat.music[0] = {"朝の桟橋", 2};
+    cat.music[1] = {"夕凪", 2};
+    cat.music[2] = {"", 2};
+    cat.music[3] = {"", 5};
+    cat.music[60] = {"遠い灯", 2};
+    cat.music[99] = {"終わりの鐘", 7};
+    return cat;
+}
+
+TEST(DuelRequest, QuizListsTitledPiecesInOrder) {
+    EXPECT_EQ(QuizPieces(QuizCatalogue()), (std::vector<int32_t>{0, 1, 60, 99}));
+    const std::vector<int32_t> shipped = QuizPieces(test::GameCatalogue());
+    ASSERT_EQ(shipped.size(), static_cast<size_t>(kMusicPieces));
+    for (int32_t p = 0; p < kMusicPieces; ++p) EXPECT_EQ(shipped[static_cast<size_t>(p)], p);
+}
+
+TEST(DuelRequest, GroupPrizeIsFiftyDivTheTitledPiecesOfTheGroup) {
+    const Catalogue cat = QuizCatalogue();
+    struct Case {
+        int32_t piece, g;
+    };
+    const Case cases[] = {{0, 16}, {60, 16}, {2, 16}, {3, 50}, {99, 50}, {-1, 0}, {100, 0}};
+    for (const Case& c : cases) EXPECT_EQ(QuizGroupPrize(cat, c.piece), c.g) << c.piece;
+}
+
+TEST(DuelRequest, QuizLabelText) {
+    const Catalogue cat = QuizCatalogue();
+    EXPECT_EQ(QuizLabel(cat, 1), "現在予想中の楽曲 > \n単曲【夕凪】賞100円\nｸﾞﾙｰﾌﾟ【港の組曲】賞32円,16Ark");
+    EXPECT_EQ(QuizLabel(cat, 3), "現在予想中の楽曲 > \n単曲【】賞100円\nｸﾞﾙｰﾌﾟ【無題の群】賞100円,50Ark");
+
+    // The shipped list: piece 0 is in a group of seven titled pieces, 50 div 7 = 7.
+    const Catalogue& game = test::GameCatalogue();
+    EXPECT_EQ(QuizLabel(game, 0), "現在予想中の楽曲 > \n単曲【" + game.music[0].title + "】賞100円\nｸﾞﾙｰﾌﾟ【" +
+                                      game.music_group[0] + "】賞14円,7Ark");
+}
+
+TEST(DuelRequest, EntryCostPerKind) {
+    struct Case {
+        int32_t kind, yen, ark;
+    };
+    const Case cases[] = {{0, 0, 0}, {1, 0, 0}, {3, 0, 0}, {4, 6, 0},  {5, 3, 0},  {6, 0, 1},
+                          {7, 1, 0}, {8, 10, 0}, {9, 15, 0}, {10, 0, 0}, {18, 0, 0}, {-1, 0, 0}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(EntryCostOf(c.kind).yen, c.yen) << c.kind;
+        EXPECT_EQ(EntryCostOf(c.kind).ark, c.ark) << c.kind;
+        tmy my;
+        my.money = 100;
+        my.ark = 20;
+        ChargeEntryCost(my, c.kind);
+        EXPECT_EQ(my.money, 100 - c.yen) << c.kind;
+        EXPECT_EQ(my.ark, 20 - c.ark) << c.kind;
+    }
+}
+
+TEST(DuelRequest, EntryCostNeverTakesAPurseBelowZero) {
+    struct Case {
+        int32_t kind, money, ark, money_after, ark_after;
+    };
+    const Case cases[] = {
+        {9, 15, 0, 0, 0}, {9, 14, 5, 0, 5}, {4, 0, 0, 0, 0}, {6, 7, 0, 7, 0}, {6, 7, 1, 7, 0}, {8, -3, 2, -3, 2},
+    };
+    for (const Case& c : cases) {
+        tmy my;
+        my.money = c.money;
+        my.ark = c.ark;
+        ChargeEntryCost(my, c.kind);
+        EXPECT_EQ(my.money, c.money_after) << c.kind << " " << c.money;
+        EXPECT_EQ(my.ark, c.ark_after) << c.kind << " " << c.ark;
+    }
+}
+
+}  // namespace
+}  // namespace kestra
