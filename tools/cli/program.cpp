@@ -1,21 +1,14 @@
 #include "program.h"
 
-#include "duel/duel_start.h"
-#include "duel/game_set.h"
-#include "duel/verification.h"
+#include "duel/duel_flow.h"
 
 namespace kestra::cli {
 
 namespace {
 
-// The game set as the duel window runs it: results (not in view mode), then the set IDs.
+// The game set as the duel window runs it, with a save that writes nothing.
 void GameSet(DuelContext& ctx, bool this_side_beaten, bool both_wiped_out) {
-    RunGameSet(ctx, GameSetCall{this_side_beaten, both_wiped_out}, [](tmy&) { return SaveOutcome{}; });
-    if (ctx.d.look_mode) {
-        ComputeSetIds(ctx.d);
-    } else {
-        BeginSetIdExchange(ctx);
-    }
+    RunGameSetAndIds(ctx, this_side_beaten, both_wiped_out, [](tmy&) { return SaveOutcome{}; });
 }
 
 // A named catalogue row drawn uniformly from 0..limit-1.

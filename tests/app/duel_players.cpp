@@ -1,0 +1,156 @@
+#include "duel_players.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+#include "player/player_files.h"
+
+namespace kestra::duel_test {
+
+bool ScriptedDialogs::AskYesNo(std::string_view question) {
+    asked.emplace_back(question);
+    return answer;
+}
+
+Machine::Machine(uint64_t seed, const std::array<int32_t, 10>& deck) : folder(tmp.Game()) {
+    Rng rng(seed);
+    CreateSaveIfMissing(folder, rng);
+    LoadedGame game = LoadPlayerData(folder);
+    game.my.deck = deck;
+    game.my.money = 500;
+    SavePlayerData(folder, game.my);
+    session = std::make_unique<GameSession>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
+    window = std::make_unique<DuelWindow>(*session);
+    window->SetHost(&host);
+}
+
+QWidget* Machine::Widget(const char* name) const {
+    QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(name));
+    if (!w) ADD_FAILURE() << "no widget " << name;
+    return w;
+}
+
+QLineEdit* Machine::Field(const char* name) const { return qobject_cast<QLineEdit*>(Widget(name)); }
+
+QPushButton* Machine::Button(const char* name) const { return qobject_cast<QPushButton*>(Widget(name)); }
+
+std::string Machine::Text(const char* name) const {
+    QWidget* w = Widget(name);
+    if (auto* field = qobject_cast<QLineEdit*>(w)) return field->text().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
+    if (auto* button = qobject_cast<QPushButton*>(w)) return button->text().toStdString();
+    return {};
+}
+
+tmy Machine::Saved() const { return ReadMyDat(folder.my_dat()); }
+
+AutoClicker::AutoClicker(std::vector<DuelWindow*> windows) : windows_(std::move(windows)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        for (DuelWindow* w : windows_)
+            if (w->Paused() && (!before_click || before_click(w)))
+                Click(w->findChild<QWidget*>(QStringLiteral("message_area")));
+    });
+    timer_.start(0);
+}
+
+void Click(QWidget* widget) {
+    ASSERT_NE(widget, nullptr);
+    const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+    const QPointF global = widget->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+std::string AfterArrow(const std::string& shown) {
+    const std::string arrow = "＞";
+    const size_t at = shown.find(arrow);
+    return at == std::string::npos ? shown : shown.substr(at + arrow.size());
+}
+
+std::string LastEight(const std::string& shown) { return shown.size() >= 8 ? shown.substr(shown.size() - 8) : shown; }
+
+void Meet(Machine& a, Machine& b, int32_t kind, DuelLog* log) {
+    a.window->OpenDuel(kind, kApplicant);
+    b.window->OpenDuel(kind, kReceiver);
+    const std::string a_number = a.Text("own_number"), b_number = b.Text("own_number");
+    if (log) {
+        log->applicant_number = AfterArrow(a_number);
+        log->receiver_number = AfterArrow(b_number);
+    }
+    QApplication::clipboard()->setText(QString::fromStdString(AfterArrow(a_number)));
+    Click(b.Widget("opponent_number_paste"));
+    a.Field("opponent_number")->setText(QString::fromStdString(AfterArrow(b_number)));
+    Click(a.Button("number_done"));
+    Click(b.Button("number_done"));
+    if (log) log->receiver_id = b.Text("own_id");
+    a.Field("opponent_id")->setText(QString::fromStdString(b.Text("own_id")));
+    b.Field("opponent_id")->setText(QString::fromStdString(a.Text("own_id") + "　"));
+    Click(a.Button("id_ok"));
+    Click(b.Button("id_ok"));
+}
+
+Machine* Mover(Machine& a, Machine& b) {
+    if (a.d().own_turn && a.d().input_phase == kPhaseChooseAttacker) return &a;
+    if (b.d().own_turn && b.d().input_phase == kPhaseChooseAttacker) return &b;
+    return nullptr;
+}
+
+void SendAndResolve(Machine& mover, Machine& other, DuelLog* log) {
+    const std::string digits = LastEight(mover.Text("bn_field"));
+    if (log) log->numbers.push_back(digits);
+    other.Field("bn_field")->setText(QString::fromStdString(digits));
+    Click(mover.Button("battle_phase"));
+    Click(other.Button("battle_phase"));
+}
+
+void PlayTurn(Machine& mover, Machine& other, DuelLog* log) {
+    const char* own[3] = {"you_card1", "you_card2", "you_card3"};
+    const char* theirs[3] = {"enemy_card1", "enemy_card2", "enemy_card3"};
+    for (int k = 0; k < 3 && mover.d().input_phase == kPhaseChooseAttacker; ++k)
+        if (mover.d().chara[static_cast<size_t>(1 + k)].alive()) Click(mover.Widget(own[k]));
+    if (mover.d().input_phase == kPhaseChooseTarget) {
+        for (int k = 0; k < 3 && mover.d().input_phase == kPhaseChooseTarget; ++k)
+            if (mover.d().chara[static_cast<size_t>(4 + k)].alive()) Click(mover.Widget(theirs[k]));
+        Click(mover.Button("m1"));
+    } else {
+        Click(mover.Button("pass_b"));
+    }
+    SendAndResolve(mover, other, log);
+}
+
+bool PlayToGameSet(Machine& a, Machine& b, DuelLog* log, int max_turns) {
+    for (int turn = 0; turn < max_turns; ++turn) {
+        if (a.d().input_phase == kPhaseSetIds && b.d().input_phase == kPhaseSetIds) return true;
+        Machine* mover = Mover(a, b);
+        if (!mover) return false;
+        PlayTurn(*mover, mover == &a ? b : a, log);
+    }
+    return false;
+}
+
+void FinishBoth(Machine& a, Machine& b) {
+    a.Field("opponent_id")->setText(QString::fromStdString(b.Text("own_id")));
+    b.Field("opponent_id")->setText(QString::fromStdString(a.Text("own_id")));
+    Click(a.Button("id_ok"));
+    Click(b.Button("id_ok"));
+    Click(a.Button("ending_ok"));
+    Click(b.Button("ending_ok"));
+}
+
+std::vector<int32_t> DeckCards(const tmy& my) {
+    std::vector<int32_t> out;
+    for (const int32_t c : my.deck)
+        if (c >= 0) out.push_back(c);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+}  // namespace kestra::duel_test

@@ -1,0 +1,124 @@
+#pragma once
+// Two players' machines in one test process: each its own game folder, player, speakers, clock,
+// boxes, session and duel window. The script clicks the real widgets and copies the texts from one
+// window into the other, as the players do through their chat.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/dialogs.h"
+#include "app/duel_hand_over.h"
+#include "app/duel_window.h"
+#include "app/game_session.h"
+#include "audio/audio.h"
+#include "support/temp_folder.h"
+
+namespace kestra::duel_test {
+
+// Every question answered as told; every box's text kept.
+struct ScriptedDialogs : Dialogs {
+    bool answer = true;
+    std::vector<std::string> asked;
+    std::vector<std::string> informed;
+    bool AskYesNo(std::string_view question) override;
+    void Inform(std::string_view text) override { informed.emplace_back(text); }
+};
+
+// The main window as the duel window sees it: counts the returns, keeps the set IDs.
+struct FakeHost : MainHost {
+    int returns = 0;
+    std::vector<std::string> set_ids;
+    void ReturnFromDuel(const MenuReveal&) override { ++returns; }
+    void SetLastSetId(std::string_view set_id) override { set_ids.emplace_back(set_id); }
+};
+
+// A clock that moves only when the test moves it.
+struct TestClock : Clock {
+    int64_t now_ms = 5'000'000;
+    CalendarDate date{6, 15};
+    int64_t NowMs() const override { return now_ms; }
+    CalendarDate Today() const override { return date; }
+};
+
+// One player's machine.
+struct Machine {
+    Machine(uint64_t seed, const std::array<int32_t, 10>& deck);
+    Machine(const Machine&) = delete;
+    Machine& operator=(const Machine&) = delete;
+
+    test::TempFolder tmp;
+    GameFolder folder;
+    RecordingAudio audio;
+    TestClock clock;
+    ScriptedDialogs dialogs;
+    FakeHost host;
+    std::unique_ptr<GameSession> session;
+    std::unique_ptr<DuelWindow> window;
+
+    const DuelRecord& d() const { return window->record(); }
+    QWidget* Widget(const char* name) const;
+    QLineEdit* Field(const char* name) const;
+    QPushButton* Button(const char* name) const;
+    std::string Text(const char* name) const;
+    // The player's save as it is on disk.
+    tmy Saved() const;
+};
+
+// Clicks the message area of every paused window for as long as it lives, as a patient player does.
+class AutoClicker {
+public:
+    explicit AutoClicker(std::vector<DuelWindow*> windows);
+    // Runs before each click with the paused window; returning false skips that click.
+    std::function<bool(DuelWindow*)> before_click;
+
+private:
+    std::vector<DuelWindow*> windows_;
+    QTimer timer_;
+};
+
+// A left click in the middle of a widget, through the application's event delivery.
+void Click(QWidget* widget);
+
+// What a player copies from a shown warrior number: the part after "＞".
+std::string AfterArrow(const std::string& shown);
+
+// The eight digits at the end of a shown BATTLE NUMBER.
+std::string LastEight(const std::string& shown);
+
+// The texts of one played duel that a viewer needs.
+struct DuelLog {
+    std::string applicant_number, receiver_number;
+    std::string receiver_id;           // as the receiver's ID field showed it
+    std::vector<std::string> numbers;  // every BATTLE NUMBER's digits, in play order
+};
+
+// From "スタート" to the first turn: warrior numbers (one through the clipboard and "PASTE", one
+// typed), verification IDs, "OK" on both.
+void Meet(Machine& a, Machine& b, int32_t kind, DuelLog* log = nullptr);
+
+// The machine whose player chooses now, or nullptr.
+Machine* Mover(Machine& a, Machine& b);
+
+// One ordinary turn: the mover's first willing card flicks the first living target (or passes);
+// the digits go to the other window; both press "BATTLE PHASE".
+void PlayTurn(Machine& mover, Machine& other, DuelLog* log = nullptr);
+
+// The mover's "BATTLE PHASE" and the other's with the digits pasted.
+void SendAndResolve(Machine& mover, Machine& other, DuelLog* log);
+
+// Turns until both windows wait for the set IDs; false when that never happened.
+bool PlayToGameSet(Machine& a, Machine& b, DuelLog* log = nullptr, int max_turns = 60);
+
+// The set IDs exchanged and "OK" on both, then "OK" in both ENDING boxes.
+void FinishBoth(Machine& a, Machine& b);
+
+// Cards in deck slots that hold one (-1 skipped).
+std::vector<int32_t> DeckCards(const tmy& my);
+
+}  // namespace kestra::duel_test

@@ -1,0 +1,407 @@
+// The duel window end to end: two machines in one process, driven through their real widgets.
+#include "app/duel_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+
+#include <algorithm>
+
+#include "duel_players.h"
+#include "duel/verification.h"
+#include "effects/duel_music.h"
+
+namespace kestra {
+namespace {
+
+using duel_test::AutoClicker;
+using duel_test::Click;
+using duel_test::DeckCards;
+using duel_test::Machine;
+
+constexpr std::array<int32_t, 10> kDeckA = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+constexpr std::array<int32_t, 10> kDeckB = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+
+// Both records hold the same six cards, each seeing its own side as slots 1..3.
+void ExpectMirrored(const DuelRecord& a, const DuelRecord& b) {
+    for (size_t i = 1; i <= 3; ++i) {
+        EXPECT_EQ(a.chara[i].card_no, b.chara[i + 3].card_no) << i;
+        EXPECT_EQ(a.chara[i].hp, b.chara[i + 3].hp) << i;
+        EXPECT_EQ(a.chara[i].mp, b.chara[i + 3].mp) << i;
+        EXPECT_EQ(a.chara[i + 3].hp, b.chara[i].hp) << i;
+        EXPECT_EQ(a.chara[i + 3].mp, b.chara[i].mp) << i;
+    }
+    EXPECT_EQ(a.turn, b.turn);
+}
+
+// The number of card kinds whose count went down by exactly one, and by anything at all.
+std::pair<int, int> CountDrops(const tmy& before, const tmy& after) {
+    int one = 0, any = 0;
+    for (size_t c = 0; c < before.card_count.size(); ++c) {
+        if (after.card_count[c] < before.card_count[c]) ++any;
+        if (after.card_count[c] == before.card_count[c] - 1) ++one;
+    }
+    return {one, any};
+}
+
+TEST(DuelWindow, TheOpeningShowsTheWarriorNumberAndWaitsForTheOpponents) {
+    Machine a(3, kDeckA);
+    AutoClicker clicker({a.window.get()});
+    a.window->OpenDuel(0, kApplicant);
+    EXPECT_TRUE(a.window->isVisible());
+    EXPECT_EQ(a.window->windowTitle().toStdString(), "KESTRA DUEL MODE (申込側)");
+    const std::string number = a.Text("own_number");
+    ASSERT_EQ(number.rfind("申込＞戦士No.", 0), 0u) << number;
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), number);
+    EXPECT_EQ(a.Text("opponent_number"), "戦士No.");
+    EXPECT_EQ(a.Field("opponent_number")->maxLength(), 32);
+    EXPECT_FALSE(a.Widget("number_box")->isHidden());
+    EXPECT_TRUE(a.Widget("enemy_box")->isHidden());
+    EXPECT_EQ(a.d().input_phase, kPhaseIdle);
+    // The three drawn cards left the deck and show their panels.
+    EXPECT_EQ(std::count(a.session->my().deck.begin(), a.session->my().deck.end(), -1), 3);
+    a.window->Refresh();
+    EXPECT_EQ(a.Text("you_panel1").rfind("★" + a.d().chara[1].name, 0), 0u);
+    // A number with a letter in it is refused without a word; the box stays for another paste.
+    a.Field("opponent_number")->setText(QString::fromUtf8("戦士No.00100000200000300099999x"));
+    Click(a.Button("number_done"));
+    EXPECT_FALSE(a.Widget("number_box")->isHidden());
+    EXPECT_TRUE(a.Widget("id_ok")->isHidden());
+}
+
+TEST(DuelWindow, AnOrdinaryDuelEndsWithMirroredSaves) {
+    Machine a(11, kDeckA), b(12, kDeckB);
+    AutoClicker clicker({a.window.get(), b.window.get()});
+    const tmy a_before = a.Saved(), b_before = b.Saved();
+    duel_test::Meet(a, b, 0);
+    ASSERT_EQ(a.d().turn, 1);
+    EXPECT_NE(a.d().own_turn, b.d().own_turn);
+    ExpectMirrored(a.d(), b.d());
+    EXPECT_EQ(a.dialogs.asked.size(), 1u);  // "相手にもちゃんと検証ＩＤを伝えましたか？..."
+    EXPECT_FALSE(a.Widget("enemy_box")->isHidden());
+    EXPECT_TRUE(a.Widget("input_box")->isHidden());
+    // The duel start saved the drawn deck.
+    EXPECT_EQ(DeckCards(a.Saved()).size(), 7u);
+
+    ASSERT_TRUE(duel_test::PlayToGameSet(a, b));
+    ExpectMirrored(a.d(), b.d());
+    EXPECT_EQ(a.d().aite_id, b.d().my_id);
+    EXPECT_EQ(a.Text("own_id"), std::string(kSetIdPrefix) + std::to_string(a.d().my_id));
+    duel_test::FinishBoth(a, b);
+
+    for (Machine* m : {&a, &b}) {
+        EXPECT_EQ(m->host.returns, 1);
+        EXPECT_FALSE(m->window->isVisible());
+        EXPECT_FALSE(m->window->DuelOpen());
+        ASSERT_EQ(m->host.set_ids.size(), 1u);
+        EXPECT_EQ(m->host.set_ids[0], std::to_string(m->d().my_id));
+        EXPECT_EQ(m->dialogs.informed, std::vector<std::string>{"おつかれさまでした、デュエル終了です★"});
+    }
+    const tmy a_after = a.Saved(), b_after = b.Saved();
+    EXPECT_EQ(a_after.duels, a_before.duels + 1);
+    EXPECT_EQ(b_after.duels, b_before.duels + 1);
+    // The winner has its whole deck back; the loser's first card is gone to the winner.
+    const bool a_won = DeckCards(a_after).size() == 10;
+    Machine& winner = a_won ? a : b;
+    Machine& loser = a_won ? b : a;
+    const tmy& winner_before = a_won ? a_before : b_before;
+    const tmy& winner_after = a_won ? a_after : b_after;
+    const tmy& loser_after = a_won ? b_after : a_after;
+    const int32_t lost = loser.d().chara[1].orig_no;
+    EXPECT_EQ(DeckCards(winner_after), DeckCards(winner_before));
+    EXPECT_EQ(DeckCards(loser_after).size(), 9u);
+    EXPECT_EQ(std::count(loser_after.deck.begin(), loser_after.deck.end(), lost), 0);
+    EXPECT_EQ(winner_after.card_count[static_cast<size_t>(lost)], winner_before.card_count[static_cast<size_t>(lost)] + 1);
+    EXPECT_EQ(winner.d().chara[4].orig_no, lost);
+}
+
+// Cards that reach ten experience rise a level in the ENDING box, one click each; closing the
+// window meanwhile ends nothing but the pause: the duel was over with "OK", so nothing is lost.
+TEST(DuelWindow, LevelUpsShowInTheEndingBoxAndClosingThemCostsNothing) {
+    Machine a(111, kDeckA), b(112, kDeckB);
+    for (Machine* m : {&a, &b})
+        for (const int32_t c : m == &a ? kDeckA : kDeckB) m->session->my().card_exp[static_cast<size_t>(c)] = 9;
+    AutoClicker clicker({a.window.get(), b.window.get()});
+    duel_test::Meet(a, b, 0);
+    ASSERT_TRUE(duel_test::PlayToGameSet(a, b));
+    a.Field("opponent_id")->setText(QString::fromStdString(b.Text("own_id")));
+    Click(a.Button("id_ok"));
+    ASSERT_FALSE(a.Widget("ending_box")->isHidden());
+    const tmy before = a.session->my();
+    std::string headline;
+    clicker.before_click = [&a, &headline](DuelWindow* w) {
+        if (w != a.window.get() || !headline.empty()) return true;
+        headline = a.Text("ending_headline");
+        w->close();
+        return false;
+    };
+    Click(a.Button("ending_ok"));
+    const tmy after = a.Saved();
+    // The first card trains only on a win; the winner has its whole deck back.
+    const bool won = DeckCards(after).size() == 10;
+    const int32_t first = a.d().chara[won ? 1 : 2].card_no;
+    const std::string name = a.session->cat().card[static_cast<size_t>(first)].name;
+    EXPECT_EQ(headline, "【" + name + "】のカードがLvUpした！\n\nLV:0 →1");
+    EXPECT_TRUE(a.Widget("new_card_label")->isHidden());
+    EXPECT_EQ(a.host.returns, 1);
+    for (size_t s = won ? 1 : 2; s <= 3; ++s) {
+        const size_t card = static_cast<size_t>(a.d().chara[s].card_no);
+        EXPECT_EQ(after.card_level[card], 1) << s;
+        EXPECT_EQ(after.card_exp[card], 0) << s;
+    }
+    if (!won) {
+        EXPECT_EQ(after.card_level[static_cast<size_t>(a.d().chara[1].card_no)], 0);
+    }
+    EXPECT_EQ(after.card_count, before.card_count);  // no abort penalty
+    EXPECT_EQ(a.dialogs.informed, std::vector<std::string>{"おつかれさまでした、デュエル終了です★"});
+}
+
+TEST(DuelWindow, ASuddenDeathDuelGivesUpTwoDeckSlots) {
+    Machine a(21, kDeckA), b(22, kDeckB);
+    AutoClicker clicker({a.window.get(), b.window.get()});
+    const tmy a_before = a.Saved(), b_before = b.Saved();
+    duel_test::Meet(a, b, kSuddenDeath);
+    ASSERT_EQ(a.d().turn, 1);
+    EXPECT_EQ(a.window->windowTitle().toStdString().rfind("KESTRA DUEL MODE -SUDDEN DEATH DUEL- (申込側)", 0), 0u);
+    EXPECT_EQ(a.d().e_dekki[9].card_no, 19);  // the receiver's whole deck travelled in its number
+    ASSERT_TRUE(duel_test::PlayToGameSet(a, b, nullptr, 40));
+    ExpectMirrored(a.d(), b.d());
+    duel_test::FinishBoth(a, b);
+    const tmy a_after = a.Saved(), b_after = b.Saved();
+    const bool a_won = DeckCards(a_after).size() == 10;
+    const tmy& loser_before = a_won ? b_before : a_before;
+    const tmy& loser_after = a_won ? b_after : a_after;
+    const tmy& winner_before = a_won ? a_before : b_before;
+    const tmy& winner_after = a_won ? a_after : b_after;
+    ASSERT_EQ(DeckCards(loser_after).size(), 8u);
+    EXPECT_EQ(DeckCards(winner_after), DeckCards(winner_before));
+    for (const int32_t c : DeckCards(loser_before)) {
+        if (std::count(loser_after.deck.begin(), loser_after.deck.end(), c) != 0) continue;
+        EXPECT_EQ(winner_after.card_count[static_cast<size_t>(c)], winner_before.card_count[static_cast<size_t>(c)] + 1) << c;
+    }
+}
+
+TEST(DuelWindow, ATimeOutSendsAPass) {
+    Machine a(31, kDeckA), b(32, kDeckB);
+    AutoClicker clicker({a.window.get(), b.window.get()});
+    duel_test::Meet(a, b, 0);
+    Machine* mover = duel_test::Mover(a, b);
+    ASSERT_NE(mover, nullptr);
+    Machine& other = mover == &a ? b : a;
+    mover->window->TimeTick();
+    EXPECT_EQ(mover->Text("time_label"), "残り時間 >0:00:50");
+    mover->clock.now_ms = mover->d().deadline + 1;
+    mover->window->TimeTick();
+    EXPECT_EQ(mover->Text("time_label"), "タイムアウト！");
+    const std::string digits = duel_test::LastEight(mover->Text("bn_field"));
+    EXPECT_EQ(mover->Text("bn_field").rfind("ﾀｰﾝ1/BN：", 0), 0u);
+    EXPECT_EQ(digits.substr(4, 1) + digits.substr(6, 1), "72");  // the pass
+    EXPECT_TRUE(mover->Widget("pass_b")->isHidden());
+    EXPECT_FALSE(mover->Widget("battle_phase")->isHidden());
+    EXPECT_TRUE(mover->Field("bn_field")->isReadOnly());
+
+    // The other side's deadline runs out while its player clicks through the phase it was told:
+    // its own turn then times out at once.
+    clicker.before_click = [&other](DuelWindow* w) {
+        if (w == other.window.get()) other.clock.now_ms += 60'000;
+        return true;
+    };
+    duel_test::SendAndResolve(*mover, other, nullptr);
+    EXPECT_EQ(other.d().turn, 2);
+    EXPECT_TRUE(other.d().own_turn);
+    EXPECT_EQ(other.Text("time_label"), "タイムアウト！");
+    const std::string second = duel_test::LastEight(other.Text("bn_field"));
+    EXPECT_EQ(second.substr(0, 2), "02");
+    EXPECT_EQ(second.substr(4, 1) + second.substr(6, 1), "72");
+}
+
+TEST(DuelWindow, AWrongBattleNumberIsRefusedThenCorrected) {
+    Machine a(41, kDeckA), b(42, kDeckB);
+    AutoClicker clicker({a.window.get(), b.window.get()});
+    duel_test::Meet(a, b, 0);
+    Machine* mover = duel_test::Mover(a, b);
+    ASSERT_NE(mover, nullptr);
+    Machine& other = mover == &a ? b : a;
+    Click(mover->Widget("you_card1"));
+    Click(mover->Widget("enemy_card1"));
+    EXPECT_FALSE(mover->Widget("waza_box2")->isHidden());
+    EXPECT_FALSE(mover->Widget("m1")->isHidden());
+    Click(mover->Button("m1"));
+    const std::string digits = duel_test::LastEight(mover->Text("bn_field"));
+    EXPECT_EQ(digits.substr(0, 4), "0114");
+    Click(mover->Button("battle_phase"));
+
+    other.Field("bn_field")->setText(QString::fromStdString("02" + digits.substr(2)));
+    Click(other.Button("battle_phase"));
+    EXPECT_EQ(other.Text("message_area"), "別のターンのＢＮを入力している可能性あります。");
+    EXPECT_EQ(other.audio.Waves().back(), "no.wav");
+    other.Field("bn_field")->setText(QString::fromStdString(digits.substr(0, 3) + "9" + digits.substr(4)));
+    Click(other.Button("battle_phase"));
+    EXPECT_EQ(other.Text("message_area"), "入力が間違っている可能性があります。【数字部分】のみを正しく入力して下さい");
+    EXPECT_EQ(other.d().input_phase, kPhaseAwaitOpponent);
+    EXPECT_EQ(other.d().turn, 1);
+
+    QApplication::clipboard()->setText(QString::fromStdString(digits));
+    Click(other.Widget("bn_paste"));
+    EXPECT_EQ(other.Text("bn_field"), digits);
+    Click(other.Button("battle_phase"));
+    EXPECT_EQ(other.d().turn, 2);
+    ExpectMirrored(a.d(), b.d());
+}
+
+TEST(DuelWindow, ClosingMidDuelCostsOneCardAndPutsTheDeckBack) {
+    Machine a(51, kDeckA), b(52, kDeckB);
+    AutoClicker clicker({a.window.get(), b.window.get()});
+    const tmy before = a.Saved();
+    duel_test::Meet(a, b, 0);
+    a.window->close();
+    EXPECT_FALSE(a.window->isVisible());
+    EXPECT_FALSE(a.window->DuelOpen());
+    EXPECT_EQ(a.host.returns, 1);
+    const tmy after = a.Saved();
+    EXPECT_EQ(DeckCards(after), DeckCards(before));
+    EXPECT_EQ(CountDrops(before, after), std::make_pair(1, 1));
+    ASSERT_GE(a.dialogs.informed.size(), 2u);
+    EXPECT_EQ(a.dialogs.informed[a.dialogs.informed.size() - 2], "デュエル中断によりペナルティとしてカードを１枚ランダムに失います");
+    EXPECT_EQ(a.audio.Waves().back(), "1.wav");
+}
+
+// Closing while a battle phase pauses: the phase stops telling, nothing more is heard, the deck is home.
+TEST(DuelWindow, ClosingDuringAPauseStopsThePhase) {
+    Machine a(61, kDeckA), b(62, kDeckB);
+    AutoClicker clicker({a.window.get(), b.window.get()});
+    const tmy a_before = a.Saved(), b_before = b.Saved();
+    duel_test::Meet(a, b, 0);
+    Machine* mover = duel_test::Mover(a, b);
+    ASSERT_NE(mover, nullptr);
+    Machine& other = mover == &a ? b : a;
+    duel_test::PlayTurn(*mover, other);  // one whole turn, so the closing falls inside a phase
+    Machine* next = duel_test::Mover(a, b);
+    ASSERT_NE(next, nullptr);
+    Machine& closer = *next;
+    Click(closer.Button("pass_b"));
+    size_t waves_at_close = 0;
+    clicker.before_click = [&closer, &waves_at_close](DuelWindow* w) {
+        if (w != closer.window.get()) return true;
+        w->close();
+        waves_at_close = closer.audio.played.size();
+        return false;
+    };
+    Click(closer.Button("battle_phase"));
+    EXPECT_FALSE(closer.window->DuelOpen());
+    EXPECT_EQ(closer.host.returns, 1);
+    EXPECT_EQ(closer.audio.played.size(), waves_at_close);  // silent after the abort
+    const tmy saved = closer.Saved();
+    EXPECT_EQ(DeckCards(saved), DeckCards(&closer == &a ? a_before : b_before));
+}
+
+// Closing during the draw's pause: the draw still runs afterwards, and its three cards go home too.
+TEST(DuelWindow, ClosingDuringTheDrawKeepsTheDeckWhole) {
+    Machine a(71, kDeckA);
+    AutoClicker clicker({a.window.get()});
+    clicker.before_click = [](DuelWindow* w) {
+        w->close();
+        return false;
+    };
+    a.window->OpenDuel(0, kApplicant);
+    EXPECT_EQ(a.host.returns, 1);
+    EXPECT_EQ(DeckCards(a.session->my()), DeckCards(a.Saved()));
+    EXPECT_EQ(DeckCards(a.Saved()).size(), 10u);
+}
+
+TEST(DuelWindow, TheItemBoxSendsTheItemRow) {
+    Machine a(81, kDeckA), b(82, kDeckB);
+    for (Machine* m : {&a, &b}) {
+        m->session->my().icon_slot1 = 198;  // 道具袋: the item button for every card
+        m->session->my().item_count[0] = 2;
+    }
+    AutoClicker clicker({a.window.get(), b.window.get()});
+    duel_test::Meet(a, b, 0);
+    Machine* mover = duel_test::Mover(a, b);
+    ASSERT_NE(mover, nullptr);
+    Machine& m = *mover;
+    Machine& other = mover == &a ? b : a;
+    m.window->Refresh();
+    EXPECT_EQ(m.Text("you_icon1"), "道具袋");
+    Click(m.Widget("you_card2"));
+    Click(m.Widget("enemy_card3"));
+    ASSERT_FALSE(m.Widget("m87")->isHidden());
+    EXPECT_EQ(m.Text("m87"), "アイテム");
+    Click(m.Button("m87"));
+    EXPECT_FALSE(m.Widget("item_box")->isHidden());
+    EXPECT_TRUE(m.Widget("waza_box2")->isHidden());
+    auto* list = qobject_cast<QListWidget*>(m.Widget("item_list"));
+    ASSERT_EQ(list->count(), 100);
+    const titem& first = m.session->cat().item[1];
+    EXPECT_EQ(list->item(0)->text().toStdString(), first.name);
+    EXPECT_EQ(list->item(1)->text().toStdString(), "????");
+    Click(m.Button("item_use"));  // nothing chosen yet
+    EXPECT_EQ(m.audio.Waves().back(), "no.wav");
+    EXPECT_TRUE(m.Widget("battle_phase")->isHidden());
+    list->setCurrentRow(1);
+    EXPECT_EQ(m.Text("item_info"), "");
+    list->setCurrentRow(0);
+    EXPECT_EQ(m.Text("item_info"), "★" + first.name + " 2個\n" + first.description);
+    Click(m.Button("item_use"));
+    const std::string digits = duel_test::LastEight(m.Text("bn_field"));
+    EXPECT_EQ(digits.substr(2, 2), "26");
+    EXPECT_EQ(digits.substr(4), "7080");  // key 78, row 0 in the luck and extra digits
+    EXPECT_EQ(m.session->my().item_count[0], 1);
+    EXPECT_TRUE(m.Widget("item_box")->isHidden());
+    duel_test::SendAndResolve(m, other, nullptr);
+    EXPECT_EQ(other.session->my().item_count[0], 2);  // the receiver never touches its own stock
+    ExpectMirrored(a.d(), b.d());
+}
+
+TEST(DuelWindow, BothMachinesPlayTheSameMusicAndTheButtonSilencesIt) {
+    Machine a(91, kDeckA), b(92, kDeckB);
+    AutoClicker clicker({a.window.get(), b.window.get()});
+    duel_test::Meet(a, b, 0);
+    const std::string piece = DuelMusicFile(DuelMusicPiece(a.d()));
+    EXPECT_EQ(a.audio.music, piece);
+    EXPECT_EQ(a.audio.music, b.audio.music);
+    EXPECT_EQ(a.Text("bgm_button"), "ＢＧＭ　off");
+    Click(a.Button("bgm_button"));
+    EXPECT_EQ(a.audio.music, "");
+    EXPECT_FALSE(a.audio.MusicOn());
+    EXPECT_EQ(a.Text("bgm_button"), "ＢＧＭ　on");
+    Click(a.Button("bgm_button"));
+    EXPECT_EQ(a.audio.music, b.audio.music);
+    EXPECT_EQ(a.Text("bgm_button"), "ＢＧＭ　off");
+    Click(a.Button("situation_button"));
+    EXPECT_EQ(a.window->height(), 501);
+    EXPECT_NE(a.Text("situation_mine"), "");
+    Click(a.Button("situation_button"));
+    EXPECT_EQ(a.window->height(), 431);
+}
+
+// A quiz guess of the piece that plays pays 100 円 and the group prize, and both labels blink.
+TEST(DuelWindow, AQuizHitPaysAndBlinks) {
+    int32_t piece = -1;
+    {
+        Machine a(95, kDeckA), b(96, kDeckB);
+        AutoClicker clicker({a.window.get(), b.window.get()});
+        duel_test::Meet(a, b, 0);
+        piece = std::stoi(a.audio.music);
+    }
+    Machine a(95, kDeckA), b(96, kDeckB);
+    a.session->my().quiz_pick = piece;
+    const int32_t money = a.session->my().money, ark = a.session->my().ark;
+    AutoClicker clicker({a.window.get(), b.window.get()});
+    duel_test::Meet(a, b, 0);
+    const QuizPayout pay = MusicQuizPayout(a.session->cat(), piece, piece);
+    ASSERT_TRUE(pay.piece_hit);
+    EXPECT_EQ(a.session->my().money, money + pay.money);
+    EXPECT_EQ(a.session->my().ark, ark + pay.ark);
+    a.window->TimeTick();
+    EXPECT_FALSE(a.Widget("bingo_label")->isHidden());
+    EXPECT_FALSE(a.Widget("bingo_group_label")->isHidden());
+    a.window->TimeTick();
+    EXPECT_TRUE(a.Widget("bingo_label")->isHidden());
+}
+
+}  // namespace
+}  // namespace kestra
