@@ -5,8 +5,12 @@
 #include <chrono>
 #include <filesystem>
 
+#include "app/dialogs.h"
+#include "app/game_program.h"
+#include "app/game_session.h"
 #include "app/main_window.h"
 #include "app/start_up.h"
+#include "audio/sdl_audio.h"
 
 namespace {
 
@@ -22,13 +26,19 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromUtf8("KESTRA 天"));
     QApplication::setFont(QFont(QString::fromUtf8("IPAPGothic"), 9));
     const kestra::GameFolder folder{ProgramFolder()};
-    kestra::Rng rng(static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    // Start-up in the game's order: the wave channels, the seed, then the save and the catalogue.
+    kestra::SdlAudio audio(folder.dat());
+    const auto seed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    kestra::Rng rng(seed);
     kestra::StartUpResult started = kestra::StartUp(folder, rng);
     if (!started.game) {
         QMessageBox::critical(nullptr, QString::fromUtf8("KESTRA 天"), QString::fromStdString(started.error));
         return 1;
     }
-    kestra::MainWindow window(folder, std::move(*started.game));
-    window.show();
+    kestra::SystemClock clock;
+    kestra::BoxDialogs dialogs;
+    // The main window, then the duel window; the effects need no window of their own.
+    kestra::GameProgram program(folder, std::move(*started.game), audio, clock, dialogs, seed);
+    program.main_window().show();
     return QApplication::exec();
 }

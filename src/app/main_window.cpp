@@ -1,38 +1,313 @@
 #include "app/main_window.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QVBoxLayout>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QUrl>
 
+#include "app/deck_builder_panel.h"
+#include "app/developer_panel.h"
+#include "app/duel_panel.h"
+#include "app/game_session.h"
+#include "app/help_panel.h"
+#include "app/placeholder_panels.h"
+#include "app/start_menu_panel.h"
+#include "app/start_up.h"
+#include "player/player_files.h"
 #include "player/status_line.h"
 
 namespace kestra {
 
 namespace {
 
-// A wrapped read-only paragraph of the start menu.
-QLabel* Paragraph(const char* utf8, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(utf8), parent);
-    label->setWordWrap(true);
-    return label;
-}
+// Where the start menu sits; every panel but four is moved there at start-up.
+const QRect kMenuPlace(4, 4, 352, 526);
+// Help, items, technique shop and transplant sit at the top-left corner.
+const QRect kCornerPlace(0, 0, kWindowWidth, kWindowHeight);
+// The deck builder leaves room below it for the rule-help box.
+const QRect kBuilderPlace(4, 4, 352, 498);
+// The rule-help box, shown under the deck builder when it was opened from a duel panel.
+const QRect kRuleHelpPlace(0, 504, kWindowWidth, kHeightFromRulePanel - 504);
+
+constexpr int kStatusMs = 100;
+// The rule panel's door opens from 20 duels, the field panel's from 5 (decided at start-up).
+constexpr int32_t kDuelsForRulePanel = 20;
+constexpr int32_t kDuelsForFieldPanel = 5;
+constexpr int kAnimationMs = 60;
+
+QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
-MainWindow::MainWindow(GameFolder folder, LoadedGame game) : folder_(std::move(folder)), game_(std::move(game)) {
-    setWindowTitle(QString::fromUtf8("KESTRA 天 ver6.2t"));
-    setFixedSize(360, 534);
-    auto* layout = new QVBoxLayout(this);
-    auto* status = new QLineEdit(QString::fromStdString(StatusLine(game_.my)), this);
-    status->setReadOnly(true);
-    status->setObjectName("status_line");
-    layout->addWidget(status);
-    layout->addWidget(Paragraph("このゲームのポイント", this));
-    layout->addWidget(Paragraph("このゲームは、チャットを利用し、このソフトを持つ者同士２人で対戦するゲームです。"
-                                "互いの状況を数字化したナンバーを表示し合う事で、お互いに進行させていきます。",
-                                this));
-    layout->addWidget(Paragraph("直前のデュエルのセットID：????", this));
-    layout->addStretch(1);
+MainWindow::MainWindow(GameSession& session, DuelLauncher& duel, QWidget* parent)
+    : QWidget(parent), s_(session), duel_(duel) {
+    setWindowTitle(QString::fromUtf8(kMainCaption));
+    setFont(QFont(QStringLiteral("IPAPGothic"), 9));
+    // Steps 1 to 3 (the wave channels, the seed, the save and the catalogue) ran before the
+    // window was made; its own part of the start-up begins with the music.
+    s_.audio.SetMusicOn(true);
+    s_.audio.PlayBgm("lorpe.mid");
+    setFixedSize(kWindowWidth, kWindowHeight);
+    BuildPanels();
+    CapMoneyKeepingSeal(s_.my());
+    ApplyRevealedButtons();
+    menu_->buttons().rule->setVisible(s_.my().duels >= kDuelsForRulePanel);
+    menu_->buttons().field->setVisible(s_.my().duels >= kDuelsForFieldPanel);
+    builder_->PrepareRows();
+    icon_list_->clear();
+    for (int32_t icon = 0; icon < kListedIcons; ++icon) icon_list_->addItem(QString());
+    pictures_ = LoadTitlePictures(s_.folder);
+
+    menu_->DrawTitle(pictures_.ForFrame(animation_frame_));
+    menu_->SetStatus(Utf8(StatusLine(s_.my())));
+    ShowPanel(Panel::StartMenu);
+    CentreOnScreen();
+    auto* developer_keys = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12), this);
+    developer_keys->setObjectName("dev_shortcut");
+    connect(developer_keys, &QShortcut::activated, this, &MainWindow::OpenDeveloperPanel);
+    connect(&status_timer_, &QTimer::timeout, this, &MainWindow::StatusTick);
+    connect(&animation_timer_, &QTimer::timeout, this, &MainWindow::AnimationTick);
+    status_timer_.start(kStatusMs);
+    animation_timer_.start(kAnimationMs);
 }
+
+void MainWindow::BuildPanels() {
+    menu_ = new StartMenuPanel(this);
+    PlacePanel(Panel::StartMenu, menu_, kMenuPlace);
+    auto* help = new HelpPanel(this);
+    PlacePanel(Panel::Help, help, kCornerPlace);
+    connect(help, &HelpPanel::backClicked, this, [this] {
+        PlaySe(s_.audio, "1.wav");
+        ShowPanel(Panel::StartMenu);
+    });
+    duel_panel_ = new DuelPanel(s_, this);
+    PlacePanel(Panel::Duel, duel_panel_, kMenuPlace);
+    connect(duel_panel_, &DuelPanel::startClicked, this, &MainWindow::StartDuel);
+    connect(duel_panel_, &DuelPanel::cancelClicked, this, &MainWindow::CancelDuel);
+    builder_ = new DeckBuilderPanel(s_, this);
+    PlacePanel(Panel::DeckBuilder, builder_, kBuilderPlace);
+    developer_ = new DeveloperPanel(s_, this);
+    PlacePanel(Panel::Developer, developer_, kMenuPlace);
+    connect(developer_, &DeveloperPanel::backClicked, this, [this] { ShowPanel(OriginPanel()); });
+    rule_help_ = new QGroupBox(this);
+    rule_help_->setObjectName("rule_help");
+    rule_help_->setGeometry(kRuleHelpPlace);
+    rule_help_->hide();
+    BuildPlaceholders();
+    WireStartMenu();
+    WireDeckBuilder();
+}
+
+void MainWindow::PlacePanel(Panel panel, QGroupBox* box, const QRect& where) {
+    box->setGeometry(where);
+    box->hide();
+    panels_[static_cast<size_t>(panel)] = box;
+}
+
+void MainWindow::BuildPlaceholders() {
+    struct Later {
+        Panel panel;
+        const char* caption;
+        const char* name;
+        bool corner;
+    };
+    static constexpr Later kLater[] = {
+        {Panel::Icons, "ＩＣＯＮ装備", "icons_panel", false},
+        {Panel::Items, "ITEM", "items_panel", true},
+        {Panel::Shop, "SHOP", "shop_panel", false},
+        {Panel::Synthesis, "GOUSEI", "gousei_panel", false},
+        {Panel::TechniqueShop, "MAGIC", "magic_panel", true},
+        {Panel::Transplant, "MAGIC →", "transplant_panel", true},
+        {Panel::RuleDuels, "ルールデュエル", "rule_panel", false},
+        {Panel::FieldDuels, "フィールドデュエル", "field_panel", false},
+        {Panel::Registration, "デッキ登録", "touroku_panel", false},
+    };
+    for (const Later& later : kLater) {
+        auto* box = new PlaceholderPanel(QString::fromUtf8(later.caption), QString::fromUtf8(later.name), this);
+        PlacePanel(later.panel, box, later.corner ? kCornerPlace : kMenuPlace);
+    }
+    auto* icons = static_cast<PlaceholderPanel*>(panel(Panel::Icons));
+    icon_list_ = icons->AddList(QStringLiteral("icon_list"));
+    auto back = [this](Panel p, auto handler) {
+        connect(static_cast<PlaceholderPanel*>(panel(p)), &PlaceholderPanel::backClicked, this, handler);
+    };
+    back(Panel::Icons, [this] { BackToDeckBuilder(false, "1.wav"); });
+    back(Panel::Items, [this] { BackToDeckBuilder(false, "1.wav"); });
+    back(Panel::Transplant, [this] { BackToDeckBuilder(true, "3.wav"); });
+    back(Panel::Registration, [this] { BackToDeckBuilder(true, "3.wav"); });
+    for (Panel p : {Panel::Shop, Panel::Synthesis, Panel::TechniqueShop}) back(p, [this] { BackToOrigin(); });
+    for (Panel p : {Panel::RuleDuels, Panel::FieldDuels})
+        back(p, [this] {
+            origin_ = kOriginStartMenu;
+            BackToOrigin();
+        });
+    auto* rule_deck = static_cast<PlaceholderPanel*>(panel(Panel::RuleDuels))
+                          ->AddButton(QString::fromUtf8("デッキ構築"), QStringLiteral("rule_deck_b"));
+    connect(rule_deck, &QPushButton::clicked, this, [this] { OpenDeckBuilder(kOriginRuleDuels); });
+    auto* field_deck = static_cast<PlaceholderPanel*>(panel(Panel::FieldDuels))
+                           ->AddButton(QString::fromUtf8("デッキ構築"), QStringLiteral("field_deck_b"));
+    connect(field_deck, &QPushButton::clicked, this, [this] { OpenDeckBuilder(kOriginFieldDuels); });
+}
+
+void MainWindow::WireStartMenu() {
+    const StartMenuButtons& b = menu_->buttons();
+    connect(menu_, &StartMenuPanel::titleClicked, this, &MainWindow::ShowPrologue);
+    connect(b.request, &QPushButton::clicked, this, [this] { RequestOrdinaryDuel(kRoleApplicant); });
+    connect(b.accept, &QPushButton::clicked, this, [this] { RequestOrdinaryDuel(kRoleReceiver); });
+    connect(b.view, &QPushButton::clicked, this, &MainWindow::EnterViewMode);
+    connect(b.deck, &QPushButton::clicked, this, [this] { OpenDeckBuilder(kOriginStartMenu); });
+    connect(b.shop, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::Shop, kOriginStartMenu); });
+    connect(b.synthesis, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::Synthesis, kOriginStartMenu); });
+    connect(b.technique_shop, &QPushButton::clicked, this,
+            [this] { OpenFromMenu(Panel::TechniqueShop, kOriginStartMenu); });
+    connect(b.rule, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::RuleDuels, kOriginRuleDuels); });
+    connect(b.field, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::FieldDuels, kOriginFieldDuels); });
+    connect(b.help, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::Help, origin_); });
+    connect(b.chat, &QPushButton::clicked, this, &MainWindow::OpenChatPage);
+}
+
+void MainWindow::WireDeckBuilder() {
+    connect(builder_, &DeckBuilderPanel::backClicked, this, &MainWindow::BackToOrigin);
+    connect(builder_, &DeckBuilderPanel::transplantClicked, this, &MainWindow::OpenTransplant);
+    connect(builder_, &DeckBuilderPanel::iconsClicked, this, [this] {
+        PlaySe(s_.audio, "4.wav");
+        ShowPanel(Panel::Icons);
+    });
+    connect(builder_, &DeckBuilderPanel::itemsClicked, this, [this] {
+        PlaySe(s_.audio, "item.wav");
+        ShowPanel(Panel::Items);
+    });
+    connect(builder_, &DeckBuilderPanel::registerClicked, this, [this] {
+        PlaySe(s_.audio, "1.wav");
+        ShowPanel(Panel::Registration);
+    });
+}
+
+void MainWindow::ShowPanel(Panel shown) {
+    for (QGroupBox* box : panels_)
+        if (box != panel(shown)) box->hide();
+    panel(shown)->show();
+    panel(shown)->raise();
+}
+
+Panel MainWindow::VisiblePanel() const {
+    for (size_t i = 0; i < panels_.size(); ++i)
+        if (!panels_[i]->isHidden()) return static_cast<Panel>(i);
+    return Panel::StartMenu;
+}
+
+void MainWindow::OpenFromMenu(Panel shown, int32_t origin) {
+    origin_ = origin;
+    PlaySe(s_.audio, "4.wav");
+    ShowPanel(shown);
+}
+
+void MainWindow::OpenDeckBuilder(int32_t origin) {
+    origin_ = origin;
+    PlaySe(s_.audio, "4.wav");
+    if (origin == kOriginRuleDuels) SetWindowHeight(kHeightFromRulePanel);
+    if (origin == kOriginFieldDuels) SetWindowHeight(kHeightFromFieldPanel);
+    ShowPanel(Panel::DeckBuilder);
+    builder_->Refill();
+    builder_->RefreshCaption();
+}
+
+void MainWindow::BackToOrigin() {
+    s_.Save();
+    PlaySe(s_.audio, "3.wav");
+    SetWindowHeight(kWindowHeight);
+    ShowPanel(OriginPanel());
+}
+
+void MainWindow::BackToDeckBuilder(bool save, const char* wave) {
+    if (save) s_.Save();
+    PlaySe(s_.audio, wave);
+    ShowPanel(Panel::DeckBuilder);
+    builder_->Refill();
+}
+
+void MainWindow::OpenTransplant() {
+    const int32_t card = builder_->last_selected_card();
+    if (card < 0) return;
+    PlaySe(s_.audio, "4.wav");
+    panel(Panel::Transplant)->setTitle(QString::fromUtf8("MAGIC → ") + Utf8(s_.cat().card[static_cast<size_t>(card)].name));
+    ShowPanel(Panel::Transplant);
+}
+
+void MainWindow::ApplyRevealedButtons() {
+    const StartMenuButtons& b = menu_->buttons();
+    b.shop->setVisible(s_.revealed.shop);
+    b.synthesis->setVisible(s_.revealed.synthesis);
+    b.technique_shop->setVisible(s_.revealed.technique_shop);
+}
+
+void MainWindow::SetWindowHeight(int32_t height) {
+    setFixedSize(kWindowWidth, height);
+    rule_help_->setVisible(height != kWindowHeight);
+}
+
+Panel MainWindow::OriginPanel() const {
+    if (origin_ == kOriginRuleDuels) return Panel::RuleDuels;
+    if (origin_ == kOriginFieldDuels) return Panel::FieldDuels;
+    return Panel::StartMenu;
+}
+
+void MainWindow::CentreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    QRect frame = geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void MainWindow::StatusTick() {
+    if (!isVisible()) return;
+    menu_->SetStatus(Utf8(StatusLine(s_.my())));
+    duel_panel_->RefreshQuiz();
+    if (builder_->isVisible()) builder_->RefreshCaption();
+}
+
+void MainWindow::AnimationTick() {
+    if (!isVisible() || !menu_->isVisible()) return;
+    ++animation_frame_;
+    if (animation_frame_ > kLastAnimationFrame) animation_frame_ = 0;
+    menu_->DrawTitle(pictures_.ForFrame(animation_frame_));
+}
+
+void MainWindow::ReturnFromDuel(const MenuReveal& reveal) {
+    s_.revealed.shop = s_.revealed.shop || reveal.shop;
+    s_.revealed.synthesis = s_.revealed.synthesis || reveal.synthesis;
+    s_.revealed.technique_shop = s_.revealed.technique_shop || reveal.technique_shop;
+    ApplyRevealedButtons();
+    builder_->ClearSelections();
+    SetWindowHeight(kWindowHeight);
+    ShowPanel(OriginPanel());
+    show();
+    RefreshStatus();
+}
+
+void MainWindow::SetLastSetId(std::string_view set_id) { menu_->SetLastSetId(Utf8(set_id)); }
+
+void MainWindow::showEvent(QShowEvent* event) {
+    CopyToClipboard(QString());
+    QWidget::showEvent(event);
+}
+
+void MainWindow::ShowPrologue() {
+    PlaySe(s_.audio, "4.wav");
+    s_.dialogs.Inform(kPrologue);
+    PlaySe(s_.audio, "1.wav");
+}
+
+void MainWindow::OpenChatPage() {
+    PlaySe(s_.audio, "3.wav");
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString((s_.folder.root / "chat.html").string())));
+}
+
+void MainWindow::OpenDeveloperPanel() { ShowPanel(Panel::Developer); }
 
 }  // namespace kestra

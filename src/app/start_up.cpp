@@ -1,8 +1,15 @@
 #include "app/start_up.h"
 
+#include "player/checksum.h"
 #include "player/text_lines.h"
 
 namespace kestra {
+
+void CapMoneyKeepingSeal(tmy& my) {
+    const bool sealed = CheckSaveData(my);
+    CapMoneyAtStart(my);
+    if (sealed) my.checksum = ComputeChecksum(my);
+}
 
 StartUpResult StartUp(const GameFolder& folder, Rng& rng) {
     StartUpResult result;
@@ -13,7 +20,7 @@ StartUpResult StartUp(const GameFolder& folder, Rng& rng) {
     }
     try {
         result.game = LoadPlayerData(folder);
-        CapMoneyAtStart(result.game->my);
+        CapMoneyKeepingSeal(result.game->my);
     } catch (const DataFileError& e) {
         result.error = std::string("データファイルを読み込めませんでした。\n") + e.what();
     }

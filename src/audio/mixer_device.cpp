@@ -23,6 +23,8 @@ int MixerOpenCount() {
 }  // namespace
 
 MixerDevice::MixerDevice() {
+    // The window system owns the program's end: SDL must not swallow SIGINT and SIGTERM.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     sdl_open_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     if (!sdl_open_) return;
     mixer_open_ = Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kStereo, kChunkFrames) == 0;

@@ -18,15 +18,23 @@ bool ScriptedDialogs::AskYesNo(std::string_view question) {
     return answer;
 }
 
-Machine::Machine(uint64_t seed, const std::array<int32_t, 10>& deck) : folder(tmp.Game()) {
+Machine::Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_program) : folder(tmp.Game()) {
     Rng rng(seed);
     CreateSaveIfMissing(folder, rng);
     LoadedGame game = LoadPlayerData(folder);
     game.my.deck = deck;
     game.my.money = 500;
     SavePlayerData(folder, game.my);
-    session = std::make_unique<GameSession>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
-    window = std::make_unique<DuelWindow>(*session);
+    if (whole_program) {
+        program = std::make_unique<GameProgram>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
+        session = &program->session();
+        window = &program->duel_window();
+        return;
+    }
+    own_session = std::make_unique<GameSession>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
+    own_window = std::make_unique<DuelWindow>(*own_session);
+    session = own_session.get();
+    window = own_window.get();
     window->SetHost(&host);
 }
 
@@ -80,6 +88,10 @@ std::string LastEight(const std::string& shown) { return shown.size() >= 8 ? sho
 void Meet(Machine& a, Machine& b, int32_t kind, DuelLog* log) {
     a.window->OpenDuel(kind, kApplicant);
     b.window->OpenDuel(kind, kReceiver);
+    MeetOpened(a, b, log);
+}
+
+void MeetOpened(Machine& a, Machine& b, DuelLog* log) {
     const std::string a_number = a.Text("own_number"), b_number = b.Text("own_number");
     if (log) {
         log->applicant_number = AfterArrow(a_number);

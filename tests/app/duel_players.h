@@ -15,7 +15,9 @@
 #include "app/dialogs.h"
 #include "app/duel_hand_over.h"
 #include "app/duel_window.h"
+#include "app/game_program.h"
 #include "app/game_session.h"
+#include "app/main_window.h"
 #include "audio/audio.h"
 #include "support/temp_folder.h"
 
@@ -46,9 +48,10 @@ struct TestClock : Clock {
     CalendarDate Today() const override { return date; }
 };
 
-// One player's machine.
+// One player's machine: a duel window with a stand-in host, or (whole_program) the whole
+// program with its main window as the host.
 struct Machine {
-    Machine(uint64_t seed, const std::array<int32_t, 10>& deck);
+    Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_program = false);
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
 
@@ -58,8 +61,11 @@ struct Machine {
     TestClock clock;
     ScriptedDialogs dialogs;
     FakeHost host;
-    std::unique_ptr<GameSession> session;
-    std::unique_ptr<DuelWindow> window;
+    std::unique_ptr<GameSession> own_session;
+    std::unique_ptr<DuelWindow> own_window;
+    std::unique_ptr<GameProgram> program;  // whole_program only
+    GameSession* session = nullptr;
+    DuelWindow* window = nullptr;
 
     const DuelRecord& d() const { return window->record(); }
     QWidget* Widget(const char* name) const;
@@ -97,6 +103,9 @@ struct DuelLog {
     std::string receiver_id;           // as the receiver's ID field showed it
     std::vector<std::string> numbers;  // every BATTLE NUMBER's digits, in play order
 };
+
+// After both duel windows opened: warrior numbers, verification IDs, "OK" on both.
+void MeetOpened(Machine& a, Machine& b, DuelLog* log = nullptr);
 
 // From "スタート" to the first turn: warrior numbers (one through the clipboard and "PASTE", one
 // typed), verification IDs, "OK" on both.

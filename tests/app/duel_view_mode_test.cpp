@@ -56,7 +56,7 @@ TEST(DuelViewMode, ReplayingAFinishedDuelReachesTheSameFigures) {
     Machine a(101, kDeckA), b(102, kDeckB);
     duel_test::DuelLog log;
     {
-        AutoClicker clicker({a.window.get(), b.window.get()});
+        AutoClicker clicker({a.window, b.window});
         duel_test::Meet(a, b, 0, &log);
         ASSERT_TRUE(duel_test::PlayToGameSet(a, b, &log));
     }
@@ -65,7 +65,7 @@ TEST(DuelViewMode, ReplayingAFinishedDuelReachesTheSameFigures) {
     Machine v(103, kDeckViewer);
     const std::string saved = test::ReadBytes(v.folder.my_dat());
     const tmy before = v.session->my();
-    AutoClicker clicker({v.window.get()});
+    AutoClicker clicker({v.window});
     v.window->OpenViewMode();
     v.Field("view_applicant")->setText(QString::fromStdString(log.applicant_number));
     v.Field("view_receiver")->setText(QString::fromStdString(log.receiver_number));

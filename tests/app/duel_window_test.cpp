@@ -49,7 +49,7 @@ std::pair<int, int> CountDrops(const tmy& before, const tmy& after) {
 
 TEST(DuelWindow, TheOpeningShowsTheWarriorNumberAndWaitsForTheOpponents) {
     Machine a(3, kDeckA);
-    AutoClicker clicker({a.window.get()});
+    AutoClicker clicker({a.window});
     a.window->OpenDuel(0, kApplicant);
     EXPECT_TRUE(a.window->isVisible());
     EXPECT_EQ(a.window->windowTitle().toStdString(), "KESTRA DUEL MODE (申込側)");
@@ -74,7 +74,7 @@ TEST(DuelWindow, TheOpeningShowsTheWarriorNumberAndWaitsForTheOpponents) {
 
 TEST(DuelWindow, AnOrdinaryDuelEndsWithMirroredSaves) {
     Machine a(11, kDeckA), b(12, kDeckB);
-    AutoClicker clicker({a.window.get(), b.window.get()});
+    AutoClicker clicker({a.window, b.window});
     const tmy a_before = a.Saved(), b_before = b.Saved();
     duel_test::Meet(a, b, 0);
     ASSERT_EQ(a.d().turn, 1);
@@ -124,7 +124,7 @@ TEST(DuelWindow, LevelUpsShowInTheEndingBoxAndClosingThemCostsNothing) {
     Machine a(111, kDeckA), b(112, kDeckB);
     for (Machine* m : {&a, &b})
         for (const int32_t c : m == &a ? kDeckA : kDeckB) m->session->my().card_exp[static_cast<size_t>(c)] = 9;
-    AutoClicker clicker({a.window.get(), b.window.get()});
+    AutoClicker clicker({a.window, b.window});
     duel_test::Meet(a, b, 0);
     ASSERT_TRUE(duel_test::PlayToGameSet(a, b));
     a.Field("opponent_id")->setText(QString::fromStdString(b.Text("own_id")));
@@ -133,7 +133,7 @@ TEST(DuelWindow, LevelUpsShowInTheEndingBoxAndClosingThemCostsNothing) {
     const tmy before = a.session->my();
     std::string headline;
     clicker.before_click = [&a, &headline](DuelWindow* w) {
-        if (w != a.window.get() || !headline.empty()) return true;
+        if (w != a.window || !headline.empty()) return true;
         headline = a.Text("ending_headline");
         w->close();
         return false;
@@ -161,7 +161,7 @@ TEST(DuelWindow, LevelUpsShowInTheEndingBoxAndClosingThemCostsNothing) {
 
 TEST(DuelWindow, ASuddenDeathDuelGivesUpTwoDeckSlots) {
     Machine a(21, kDeckA), b(22, kDeckB);
-    AutoClicker clicker({a.window.get(), b.window.get()});
+    AutoClicker clicker({a.window, b.window});
     const tmy a_before = a.Saved(), b_before = b.Saved();
     duel_test::Meet(a, b, kSuddenDeath);
     ASSERT_EQ(a.d().turn, 1);
@@ -186,7 +186,7 @@ TEST(DuelWindow, ASuddenDeathDuelGivesUpTwoDeckSlots) {
 
 TEST(DuelWindow, ATimeOutSendsAPass) {
     Machine a(31, kDeckA), b(32, kDeckB);
-    AutoClicker clicker({a.window.get(), b.window.get()});
+    AutoClicker clicker({a.window, b.window});
     duel_test::Meet(a, b, 0);
     Machine* mover = duel_test::Mover(a, b);
     ASSERT_NE(mover, nullptr);
@@ -206,7 +206,7 @@ TEST(DuelWindow, ATimeOutSendsAPass) {
     // The other side's deadline runs out while its player clicks through the phase it was told:
     // its own turn then times out at once.
     clicker.before_click = [&other](DuelWindow* w) {
-        if (w == other.window.get()) other.clock.now_ms += 60'000;
+        if (w == other.window) other.clock.now_ms += 60'000;
         return true;
     };
     duel_test::SendAndResolve(*mover, other, nullptr);
@@ -220,7 +220,7 @@ TEST(DuelWindow, ATimeOutSendsAPass) {
 
 TEST(DuelWindow, AWrongBattleNumberIsRefusedThenCorrected) {
     Machine a(41, kDeckA), b(42, kDeckB);
-    AutoClicker clicker({a.window.get(), b.window.get()});
+    AutoClicker clicker({a.window, b.window});
     duel_test::Meet(a, b, 0);
     Machine* mover = duel_test::Mover(a, b);
     ASSERT_NE(mover, nullptr);
@@ -254,7 +254,7 @@ TEST(DuelWindow, AWrongBattleNumberIsRefusedThenCorrected) {
 
 TEST(DuelWindow, ClosingMidDuelCostsOneCardAndPutsTheDeckBack) {
     Machine a(51, kDeckA), b(52, kDeckB);
-    AutoClicker clicker({a.window.get(), b.window.get()});
+    AutoClicker clicker({a.window, b.window});
     const tmy before = a.Saved();
     duel_test::Meet(a, b, 0);
     a.window->close();
@@ -272,7 +272,7 @@ TEST(DuelWindow, ClosingMidDuelCostsOneCardAndPutsTheDeckBack) {
 // Closing while a battle phase pauses: the phase stops telling, nothing more is heard, the deck is home.
 TEST(DuelWindow, ClosingDuringAPauseStopsThePhase) {
     Machine a(61, kDeckA), b(62, kDeckB);
-    AutoClicker clicker({a.window.get(), b.window.get()});
+    AutoClicker clicker({a.window, b.window});
     const tmy a_before = a.Saved(), b_before = b.Saved();
     duel_test::Meet(a, b, 0);
     Machine* mover = duel_test::Mover(a, b);
@@ -285,7 +285,7 @@ TEST(DuelWindow, ClosingDuringAPauseStopsThePhase) {
     Click(closer.Button("pass_b"));
     size_t waves_at_close = 0;
     clicker.before_click = [&closer, &waves_at_close](DuelWindow* w) {
-        if (w != closer.window.get()) return true;
+        if (w != closer.window) return true;
         w->close();
         waves_at_close = closer.audio.played.size();
         return false;
@@ -301,7 +301,7 @@ TEST(DuelWindow, ClosingDuringAPauseStopsThePhase) {
 // Closing during the draw's pause: the draw still runs afterwards, and its three cards go home too.
 TEST(DuelWindow, ClosingDuringTheDrawKeepsTheDeckWhole) {
     Machine a(71, kDeckA);
-    AutoClicker clicker({a.window.get()});
+    AutoClicker clicker({a.window});
     clicker.before_click = [](DuelWindow* w) {
         w->close();
         return false;
@@ -318,7 +318,7 @@ TEST(DuelWindow, TheItemBoxSendsTheItemRow) {
         m->session->my().icon_slot1 = 198;  // 道具袋: the item button for every card
         m->session->my().item_count[0] = 2;
     }
-    AutoClicker clicker({a.window.get(), b.window.get()});
+    AutoClicker clicker({a.window, b.window});
     duel_test::Meet(a, b, 0);
     Machine* mover = duel_test::Mover(a, b);
     ASSERT_NE(mover, nullptr);
@@ -358,7 +358,7 @@ TEST(DuelWindow, TheItemBoxSendsTheItemRow) {
 
 TEST(DuelWindow, BothMachinesPlayTheSameMusicAndTheButtonSilencesIt) {
     Machine a(91, kDeckA), b(92, kDeckB);
-    AutoClicker clicker({a.window.get(), b.window.get()});
+    AutoClicker clicker({a.window, b.window});
     duel_test::Meet(a, b, 0);
     const std::string piece = DuelMusicFile(DuelMusicPiece(a.d()));
     EXPECT_EQ(a.audio.music, piece);
@@ -383,14 +383,14 @@ TEST(DuelWindow, AQuizHitPaysAndBlinks) {
     int32_t piece = -1;
     {
         Machine a(95, kDeckA), b(96, kDeckB);
-        AutoClicker clicker({a.window.get(), b.window.get()});
+        AutoClicker clicker({a.window, b.window});
         duel_test::Meet(a, b, 0);
         piece = std::stoi(a.audio.music);
     }
     Machine a(95, kDeckA), b(96, kDeckB);
     a.session->my().quiz_pick = piece;
     const int32_t money = a.session->my().money, ark = a.session->my().ark;
-    AutoClicker clicker({a.window.get(), b.window.get()});
+    AutoClicker clicker({a.window, b.window});
     duel_test::Meet(a, b, 0);
     const QuizPayout pay = MusicQuizPayout(a.session->cat(), piece, piece);
     ASSERT_TRUE(pay.piece_hit);

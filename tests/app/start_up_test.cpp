@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QLineEdit>
 
+#include "app/game_session.h"
 #include "app/main_window.h"
+#include "fake_launcher.h"
 #include "support/temp_folder.h"
 
 namespace kestra {
@@ -20,7 +22,12 @@ TEST(StartUp, FirstStartShowsTheNewPlayer) {
     ASSERT_TRUE(started.game) << started.error;
     EXPECT_TRUE(std::filesystem::exists(game.my_dat()));
     EXPECT_EQ(started.game->my.money, 999);
-    MainWindow window(game, std::move(*started.game));
+    RecordingAudio audio;
+    SystemClock clock;
+    BoxDialogs dialogs;
+    GameSession session(game, std::move(*started.game), audio, clock, dialogs, 11);
+    test::FakeLauncher duel;
+    MainWindow window(session, duel);
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("KESTRA 天 ver6.2t"));
     const auto* status = window.findChild<QLineEdit*>("status_line");
     ASSERT_NE(status, nullptr);

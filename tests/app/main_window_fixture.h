@@ -1,0 +1,123 @@
+#pragma once
+// One player's program around a real MainWindow: a temp game folder with the shipped data files,
+// a save written and read back through my.dat, recorded sounds, scripted boxes, a fake duel window.
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMouseEvent>
+
+#include "app/game_session.h"
+#include "app/main_window.h"
+#include "fake_launcher.h"
+#include "player/player_files.h"
+#include "support/temp_folder.h"
+
+namespace kestra::test {
+
+// Message boxes that record what they show and answer Yes/No from a queue (No when empty).
+struct MenuDialogs : Dialogs {
+    std::vector<std::string> informed;
+    std::vector<std::string> asked;
+    std::deque<bool> answers;
+
+    void Inform(std::string_view text) override { informed.emplace_back(text); }
+    bool AskYesNo(std::string_view question) override {
+        asked.emplace_back(question);
+        if (answers.empty()) return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+// New Year's Day at midnight, always.
+struct MenuClock : Clock {
+    int64_t NowMs() const override { return 0; }
+    CalendarDate Today() const override { return CalendarDate{1, 1}; }
+};
+
+// A full deck of starter cards, for the tests that need the duel buttons to pass.
+inline void GiveFullDeck(tmy& my) {
+    for (int32_t slot = 0; slot < kDeckSize; ++slot) my.deck[static_cast<size_t>(slot)] = slot % 3;
+}
+
+class MainWindowFixture {
+public:
+    // A new player, changed by `edit`, saved to my.dat and loaded back before the window starts.
+    explicit MainWindowFixture(const std::function<void(tmy&)>& edit = {}) : folder(tmp.Game()) {
+        Rng rng(7);
+        CreateSaveIfMissing(folder, rng);
+        tmy my = LoadPlayerData(folder).my;
+        if (edit) edit(my);
+        SavePlayerData(folder, my);
+    }
+
+    // Start the program on what my.dat now holds (a test may edit the file first).
+    MainWindow& Start() {
+        session = std::make_unique<GameSession>(folder, LoadPlayerData(folder), audio, clock, dialogs, 3);
+        window = std::make_unique<MainWindow>(*session, launcher);
+        window->show();
+        audio.played.clear();
+        return *window;
+    }
+
+    // A named child of the window, failing the test when it is missing.
+    template <class T>
+    T* Find(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // What my.dat holds now.
+    tmy Saved() const { return LoadPlayerData(folder).my; }
+
+    static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
+
+    // A left click on a plain widget such as a clickable label.
+    static void Click(QWidget* widget) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+    }
+
+    TempFolder tmp;
+    GameFolder folder;
+    RecordingAudio audio;
+    MenuClock clock;
+    MenuDialogs dialogs;
+    FakeLauncher launcher;
+    std::unique_ptr<GameSession> session;
+    std::unique_ptr<MainWindow> window;
+};
+
+// Replace line `index` (0-based) of a CR LF file, as a player editing my.dat by hand would;
+// returns the line's old text.
+inline std::string EditLine(const std::filesystem::path& path, size_t index, const std::string& text) {
+    const std::string bytes = ReadBytes(path);
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < bytes.size();) {
+        const size_t end = bytes.find("\r\n", start);
+        const size_t stop = end == std::string::npos ? bytes.size() : end;
+        lines.push_back(bytes.substr(start, stop - start));
+        start = stop + 2;
+    }
+    const std::string old = lines.at(index);
+    lines.at(index) = text;
+    std::string edited;
+    for (const std::string& line : lines) edited += line + "\r\n";
+    WriteBytes(path, edited);
+    return old;
+}
+
+// Text as the widgets hold it.
+inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace kestra::test

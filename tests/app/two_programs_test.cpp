@@ -1,0 +1,91 @@
+// Two whole programs in one process, each with its own game folder, main window and duel window:
+// the players ask for and accept the duel in their main windows, play it out in the duel windows,
+// and come back to their start menus with mirrored saves.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/game_program.h"
+#include "app/main_window.h"
+#include "duel_players.h"
+#include "player/player_files.h"
+
+namespace kestra {
+namespace {
+
+using duel_test::Click;
+using duel_test::Machine;
+
+constexpr std::array<int32_t, 10> kDeckA = {3, 8, 12, 17, 21, 26, 30, 35, 41, 46};
+constexpr std::array<int32_t, 10> kDeckB = {4, 9, 13, 18, 22, 27, 31, 36, 42, 47};
+
+// A widget of the machine's main window by its object name.
+template <typename W>
+W* MainWidget(Machine& m, const char* name) {
+    W* w = m.program->main_window().findChild<W*>(QString::fromLatin1(name));
+    if (!w) ADD_FAILURE() << "no main-window widget " << name;
+    return w;
+}
+
+// The start menu's "直前のデュエルのセットID：" line.
+std::string LastSetIdLine(Machine& m) { return MainWidget<QLabel>(m, "last_set_id")->text().toStdString(); }
+
+TEST(TwoPrograms, ADuelAskedForInTheMainWindowsEndsBackThereWithMirroredSaves) {
+    Machine a(71, kDeckA, true), b(72, kDeckB, true);
+    a.program->main_window().show();
+    b.program->main_window().show();
+    duel_test::AutoClicker clicker({a.window, b.window});
+
+    // A asks, B accepts; each player reads the other's incantation in the chat and presses "スタート".
+    Click(MainWidget<QWidget>(a, "request_b"));
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "さぁ聞こう、知の囁き！ver6.2t");
+    Click(MainWidget<QWidget>(b, "accept_b"));
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "星降る天よ、我を誘え。ver6.2t");
+    Click(MainWidget<QWidget>(a, "start_b"));
+    Click(MainWidget<QWidget>(b, "start_b"));
+    for (Machine* m : {&a, &b}) {
+        EXPECT_FALSE(m->program->main_window().isVisible());
+        EXPECT_TRUE(m->window->isVisible());
+    }
+    EXPECT_EQ(a.d().duel_role, kApplicant);
+    EXPECT_EQ(b.d().duel_role, kReceiver);
+
+    duel_test::MeetOpened(a, b);
+    ASSERT_TRUE(duel_test::PlayToGameSet(a, b));
+    const std::string a_set_id = std::to_string(a.d().my_id);
+    const bool a_won = a.d().chara[4].hp + a.d().chara[5].hp + a.d().chara[6].hp <= 0;
+    duel_test::FinishBoth(a, b);
+
+    // Both programs are back at their start menus, with the set ID of the duel just played.
+    for (Machine* m : {&a, &b}) {
+        EXPECT_TRUE(m->program->main_window().isVisible());
+        EXPECT_FALSE(m->window->isVisible());
+        EXPECT_TRUE(MainWidget<QWidget>(*m, "start_menu")->isVisible());
+    }
+    EXPECT_NE(LastSetIdLine(a).find(a_set_id), std::string::npos) << LastSetIdLine(a);
+
+    // The saves on disk: the loser's first drawn card is a new copy in the winner's collection.
+    Machine& winner = a_won ? a : b;
+    Machine& loser = a_won ? b : a;
+    const tmy won = winner.Saved(), lost = loser.Saved();
+    EXPECT_EQ(won.duels, 1);
+    EXPECT_EQ(lost.duels, 1);
+    EXPECT_EQ(won.wins, 1);
+    EXPECT_EQ(lost.wins, 0);
+    EXPECT_EQ(duel_test::DeckCards(won).size(), 10u);
+    EXPECT_EQ(duel_test::DeckCards(lost).size(), 9u);
+    const std::array<int32_t, 10>& lost_deck = a_won ? kDeckB : kDeckA;
+    int32_t taken = -1;
+    for (const int32_t c : lost_deck)
+        if (std::count(lost.deck.begin(), lost.deck.end(), c) == 0) taken = c;
+    ASSERT_GE(taken, 0);
+    EXPECT_GE(won.card_count[static_cast<size_t>(taken)], 1);
+    // The status line of the loaded record says the same as the file.
+    EXPECT_EQ(winner.session->my().wins, 1);
+}
+
+}  // namespace
+}  // namespace kestra

@@ -1,0 +1,226 @@
+// The duel window's screenshots: the warrior-number step, a battle phase caught mid-flash with its
+// markers, the ENDING box, and the view-mode box. Two sample players duel for real; the texts they would copy into
+// their chat are copied from one window to the other.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "app/duel_widgets.h"
+#include "app/duel_window.h"
+#include "app/slot_cues.h"
+#include "audio/audio.h"
+#include "duel/presenter.h"
+#include "player/player_files.h"
+#include "sample_game.h"
+#include "shot_list.h"
+
+namespace kestra::shots {
+
+namespace {
+
+// The players have sent their IDs: every question is answered Yes.
+struct YesDialogs : Dialogs {
+    void Inform(std::string_view) override {}
+    bool AskYesNo(std::string_view) override { return true; }
+};
+
+// A clock that never runs out a turn.
+struct StillClock : Clock {
+    int64_t NowMs() const override { return 1'000'000; }
+    CalendarDate Today() const override { return CalendarDate{11, 3}; }
+};
+
+// A main window that is not in the picture.
+struct NoHost : MainHost {
+    void ReturnFromDuel(const MenuReveal&) override {}
+    void SetLastSetId(std::string_view) override {}
+};
+
+// One player of a staged duel: a session on a sample folder and its duel window.
+struct Side {
+    Side(const std::filesystem::path& folder, uint64_t seed)
+        : session(GameFolder{folder}, LoadPlayerData(GameFolder{folder}), audio, clock, dialogs, seed), window(session) {
+        window.SetHost(&host);
+    }
+    RecordingAudio audio;
+    StillClock clock;
+    YesDialogs dialogs;
+    NoHost host;
+    GameSession session;
+    DuelWindow window;
+
+    QWidget* Find(const char* name) { return window.findChild<QWidget*>(QString::fromLatin1(name)); }
+    QLineEdit* Field(const char* name) { return qobject_cast<QLineEdit*>(Find(name)); }
+    QString Text(const char* name) { return Field(name)->text(); }
+    const DuelRecord& d() const { return window.record(); }
+};
+
+// A left click through the event delivery, as the mouse gives it.
+void Click(QWidget* widget) {
+    const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, widget->mapToGlobal(local), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+// Clicks every pause away; `before` may look at the window first and keep the pause.
+class Clicker {
+public:
+    explicit Clicker(std::vector<DuelWindow*> windows) : windows_(std::move(windows)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+        timer_.start(0);
+    }
+    std::function<bool(DuelWindow*)> before;
+
+private:
+    // One pass over the windows; a capture in `before` may pump events, so no pass nests in another.
+    void Tick() {
+        if (ticking_) return;
+        ticking_ = true;
+        for (DuelWindow* w : windows_)
+            if (w->Paused() && (!before || before(w))) Click(w->findChild<QWidget*>(QStringLiteral("message_area")));
+        ticking_ = false;
+    }
+    std::vector<DuelWindow*> windows_;
+    QTimer timer_;
+    bool ticking_ = false;
+};
+
+// The part of a shown number a player pastes.
+QString AfterArrow(const QString& shown) { return shown.mid(shown.indexOf(QString::fromUtf8("＞")) + 1); }
+
+// Warrior numbers and verification IDs across, up to the first turn.
+void Meet(Side& a, Side& b) {
+    a.window.OpenDuel(0, kApplicant);
+    b.window.OpenDuel(0, kReceiver);
+    a.Field("opponent_number")->setText(AfterArrow(b.Text("own_number")));
+    b.Field("opponent_number")->setText(AfterArrow(a.Text("own_number")));
+    Click(a.Find("number_done"));
+    Click(b.Find("number_done"));
+    a.Field("opponent_id")->setText(b.Text("own_id"));
+    b.Field("opponent_id")->setText(a.Text("own_id"));
+    Click(a.Find("id_ok"));
+    Click(b.Find("id_ok"));
+}
+
+// The side whose player chooses now.
+Side* Mover(Side& a, Side& b) {
+    if (a.d().own_turn && a.d().input_phase == kPhaseChooseAttacker) return &a;
+    if (b.d().own_turn && b.d().input_phase == kPhaseChooseAttacker) return &b;
+    return nullptr;
+}
+
+// The mover's first willing card flicks the first living target, or passes.
+void Choose(Side& m) {
+    const char* own[3] = {"you_card1", "you_card2", "you_card3"};
+    const char* theirs[3] = {"enemy_card1", "enemy_card2", "enemy_card3"};
+    for (int k = 0; k < 3 && m.d().input_phase == kPhaseChooseAttacker; ++k)
+        if (m.d().chara[static_cast<size_t>(1 + k)].alive()) Click(m.Find(own[k]));
+    if (m.d().input_phase != kPhaseChooseTarget) {
+        Click(m.Find("pass_b"));
+        return;
+    }
+    for (int k = 0; k < 3 && m.d().input_phase == kPhaseChooseTarget; ++k)
+        if (m.d().chara[static_cast<size_t>(4 + k)].alive()) Click(m.Find(theirs[k]));
+    Click(m.Find("m1"));
+}
+
+// Both "BATTLE PHASE": the mover's own, then the other's with the digits pasted.
+void Resolve(Side& m, Side& other) {
+    other.Field("bn_field")->setText(m.Text("bn_field").right(8));
+    Click(m.Find("battle_phase"));
+    Click(other.Find("battle_phase"));
+}
+
+// The warrior-number step: this side's number shown and copied, the opponent's awaited.
+QImage WarriorNumber(SampleGame& game) {
+    Side a(game.folder(), 11);
+    Clicker clicker({&a.window});
+    a.window.OpenDuel(0, kApplicant);
+    return Capture(a.window);
+}
+
+// A flick mid-phase: the attacker frame and the target marker up, the red square over the target.
+QImage MidBattle(SampleGame& game) {
+    SampleGame second(KESTRA_BUILT_GAME_DIR);
+    Side a(game.folder(), 21), b(second.folder(), 22);
+    Clicker clicker({&a.window, &b.window});
+    Meet(a, b);
+    Side* mover = Mover(a, b);
+    if (!mover) return {};
+    Side& other = mover == &a ? b : a;
+    Choose(*mover);
+    QImage picture;
+    clicker.before = [&](DuelWindow* w) {
+        auto* message = w->findChild<QLabel*>(QStringLiteral("message_area"));
+        if (w != &mover->window || !picture.isNull() || !message->text().contains(QString::fromUtf8("ダメージ与えた")))
+            return true;
+        mover->window.Refresh();
+        auto* square = dynamic_cast<FillBox*>(w->findChild<QWidget*>(QStringLiteral("red_l2")));
+        square->SetColour(WindowsColour(FlashColourValue(FlashColour::Red)));
+        square->move(8, SlotTop(mover->d().tgt_no));
+        square->show();
+        square->raise();
+        auto* marker = w->findChild<QLabel*>(QStringLiteral("mark_l2"));
+        marker->setText(QString::fromUtf8("▼"));
+        marker->raise();
+        // Grabbed at once: the window is on screen already, and the marker blinks with every refresh.
+        picture = mover->window.grab().toImage();
+        square->hide();
+        return true;
+    };
+    Resolve(*mover, other);
+    return picture;
+}
+
+// The ENDING box of the winner after the set IDs matched.
+QImage Ending(SampleGame& game) {
+    SampleGame second(KESTRA_BUILT_GAME_DIR);
+    Side a(game.folder(), 31), b(second.folder(), 32);
+    Clicker clicker({&a.window, &b.window});
+    Meet(a, b);
+    for (int turn = 0; turn < 40; ++turn) {
+        Side* mover = Mover(a, b);
+        if (!mover) break;
+        Choose(*mover);
+        Resolve(*mover, mover == &a ? b : a);
+    }
+    a.Field("opponent_id")->setText(b.Text("own_id"));
+    b.Field("opponent_id")->setText(a.Text("own_id"));
+    Click(a.Find("id_ok"));
+    Click(b.Find("id_ok"));
+    Side& winner = a.Find("new_card_label")->isHidden() ? b : a;
+    return Capture(winner.window);
+}
+
+// View mode with a field rule pressed and both numbers pasted, the window grown to its situation texts.
+QImage ViewMode(SampleGame& game) {
+    Side v(game.folder(), 41);
+    v.window.OpenViewMode();
+    Click(v.Find("field_button"));
+    Click(v.Find("rule_12"));
+    v.Field("view_applicant")->setText(QString::fromUtf8("戦士No.003400007000012000999999"));
+    v.Field("view_receiver")->setText(QString::fromUtf8("戦士No.021000026000033000213999"));
+    Click(v.Find("situation_button"));
+    return Capture(v.window);
+}
+
+}  // namespace
+
+void AddDuelShots(std::vector<Shot>& shots) {
+    shots.push_back({"duel_warrior_number", WarriorNumber});
+    shots.push_back({"duel_mid_battle", MidBattle});
+    shots.push_back({"duel_ending", Ending});
+    shots.push_back({"duel_view_mode", ViewMode});
+}
+
+}  // namespace kestra::shots

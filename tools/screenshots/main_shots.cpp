@@ -1,0 +1,98 @@
+// The main window's screenshots: start menu, duel panel, music quiz, deck builder, help,
+// developer panel, each on the sample player.
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "app/main_window.h"
+#include "sample_game.h"
+#include "shot_list.h"
+
+namespace kestra::shots {
+
+namespace {
+
+// "スタート" and view mode go nowhere in a screenshot.
+struct NoDuelWindow : DuelLauncher {
+    void ResetForRequest() override {}
+    void OpenDuel(int32_t, int32_t) override {}
+    void OpenViewMode() override {}
+};
+
+// The sample session with SHOP, 合成 and 術屋 already revealed by earlier duels.
+GameSession& Revealed(SampleGame& game) {
+    game.session().revealed = MenuReveal{true, true, true};
+    return game.session();
+}
+
+// A main window on the sample player, with every start-menu door revealed.
+struct Staged {
+    explicit Staged(SampleGame& game) : window(Revealed(game), duel) { window.show(); }
+    template <class T>
+    T* Find(const char* name) { return window.findChild<T*>(QString::fromUtf8(name)); }
+    void Click(const char* button) { Find<QPushButton>(button)->click(); }
+
+    NoDuelWindow duel;
+    MainWindow window;
+};
+
+// The start menu two frames into the title animation.
+QImage StartMenu(SampleGame& game) {
+    Staged s(game);
+    s.window.AnimationTick();
+    return Capture(s.window);
+}
+
+// The duel panel after "★デュエルを申しこむ".
+QImage DuelPanel(SampleGame& game) {
+    Staged s(game);
+    s.Click("request_b");
+    return Capture(s.window);
+}
+
+// The quiz box open over the duel panel with a piece set.
+QImage MusicQuiz(SampleGame& game) {
+    Staged s(game);
+    s.Click("accept_b");
+    QMetaObject::invokeMethod(s.Find<QWidget>("quiz_star"), "clicked");
+    s.Find<QListWidget>("quiz_list")->setCurrentRow(4);
+    s.window.StatusTick();
+    return Capture(s.window);
+}
+
+// The deck builder with a levelled card chosen.
+QImage DeckBuilder(SampleGame& game) {
+    Staged s(game);
+    s.Click("deck_b");
+    s.Find<QListWidget>("deck_list")->setCurrentRow(1);
+    s.Find<QListWidget>("card_list")->setCurrentRow(9);
+    s.window.StatusTick();
+    return Capture(s.window);
+}
+
+// The help text.
+QImage Help(SampleGame& game) {
+    Staged s(game);
+    s.Click("help_b");
+    return Capture(s.window);
+}
+
+// The hidden developer panel.
+QImage Developer(SampleGame& game) {
+    Staged s(game);
+    emit s.Find<QShortcut>("dev_shortcut")->activated();
+    return Capture(s.window);
+}
+
+}  // namespace
+
+void AddMainShots(std::vector<Shot>& shots) {
+    shots.push_back({"main_start_menu", StartMenu});
+    shots.push_back({"main_duel_panel", DuelPanel});
+    shots.push_back({"main_music_quiz", MusicQuiz});
+    shots.push_back({"main_deck_builder", DeckBuilder});
+    shots.push_back({"main_help", Help});
+    shots.push_back({"main_developer", Developer});
+}
+
+}  // namespace kestra::shots
