@@ -1,4 +1,5 @@
 #include "app/deck_builder_panel.h"
+#include "app/widget_kit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,16 +14,6 @@
 namespace kestra {
 
 namespace {
-
-QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-// A panel button that never becomes the default button.
-QPushButton* PanelButton(const char* caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 // A wrapped label the tests find by name.
 QLabel* NamedLabel(const char* name, QWidget* parent) {

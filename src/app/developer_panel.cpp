@@ -1,4 +1,5 @@
 #include "app/developer_panel.h"
+#include "app/widget_kit.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,14 +16,6 @@ namespace {
 
 // "正常" or the word for what went wrong.
 QString Verdict(bool sound, const char* broken) { return QString::fromUtf8(sound ? "正常" : broken); }
-
-// A developer button that never becomes the default button.
-QPushButton* PanelButton(const char* caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 }  // namespace
 

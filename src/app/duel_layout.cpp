@@ -1,4 +1,5 @@
 #include "app/duel_layout.h"
+#include "app/widget_kit.h"
 
 #include <QFont>
 #include <QPalette>
@@ -57,8 +58,6 @@ void BuildSituationArea(QWidget* window, DuelLayout& ui) {
 }  // namespace
 
 namespace duel_ui {
-
-QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, int pixel_size) {
     auto* label = new QLabel(text, parent);

@@ -1,6 +1,7 @@
 #pragma once
 // Every widget of the duel window, built once at its creation and only shown, hidden and filled
 // afterwards. Object names are the ones the tests and screenshots find them by.
+#include "app/widget_kit.h"
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,7 +115,7 @@ QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry);
 ClickLabel* MakePasteLabel(QWidget* parent, const char* name, const QString& text, QRect geometry);
 QGroupBox* MakeBox(QWidget* parent, const char* name, const QString& title, QRect geometry);
 // Text from UTF-8.
-QString Utf8(std::string_view s);
+using kestra::Utf8;
 }  // namespace duel_ui
 
 }  // namespace kestra

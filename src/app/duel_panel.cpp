@@ -1,4 +1,5 @@
 #include "app/duel_panel.h"
+#include "app/widget_kit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,8 +26,6 @@ constexpr const char* kRoomTextsHtml =
     "<p style='color:#a01010; margin-bottom:0'>※スタートすると、途中で中断するとペナルティとなります。"
     "自分が申し込み側か受け側かを間違わないようご注意下さい</p>";
 
-QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 // A wrapped fixed text of the panel.
 QLabel* Wrapped(const char* utf8, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(utf8), parent);
@@ -40,14 +39,6 @@ QLineEdit* ReadOnlyLine(const char* name, QWidget* parent) {
     line->setObjectName(name);
     line->setReadOnly(true);
     return line;
-}
-
-// A panel button that never becomes the default button.
-QPushButton* PanelButton(const char* caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
 }
 
 }  // namespace

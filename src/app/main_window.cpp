@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/widget_kit.h"
 
 #include <QDesktopServices>
 #include <QGroupBox>
@@ -38,8 +39,6 @@ constexpr int kStatusMs = 100;
 constexpr int32_t kDuelsForRulePanel = 20;
 constexpr int32_t kDuelsForFieldPanel = 5;
 constexpr int kAnimationMs = 60;
-
-QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 

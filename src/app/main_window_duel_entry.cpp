@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include "app/deck_builder_panel.h"
+#include "app/widget_kit.h"
 #include "app/duel_panel.h"
 #include "app/game_session.h"
 #include "app/main_window.h"
@@ -14,8 +15,6 @@
 namespace kestra {
 
 namespace {
-
-QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 

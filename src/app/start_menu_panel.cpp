@@ -1,4 +1,5 @@
 #include "app/start_menu_panel.h"
+#include "app/widget_kit.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -29,14 +30,6 @@ constexpr const char* kMenuTextsHtml =
 
 constexpr int kTitleWidth = 344;
 constexpr int kTitleHeight = 120;
-
-// A menu button with its caption and the name tests and the window find it by.
-QPushButton* MenuButton(const char* caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 }  // namespace
 
@@ -81,17 +74,17 @@ QWidget* StartMenuPanel::BuildButtons() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(3);
     StartMenuButtons& b = buttons_;
-    b.request = MenuButton("★デュエルを申しこむ", "request_b", box);
-    b.accept = MenuButton("★デュエルを受ける", "accept_b", box);
-    b.deck = MenuButton("≪デッキ構築≫", "deck_b", box);
-    b.view = MenuButton("閲覧モード", "view_b", box);
-    b.shop = MenuButton("SHOP", "shop_b", box);
-    b.synthesis = MenuButton("合成", "gousei_b", box);
-    b.technique_shop = MenuButton("術屋", "magic_shop_b", box);
-    b.rule = MenuButton("＞ﾙｰﾙ", "rule_b", box);
-    b.field = MenuButton("＞ﾌｨｰﾙﾄﾞ", "field_b", box);
-    b.help = MenuButton("HELP", "help_b", box);
-    b.chat = MenuButton("ＫＥＳＴＲＡチャットを開く", "chat_b", box);
+    b.request = PanelButton("★デュエルを申しこむ", "request_b", box);
+    b.accept = PanelButton("★デュエルを受ける", "accept_b", box);
+    b.deck = PanelButton("≪デッキ構築≫", "deck_b", box);
+    b.view = PanelButton("閲覧モード", "view_b", box);
+    b.shop = PanelButton("SHOP", "shop_b", box);
+    b.synthesis = PanelButton("合成", "gousei_b", box);
+    b.technique_shop = PanelButton("術屋", "magic_shop_b", box);
+    b.rule = PanelButton("＞ﾙｰﾙ", "rule_b", box);
+    b.field = PanelButton("＞ﾌｨｰﾙﾄﾞ", "field_b", box);
+    b.help = PanelButton("HELP", "help_b", box);
+    b.chat = PanelButton("ＫＥＳＴＲＡチャットを開く", "chat_b", box);
     grid->addWidget(b.request, 0, 0, 1, 3);
     grid->addWidget(b.accept, 0, 3, 1, 3);
     grid->addWidget(b.deck, 1, 0, 1, 3);
