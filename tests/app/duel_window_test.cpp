@@ -160,7 +160,7 @@ TEST(DuelWindow, LevelUpsShowInTheEndingBoxAndClosingThemCostsNothing) {
 }
 
 TEST(DuelWindow, ASuddenDeathDuelGivesUpTwoDeckSlots) {
-    Machine a(21, kDeckA), b(22, kDeckB);
+    Machine a(21, kDeckA, true), b(22, kDeckB, true);
     AutoClicker clicker({a.window, b.window});
     const tmy a_before = a.Saved(), b_before = b.Saved();
     duel_test::Meet(a, b, kSuddenDeath);
@@ -185,7 +185,7 @@ TEST(DuelWindow, ASuddenDeathDuelGivesUpTwoDeckSlots) {
 }
 
 TEST(DuelWindow, ATimeOutSendsAPass) {
-    Machine a(31, kDeckA), b(32, kDeckB);
+    Machine a(31, kDeckA, true), b(32, kDeckB, true);
     AutoClicker clicker({a.window, b.window});
     duel_test::Meet(a, b, 0);
     Machine* mover = duel_test::Mover(a, b);
@@ -219,7 +219,7 @@ TEST(DuelWindow, ATimeOutSendsAPass) {
 }
 
 TEST(DuelWindow, AWrongBattleNumberIsRefusedThenCorrected) {
-    Machine a(41, kDeckA), b(42, kDeckB);
+    Machine a(41, kDeckA, true), b(42, kDeckB, true);
     AutoClicker clicker({a.window, b.window});
     duel_test::Meet(a, b, 0);
     Machine* mover = duel_test::Mover(a, b);

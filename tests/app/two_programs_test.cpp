@@ -87,5 +87,29 @@ TEST(TwoPrograms, ADuelAskedForInTheMainWindowsEndsBackThereWithMirroredSaves) {
     EXPECT_EQ(winner.session->my().wins, 1);
 }
 
+// Closing the duel window mid-duel: the main window comes back and the save has lost one card.
+TEST(TwoPrograms, ClosingTheDuelWindowMidDuelReturnsToTheMenuWithThePenalty) {
+    Machine a(81, kDeckA, true), b(82, kDeckB, true);
+    a.program->main_window().show();
+    b.program->main_window().show();
+    duel_test::AutoClicker clicker({a.window, b.window});
+    const tmy before = a.Saved();
+    Click(MainWidget<QWidget>(a, "request_b"));
+    Click(MainWidget<QWidget>(b, "accept_b"));
+    Click(MainWidget<QWidget>(a, "start_b"));
+    Click(MainWidget<QWidget>(b, "start_b"));
+    duel_test::MeetOpened(a, b);
+    ASSERT_EQ(a.d().turn, 1);
+    a.window->close();
+    EXPECT_TRUE(a.program->main_window().isVisible());
+    EXPECT_TRUE(MainWidget<QWidget>(a, "start_menu")->isVisible());
+    const tmy after = a.Saved();
+    EXPECT_EQ(duel_test::DeckCards(after), duel_test::DeckCards(before));  // the drawn three came home
+    int32_t lost = 0;
+    for (size_t c = 0; c < after.card_count.size(); ++c) lost += before.card_count[c] - after.card_count[c];
+    EXPECT_EQ(lost, 1);
+    EXPECT_EQ(a.session->my(), after);  // what the menu shows is what was saved
+}
+
 }  // namespace
 }  // namespace kestra
