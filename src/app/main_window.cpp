@@ -284,7 +284,9 @@ void MainWindow::ReturnFromDuel(const MenuReveal& reveal) {
     ApplyRevealedButtons();
     builder_->ClearSelections();
     SetWindowHeight(kWindowHeight);
-    ShowPanel(OriginPanel());
+    // Every duel ends at the start menu, whichever panel it was asked for from.
+    origin_ = kOriginStartMenu;
+    ShowPanel(Panel::StartMenu);
     show();
     RefreshStatus();
 }

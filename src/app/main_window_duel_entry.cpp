@@ -14,10 +14,6 @@
 
 namespace kestra {
 
-namespace {
-
-}  // namespace
-
 void MainWindow::RequestOrdinaryDuel(int32_t role) {
     const bool intact = !DuelDataRefusal(s_.my(), s_.cat()).has_value();
     const std::string refusal = RequestRefusal(s_.my(), intact);

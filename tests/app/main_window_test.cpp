@@ -257,6 +257,23 @@ TEST(MainWindowReturn, RevealedButtonsStayAndTheSetIdShows) {
     EXPECT_EQ(f.Find<QLabel>("last_set_id")->text(), QString::fromUtf8("直前のデュエルのセットID：1234567"));
 }
 
+// A duel ends at the start menu even when the player left from the deck builder of the rule panel:
+// the window height and the rule-help box go back with it.
+TEST(MainWindowReturn, EveryDuelEndsAtTheStartMenu) {
+    MainWindowFixture f([](tmy& my) {
+        GiveFullDeck(my);
+        my.duels = 25;
+    });
+    MainWindow& w = f.Start();
+    w.OpenDeckBuilder(kOriginRuleDuels);
+    ASSERT_EQ(w.height(), kHeightFromRulePanel);
+    w.hide();
+    w.ReturnFromDuel(MenuReveal{});
+    EXPECT_EQ(w.VisiblePanel(), Panel::StartMenu);
+    EXPECT_TRUE(w.panel(Panel::StartMenu)->isVisible());
+    EXPECT_EQ(w.height(), kWindowHeight);
+}
+
 // The title picture's prologue: "4.wav", the box, "1.wav".
 TEST(MainWindowTitle, ClickShowsThePrologue) {
     MainWindowFixture f;
