@@ -151,7 +151,7 @@ QImage WarriorNumber(SampleGame& game) {
 
 // A flick mid-phase: the attacker frame and the target marker up, the red square over the target.
 QImage MidBattle(SampleGame& game) {
-    SampleGame second(KESTRA_BUILT_GAME_DIR);
+    SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
     Side a(game.folder(), 21), b(second.folder(), 22);
     Clicker clicker({&a.window, &b.window});
     Meet(a, b);
@@ -184,7 +184,7 @@ QImage MidBattle(SampleGame& game) {
 
 // The ENDING box of the winner after the set IDs matched.
 QImage Ending(SampleGame& game) {
-    SampleGame second(KESTRA_BUILT_GAME_DIR);
+    SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
     Side a(game.folder(), 31), b(second.folder(), 32);
     Clicker clicker({&a.window, &b.window});
     Meet(a, b);

@@ -1,17 +1,17 @@
 #include "sample_game.h"
 
-#include <random>
-
 #include "player/player_files.h"
 
 namespace kestra::shots {
 
 namespace {
 
-// A scratch folder of its own for each sample.
-std::filesystem::path ScratchFolder() {
-    std::random_device rd;
-    const auto path = std::filesystem::temp_directory_path() / ("kestra-shots-" + std::to_string(rd()));
+// A fresh scratch folder for each sample, at a fixed place, so the pictures that show the
+// game folder come out the same on every run.
+std::filesystem::path ScratchFolder(const std::string& name) {
+    const auto path = std::filesystem::temp_directory_path() / "kestra-screenshots" / name;
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
     std::filesystem::create_directories(path);
     return path;
 }
@@ -37,7 +37,8 @@ void Season(tmy& my) {
 
 }  // namespace
 
-SampleGame::SampleGame(const std::filesystem::path& built_game) : folder_(ScratchFolder()) {
+SampleGame::SampleGame(const std::filesystem::path& built_game, const std::string& name)
+    : folder_(ScratchFolder(name)) {
     using std::filesystem::copy_options;
     for (const char* sub : {"dat", "cg"})
         std::filesystem::copy(built_game / sub, folder_ / sub, copy_options::recursive | copy_options::overwrite_existing);

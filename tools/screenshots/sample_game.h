@@ -26,7 +26,8 @@ struct SampleClock : Clock {
 class SampleGame {
 public:
     // Copies dat/ and cg/ of the built game into a scratch folder and writes a seasoned player.
-    explicit SampleGame(const std::filesystem::path& built_game);
+    // name: the scratch folder below the temporary folder; two samples alive at once need two.
+    explicit SampleGame(const std::filesystem::path& built_game, const std::string& name = "player");
     ~SampleGame();
     SampleGame(const SampleGame&) = delete;
     SampleGame& operator=(const SampleGame&) = delete;
