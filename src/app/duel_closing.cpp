@@ -83,6 +83,9 @@ SavePlayer DuelSaver(const DuelParts& p) { return SaverFor(p.session.folder, p.s
 BattleHooks PhaseHooks(DuelParts& p) {
     BattleHooks hooks;
     hooks.game_set = [&p](DuelContext& ctx, bool this_side_beaten, bool both_wiped_out) {
+        // Closed earlier in this phase: a viewed duel has lost its look_mode by now, and its
+        // results must never land on the viewer's own save.
+        if (p.stage != DuelStage::kBattle) return;
         p.won = RunGameSetAndIds(ctx, this_side_beaten, both_wiped_out, DuelSaver(p)).won;
     };
     return hooks;

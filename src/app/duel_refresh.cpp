@@ -21,7 +21,7 @@ void RefreshDuelWindow(DuelParts& p) {
     ui.battle_type->setText(Utf8(BattleTypeCaption(d.battle_type)));
     p.cues.Blink();
     if (p.stage == DuelStage::kIdle || p.stage == DuelStage::kOpening) return;
-    if (d.turn > 0) ui.turn_label->setText(Utf8(TurnLabel(d)));
+    ui.turn_label->setText(Utf8(TurnLabel(d)));
     const IconLabelTexts icons = IconLabels(d, p.ctx.cat);
     ui.you.icon[0]->setText(Utf8(icons.mine1));
     ui.you.icon[1]->setText(Utf8(icons.mine2));

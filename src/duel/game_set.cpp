@@ -57,6 +57,8 @@ int32_t DrawListedCard(const Catalogue& cat, Rng& rng, int32_t low, int32_t high
 
 }  // namespace
 
+bool ClosedMidDuel(const DuelContext& ctx) { return ctx.msg.pause() == MessagePlayer::kSwitchedOff; }
+
 SavePlayer SaverFor(GameFolder folder, SaveGate gate) {
     return [folder = std::move(folder), gate](tmy& m) { return SavePlayerData(folder, m, gate); };
 }
@@ -64,8 +66,13 @@ SavePlayer SaverFor(GameFolder folder, SaveGate gate) {
 GameSetResult RunGameSet(DuelContext& ctx, const GameSetCall& call, const SavePlayer& save) {
     GameSetResult result;
     result.won = !call.this_side_beaten;
-    AnnounceWipeOut(ctx, call.this_side_beaten);
+    // Taken before the announcement's pause: closing a viewed duel there clears look_mode.
     const bool playing = !ctx.d.look_mode;
+    AnnounceWipeOut(ctx, call.this_side_beaten);
+    if (ClosedMidDuel(ctx)) {
+        result.save = SaveOutcome{true, true, {}};
+        return result;
+    }
     if (playing) {
         CountDuel(ctx.my);
         if (call.this_side_beaten)

@@ -30,7 +30,11 @@ struct GameSetResult {
     SaveOutcome save;  // the save of the results; suppressed in view mode
 };
 
+// The window was closed mid-duel: the abort has settled it, so no results may follow.
+bool ClosedMidDuel(const DuelContext& ctx);
+
 // The whole game set: announcement, results (not in view mode), "＜＜＜ゲームセット！＞＞＞", save.
+// Closed during the announcement, it stops there: the abort already returned the cards.
 GameSetResult RunGameSet(DuelContext& ctx, const GameSetCall& call, const SavePlayer& save);
 
 // The loss of this side, every step in order.

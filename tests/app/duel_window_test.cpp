@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 
@@ -65,11 +66,20 @@ TEST(DuelWindow, TheOpeningShowsTheWarriorNumberAndWaitsForTheOpponents) {
     EXPECT_EQ(std::count(a.session->my().deck.begin(), a.session->my().deck.end(), -1), 3);
     a.window->Refresh();
     EXPECT_EQ(a.Text("you_panel1").rfind("★" + a.d().chara[1].name, 0), 0u);
+    EXPECT_EQ(a.Text("turn_label"), "＜ターン0＞");  // the turn label tells the turn from the opening on
     // A number with a letter in it is refused without a word; the box stays for another paste.
     a.Field("opponent_number")->setText(QString::fromUtf8("戦士No.00100000200000300099999x"));
     Click(a.Button("number_done"));
     EXPECT_FALSE(a.Widget("number_box")->isHidden());
     EXPECT_TRUE(a.Widget("id_ok")->isHidden());
+    // "PASTE" empties the field before it pastes; a typed key sounds "key.wav".
+    QApplication::clipboard()->setText(QStringLiteral("123"));
+    Click(a.Widget("opponent_number_paste"));
+    EXPECT_EQ(a.Text("opponent_number"), "123");
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_4, Qt::NoModifier, QStringLiteral("4"));
+    QApplication::sendEvent(a.Field("opponent_number"), &key);
+    EXPECT_EQ(a.Text("opponent_number"), "1234");
+    EXPECT_EQ(a.audio.Waves().back(), "key.wav");
 }
 
 TEST(DuelWindow, AnOrdinaryDuelEndsWithMirroredSaves) {

@@ -55,5 +55,23 @@ TEST(DuelFlow, ViewModeOnlyComputesTheSetIds) {
     EXPECT_TRUE(s.screen.Has("show: 申込側は全滅しました！！！"));
 }
 
+// The window was closed mid-duel: the abort has settled it, so the game set adds nothing after it.
+TEST(DuelFlow, AClosedDuelGetsNoResultsAndNoSetIds) {
+    DuelSide s;
+    Finished(s);
+    const tmy before = s.my;
+    s.msg.SwitchOff();
+    int saves = 0;
+    const GameSetResult r = RunGameSetAndIds(s.ctx, false, false, [&saves](tmy&) {
+        ++saves;
+        return SaveOutcome{};
+    });
+    EXPECT_TRUE(r.won);
+    EXPECT_EQ(saves, 0);
+    EXPECT_EQ(s.my, before);
+    EXPECT_NE(s.d.input_phase, kPhaseSetIds);
+    EXPECT_TRUE(s.screen.clipboard.empty());
+}
+
 }  // namespace
 }  // namespace kestra
