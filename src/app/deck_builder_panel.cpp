@@ -67,6 +67,10 @@ QWidget* DeckBuilderPanel::BuildLists() {
     row->addWidget(deck_list_, 1);
     connect(card_list_, &QListWidget::currentRowChanged, this, &DeckBuilderPanel::OnCardRow);
     connect(deck_list_, &QListWidget::currentRowChanged, this, &DeckBuilderPanel::OnDeckRow);
+    // A click on the row already current changes no row, yet it is a choice all the same.
+    connect(card_list_, &QListWidget::itemClicked, this, [this] { ChooseCardRow(); });
+    connect(deck_list_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { ChooseDeckSlot(deck_list_->row(item)); });
     connect(put, &QPushButton::clicked, this, &DeckBuilderPanel::OnPut);
     connect(take, &QPushButton::clicked, this, &DeckBuilderPanel::OnTake);
     return box;
@@ -149,6 +153,10 @@ QString DeckBuilderPanel::SummaryLine() const { return summary_->text(); }
 
 void DeckBuilderPanel::OnCardRow(int row) {
     if (row >= 0) PlaySe(s_.audio, "key2.wav");
+    ChooseCardRow();
+}
+
+void DeckBuilderPanel::ChooseCardRow() {
     selected_card_ = CardOfListSelection();
     if (selected_card_ < 0) {
         ClearCard();
@@ -161,6 +169,11 @@ void DeckBuilderPanel::OnCardRow(int row) {
 void DeckBuilderPanel::OnDeckRow(int row) {
     if (row < 0 || row >= kDeckSize) return;
     PlaySe(s_.audio, "key2.wav");
+    ChooseDeckSlot(row);
+}
+
+void DeckBuilderPanel::ChooseDeckSlot(int row) {
+    if (row < 0 || row >= kDeckSize) return;
     const int32_t card = s_.my().deck[static_cast<size_t>(row)];
     if (card < 0) return;
     last_selected_card_ = card;

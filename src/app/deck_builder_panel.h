@@ -51,6 +51,10 @@ private:
     void OnCardRow(int row);
     // A slot of the deck list chosen: its card when filled.
     void OnDeckRow(int row);
+    // The card list's current row taken as the chosen card (or none), without a sound.
+    void ChooseCardRow();
+    // A deck slot's card, when filled, becomes the last chosen card and is shown, without a sound.
+    void ChooseDeckSlot(int row);
     // "→": the chosen card into the lowest empty slot.
     void OnPut();
     // "←": the chosen slot's card back into the collection.

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QShortcut>
 #include <QUrl>
 
@@ -294,7 +295,8 @@ void MainWindow::ReturnFromDuel(const MenuReveal& reveal) {
 void MainWindow::SetLastSetId(std::string_view set_id) { menu_->SetLastSetId(Utf8(set_id)); }
 
 void MainWindow::showEvent(QShowEvent* event) {
-    CopyToClipboard(QString());
+    // A window brought back from the taskbar is not shown anew: what was copied stays.
+    if (!event->spontaneous()) CopyToClipboard(QString());
     QWidget::showEvent(event);
 }
 

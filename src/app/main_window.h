@@ -93,7 +93,8 @@ public:
     int32_t animation_frame() const { return animation_frame_; }
 
 protected:
-    // Shown: an empty text goes to the clipboard, so no old number lingers there.
+    // Shown (not merely restored from minimised): an empty text goes to the clipboard, so no
+    // old number lingers there.
     void showEvent(QShowEvent* event) override;
 
 private:

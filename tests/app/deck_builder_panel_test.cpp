@@ -1,7 +1,9 @@
 // The deck builder through its real lists and buttons: moves, refusals, the summary, BACK.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -208,6 +210,39 @@ TEST(DeckBuilderPanel, PictureOfTheChosenCard) {
     EXPECT_EQ(picture->pixmap().size(), QSize(64, 64));
     b.cards->setCurrentRow(2);
     EXPECT_TRUE(picture->pixmap().isNull());
+}
+
+// A mouse click on a list row, as the player gives it: press and release over the row.
+void ClickRow(QListWidget* list, int row) {
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, QPointF(at), list->viewport()->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+}
+
+// Clicking a deck slot that is still the current row, after a card of the card list was chosen,
+// chooses the slot's card again: "≪術・移植≫" names it and its information shows.
+TEST(DeckBuilderPanel, ClickingTheCurrentSlotAgainChoosesItsCard) {
+    Builder b([](tmy& my) {
+        my.deck[0] = 5;
+        my.card_count[1] = 1;
+        my.magic_count[2] = 1;
+    });
+    ClickRow(b.deck, 0);
+    ClickRow(b.cards, 1);
+    ASSERT_EQ(b.deck->currentRow(), 0);
+    ClickRow(b.deck, 0);
+    EXPECT_TRUE(b.f.Find<QLabel>("card_info")->text().startsWith(QString::fromUtf8("★") + b.Name(5)));
+    b.f.Find<QPushButton>("transplant_b")->click();
+    EXPECT_EQ(b.f.window->panel(Panel::Transplant)->title(), QString::fromUtf8("MAGIC → ") + b.Name(5));
+
+    b.f.Find<QPushButton>("transplant_panel_back_b")->click();
+    b.cards->setCurrentRow(1);
+    ClickRow(b.deck, 0);
+    ClickRow(b.cards, 1);
+    EXPECT_TRUE(b.f.Find<QLabel>("card_info")->text().startsWith(QString::fromUtf8("★") + b.Name(1)));
 }
 
 // The caption names the applied registered deck until the deck changes.

@@ -222,6 +222,24 @@ TEST(MainWindowCancel, ShowingTheWindowEmptiesTheClipboard) {
     EXPECT_TRUE(MainWindowFixture::Clipboard().isEmpty());
 }
 
+// Restoring the window from the taskbar is not a new showing: the copied incantation stays;
+// showing the window again after it was hidden (as after a duel) empties the clipboard.
+TEST(MainWindowCancel, RestoringFromMinimisedKeepsTheClipboard) {
+    MainWindowFixture f([](tmy& my) { GiveFullDeck(my); });
+    MainWindow& w = f.Start();
+    f.Find<QPushButton>("request_b")->click();
+    const QString copied = MainWindowFixture::Clipboard();
+    ASSERT_FALSE(copied.isEmpty());
+    w.showMinimized();
+    QApplication::processEvents();
+    w.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(MainWindowFixture::Clipboard(), copied);
+    w.hide();
+    w.show();
+    EXPECT_TRUE(MainWindowFixture::Clipboard().isEmpty());
+}
+
 // View mode asks first; No leaves everything, Yes hands over to the duel window's view mode.
 TEST(MainWindowViewMode, AsksThenOpens) {
     MainWindowFixture f;
