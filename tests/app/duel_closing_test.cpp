@@ -84,20 +84,13 @@ TEST(DuelClosing, TheNextDuelTellsItsOpeningAgain) {
 // View mode: closed during the last phase, the viewer's own save stays exactly as it was.
 TEST(DuelClosing, AViewedDuelClosedInItsLastPhaseLeavesTheViewersSaveAlone) {
     Machine a(101, kDeckA), b(102, kDeckB);
-    duel_test::DuelLog log;
-    {
-        AutoClicker clicker({a.window, b.window});
-        duel_test::Meet(a, b, 0, &log);
-        ASSERT_TRUE(duel_test::PlayToGameSet(a, b, &log));
-    }
+    const duel_test::DuelLog log = duel_test::PlayLoggedDuel(a, b);
+    ASSERT_EQ(a.d().input_phase, kPhaseSetIds);
     Machine v(103, kDeckViewer);
     const std::string saved = test::ReadBytes(v.folder.my_dat());
     const tmy before = v.session->my();
     AutoClicker clicker({v.window});
-    v.window->OpenViewMode();
-    v.Field("view_applicant")->setText(QString::fromStdString(log.applicant_number));
-    v.Field("view_receiver")->setText(QString::fromStdString(log.receiver_number));
-    Click(v.Button("view_done"));
+    duel_test::PasteViewNumbers(v, log);
     v.Field("view_receiver_id")->setText(QString::fromStdString(log.receiver_id));
     Click(v.Button("view_id_ok"));
     ASSERT_EQ(v.d().turn, 1);

@@ -148,6 +148,21 @@ bool PlayToGameSet(Machine& a, Machine& b, DuelLog* log, int max_turns) {
     return false;
 }
 
+DuelLog PlayLoggedDuel(Machine& a, Machine& b) {
+    DuelLog log;
+    AutoClicker clicker({a.window, b.window});
+    Meet(a, b, 0, &log);
+    EXPECT_TRUE(PlayToGameSet(a, b, &log));
+    return log;
+}
+
+void PasteViewNumbers(Machine& v, const DuelLog& log) {
+    v.window->OpenViewMode();
+    v.Field("view_applicant")->setText(QString::fromStdString(log.applicant_number));
+    v.Field("view_receiver")->setText(QString::fromStdString(log.receiver_number));
+    Click(v.Button("view_done"));
+}
+
 void FinishBoth(Machine& a, Machine& b) {
     a.Field("opponent_id")->setText(QString::fromStdString(b.Text("own_id")));
     b.Field("opponent_id")->setText(QString::fromStdString(a.Text("own_id")));

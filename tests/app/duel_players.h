@@ -124,6 +124,12 @@ void SendAndResolve(Machine& mover, Machine& other, DuelLog* log);
 // Turns until both windows wait for the set IDs; false when that never happened.
 bool PlayToGameSet(Machine& a, Machine& b, DuelLog* log = nullptr, int max_turns = 60);
 
+// An ordinary duel between a and b played to the game set, with every text a viewer needs.
+DuelLog PlayLoggedDuel(Machine& a, Machine& b);
+
+// View mode opened on v, both warrior numbers of the log pasted, "入力完了" pressed.
+void PasteViewNumbers(Machine& v, const DuelLog& log);
+
 // The set IDs exchanged and "OK" on both, then "OK" in both ENDING boxes.
 void FinishBoth(Machine& a, Machine& b);
 

@@ -54,22 +54,15 @@ TEST(DuelViewMode, TheRuleButtonsSetTheKindAndTheFieldLimits) {
 
 TEST(DuelViewMode, ReplayingAFinishedDuelReachesTheSameFigures) {
     Machine a(101, kDeckA), b(102, kDeckB);
-    duel_test::DuelLog log;
-    {
-        AutoClicker clicker({a.window, b.window});
-        duel_test::Meet(a, b, 0, &log);
-        ASSERT_TRUE(duel_test::PlayToGameSet(a, b, &log));
-    }
+    const duel_test::DuelLog log = duel_test::PlayLoggedDuel(a, b);
+    ASSERT_EQ(a.d().input_phase, kPhaseSetIds);
     ASSERT_GE(log.numbers.size(), 2u);
 
     Machine v(103, kDeckViewer);
     const std::string saved = test::ReadBytes(v.folder.my_dat());
     const tmy before = v.session->my();
     AutoClicker clicker({v.window});
-    v.window->OpenViewMode();
-    v.Field("view_applicant")->setText(QString::fromStdString(log.applicant_number));
-    v.Field("view_receiver")->setText(QString::fromStdString(log.receiver_number));
-    Click(v.Button("view_done"));
+    duel_test::PasteViewNumbers(v, log);
     ASSERT_FALSE(v.Widget("view_receiver_id")->isHidden());
     EXPECT_TRUE(v.Widget("view_receiver")->isHidden());
     // A wrong ID sends the viewer back to the numbers.
