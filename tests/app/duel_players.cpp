@@ -13,12 +13,8 @@
 
 namespace kestra::duel_test {
 
-bool ScriptedDialogs::AskYesNo(std::string_view question) {
-    asked.emplace_back(question);
-    return answer;
-}
-
 Machine::Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_program) : folder(tmp.Game()) {
+    clock.now_ms = 5'000'000;
     Rng rng(seed);
     CreateSaveIfMissing(folder, rng);
     LoadedGame game = LoadPlayerData(folder);

@@ -19,18 +19,14 @@
 #include "app/game_session.h"
 #include "app/main_window.h"
 #include "audio/audio.h"
+#include "scripted_dialogs.h"
+#include "support/duel_fixture.h"
 #include "support/temp_folder.h"
 
 namespace kestra::duel_test {
 
-// Every question answered as told; every box's text kept.
-struct ScriptedDialogs : Dialogs {
-    bool answer = true;
-    std::vector<std::string> asked;
-    std::vector<std::string> informed;
-    bool AskYesNo(std::string_view question) override;
-    void Inform(std::string_view text) override { informed.emplace_back(text); }
-};
+using test::FakeClock;
+using test::ScriptedDialogs;
 
 // The main window as the duel window sees it: counts the returns, keeps the set IDs.
 struct FakeHost : MainHost {
@@ -38,14 +34,6 @@ struct FakeHost : MainHost {
     std::vector<std::string> set_ids;
     void ReturnFromDuel(const MenuReveal&) override { ++returns; }
     void SetLastSetId(std::string_view set_id) override { set_ids.emplace_back(set_id); }
-};
-
-// A clock that moves only when the test moves it.
-struct TestClock : Clock {
-    int64_t now_ms = 5'000'000;
-    CalendarDate date{6, 15};
-    int64_t NowMs() const override { return now_ms; }
-    CalendarDate Today() const override { return date; }
 };
 
 // One player's machine: a duel window with a stand-in host, or (whole_program) the whole
@@ -58,7 +46,7 @@ struct Machine {
     test::TempFolder tmp;
     GameFolder folder;
     RecordingAudio audio;
-    TestClock clock;
+    FakeClock clock;
     ScriptedDialogs dialogs;
     FakeHost host;
     std::unique_ptr<GameSession> own_session;

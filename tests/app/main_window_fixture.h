@@ -1,7 +1,6 @@
 #pragma once
 // One player's program around a real MainWindow: a temp game folder with the shipped data files,
 // a save written and read back through my.dat, recorded sounds, scripted boxes, a fake duel window.
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,31 +16,11 @@
 #include "app/main_window.h"
 #include "fake_launcher.h"
 #include "player/player_files.h"
+#include "scripted_dialogs.h"
+#include "support/duel_fixture.h"
 #include "support/temp_folder.h"
 
 namespace kestra::test {
-
-// Message boxes that record what they show and answer Yes/No from a queue (No when empty).
-struct MenuDialogs : Dialogs {
-    std::vector<std::string> informed;
-    std::vector<std::string> asked;
-    std::deque<bool> answers;
-
-    void Inform(std::string_view text) override { informed.emplace_back(text); }
-    bool AskYesNo(std::string_view question) override {
-        asked.emplace_back(question);
-        if (answers.empty()) return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-};
-
-// New Year's Day at midnight, always.
-struct MenuClock : Clock {
-    int64_t NowMs() const override { return 0; }
-    CalendarDate Today() const override { return CalendarDate{1, 1}; }
-};
 
 // A full deck of starter cards, for the tests that need the duel buttons to pass.
 inline void GiveFullDeck(tmy& my) {
@@ -52,6 +31,10 @@ class MainWindowFixture {
 public:
     // A new player, changed by `edit`, saved to my.dat and loaded back before the window starts.
     explicit MainWindowFixture(const std::function<void(tmy&)>& edit = {}) : folder(tmp.Game()) {
+        // New Year's Day at midnight, and No to every question not queued.
+        clock.now_ms = 0;
+        clock.date = CalendarDate{1, 1};
+        dialogs.answer = false;
         Rng rng(7);
         CreateSaveIfMissing(folder, rng);
         tmy my = LoadPlayerData(folder).my;
@@ -91,8 +74,8 @@ public:
     TempFolder tmp;
     GameFolder folder;
     RecordingAudio audio;
-    MenuClock clock;
-    MenuDialogs dialogs;
+    FakeClock clock;
+    ScriptedDialogs dialogs;
     FakeLauncher launcher;
     std::unique_ptr<GameSession> session;
     std::unique_ptr<MainWindow> window;

@@ -1,0 +1,29 @@
+#pragma once
+// The boxes of a test's program: every text shown is kept, every Yes/No question is answered from
+// a queue, then with a fixed answer once the queue is empty.
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/dialogs.h"
+
+namespace kestra::test {
+
+struct ScriptedDialogs : Dialogs {
+    std::vector<std::string> informed;
+    std::vector<std::string> asked;
+    std::deque<bool> answers;
+    bool answer = true;  // once `answers` is used up
+
+    void Inform(std::string_view text) override { informed.emplace_back(text); }
+    bool AskYesNo(std::string_view question) override {
+        asked.emplace_back(question);
+        if (answers.empty()) return answer;
+        const bool next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+};
+
+}  // namespace kestra::test
