@@ -54,32 +54,10 @@ std::string Machine::Text(const char* name) const {
 
 tmy Machine::Saved() const { return ReadMyDat(folder.my_dat()); }
 
-AutoClicker::AutoClicker(std::vector<DuelWindow*> windows) : windows_(std::move(windows)) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-        for (DuelWindow* w : windows_)
-            if (w->Paused() && (!before_click || before_click(w)))
-                Click(w->findChild<QWidget*>(QStringLiteral("message_area")));
-    });
-    timer_.start(0);
-}
-
 void Click(QWidget* widget) {
     ASSERT_NE(widget, nullptr);
-    const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
-    const QPointF global = widget->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
+    script::Click(widget);
 }
-
-std::string AfterArrow(const std::string& shown) {
-    const std::string arrow = "＞";
-    const size_t at = shown.find(arrow);
-    return at == std::string::npos ? shown : shown.substr(at + arrow.size());
-}
-
-std::string LastEight(const std::string& shown) { return shown.size() >= 8 ? shown.substr(shown.size() - 8) : shown; }
 
 void Meet(Machine& a, Machine& b, int32_t kind, DuelLog* log) {
     a.window->OpenDuel(kind, kApplicant);
@@ -106,31 +84,17 @@ void MeetOpened(Machine& a, Machine& b, DuelLog* log) {
 }
 
 Machine* Mover(Machine& a, Machine& b) {
-    if (a.d().own_turn && a.d().input_phase == kPhaseChooseAttacker) return &a;
-    if (b.d().own_turn && b.d().input_phase == kPhaseChooseAttacker) return &b;
-    return nullptr;
+    DuelWindow* w = script::Mover(*a.window, *b.window);
+    return w == nullptr ? nullptr : (w == a.window ? &a : &b);
 }
 
 void SendAndResolve(Machine& mover, Machine& other, DuelLog* log) {
-    const std::string digits = LastEight(mover.Text("bn_field"));
+    const std::string digits = script::SendAndResolve(*mover.window, *other.window);
     if (log) log->numbers.push_back(digits);
-    other.Field("bn_field")->setText(QString::fromStdString(digits));
-    Click(mover.Button("battle_phase"));
-    Click(other.Button("battle_phase"));
 }
 
 void PlayTurn(Machine& mover, Machine& other, DuelLog* log) {
-    const char* own[3] = {"you_card1", "you_card2", "you_card3"};
-    const char* theirs[3] = {"enemy_card1", "enemy_card2", "enemy_card3"};
-    for (int k = 0; k < 3 && mover.d().input_phase == kPhaseChooseAttacker; ++k)
-        if (mover.d().chara[static_cast<size_t>(1 + k)].alive()) Click(mover.Widget(own[k]));
-    if (mover.d().input_phase == kPhaseChooseTarget) {
-        for (int k = 0; k < 3 && mover.d().input_phase == kPhaseChooseTarget; ++k)
-            if (mover.d().chara[static_cast<size_t>(4 + k)].alive()) Click(mover.Widget(theirs[k]));
-        Click(mover.Button("m1"));
-    } else {
-        Click(mover.Button("pass_b"));
-    }
+    script::ChooseFlickOrPass(*mover.window);
     SendAndResolve(mover, other, log);
 }
 

@@ -4,7 +4,6 @@
 // window into the other, as the players do through their chat.
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -19,12 +18,16 @@
 #include "app/game_session.h"
 #include "app/main_window.h"
 #include "audio/audio.h"
+#include "duel_script/duel_script.h"
 #include "scripted_dialogs.h"
 #include "support/duel_fixture.h"
 #include "support/temp_folder.h"
 
 namespace kestra::duel_test {
 
+using script::AfterArrow;
+using script::AutoClicker;
+using script::LastEight;
 using test::FakeClock;
 using test::ScriptedDialogs;
 
@@ -64,26 +67,8 @@ struct Machine {
     tmy Saved() const;
 };
 
-// Clicks the message area of every paused window for as long as it lives, as a patient player does.
-class AutoClicker {
-public:
-    explicit AutoClicker(std::vector<DuelWindow*> windows);
-    // Runs before each click with the paused window; returning false skips that click.
-    std::function<bool(DuelWindow*)> before_click;
-
-private:
-    std::vector<DuelWindow*> windows_;
-    QTimer timer_;
-};
-
-// A left click in the middle of a widget, through the application's event delivery.
+// A left click in the middle of a widget; a missing widget fails the test.
 void Click(QWidget* widget);
-
-// What a player copies from a shown warrior number: the part after "＞".
-std::string AfterArrow(const std::string& shown);
-
-// The eight digits at the end of a shown BATTLE NUMBER.
-std::string LastEight(const std::string& shown);
 
 // The texts of one played duel that a viewer needs.
 struct DuelLog {

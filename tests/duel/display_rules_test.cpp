@@ -28,6 +28,20 @@ DuelRecord PlainDuel() {
     return d;
 }
 
+// The plain duel with a case's battle type, four icons, and cards in slots 1 and 4.
+template <class Case>
+DuelRecord SceneOf(const Case& c) {
+    DuelRecord d = PlainDuel();
+    d.battle_type = c.battle;
+    d.my_icon1 = c.my1;
+    d.my_icon2 = c.my2;
+    d.e_icon1 = c.e1;
+    d.e_icon2 = c.e2;
+    d.chara[1] = Card(c.my_card);
+    d.chara[4] = Card(c.their_card);
+    return d;
+}
+
 // The duel whose situation text is written out in full below.
 DuelRecord KnownDuel() {
     DuelRecord d;
@@ -109,14 +123,7 @@ TEST(DisplayIconLabels, EveryHidingRuleAndItsLift) {
         {"secrets lifted", 0, 87, 69, 83, 86, 5, 10, {"見通しの眼鏡", "はね返しの罠", "石化の罠", "蛙の面"}},
     };
     for (const Case& c : cases) {
-        DuelRecord d = PlainDuel();
-        d.battle_type = c.battle;
-        d.my_icon1 = c.my1;
-        d.my_icon2 = c.my2;
-        d.e_icon1 = c.e1;
-        d.e_icon2 = c.e2;
-        d.chara[1] = Card(c.my_card);
-        d.chara[4] = Card(c.their_card);
+        const DuelRecord d = SceneOf(c);
         const IconLabelTexts got = IconLabels(d, GameCatalogue());
         EXPECT_EQ(got.mine1, c.expected.mine1) << c.what;
         EXPECT_EQ(got.mine2, c.expected.mine2) << c.what;
@@ -206,14 +213,7 @@ TEST(DisplayCardPanel, SideWideHidingAndItsLift) {
     };
     const Catalogue& cat = GameCatalogue();
     for (const Case& c : cases) {
-        DuelRecord d = PlainDuel();
-        d.battle_type = c.battle;
-        d.my_icon1 = c.my1;
-        d.my_icon2 = c.my2;
-        d.e_icon1 = c.e1;
-        d.e_icon2 = c.e2;
-        d.chara[1] = Card(c.my_card);
-        d.chara[4] = Card(c.their_card);
+        const DuelRecord d = SceneOf(c);
         for (int32_t slot = 1; slot <= 6; ++slot) {
             const tchar& card = d.chara[static_cast<size_t>(slot)];
             const bool hidden = slot <= 3 ? c.mine_hidden : c.theirs_hidden;

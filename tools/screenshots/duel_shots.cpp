@@ -15,6 +15,7 @@
 #include "app/duel_window.h"
 #include "app/slot_cues.h"
 #include "audio/audio.h"
+#include "duel_script/duel_script.h"
 #include "duel/presenter.h"
 #include "player/player_files.h"
 #include "sample_game.h"
@@ -23,6 +24,8 @@
 namespace kestra::shots {
 
 namespace {
+
+using script::Click;
 
 // The players have sent their IDs: every question is answered Yes.
 struct YesDialogs : Dialogs {
@@ -61,49 +64,12 @@ struct Side {
     const DuelRecord& d() const { return window.record(); }
 };
 
-// A left click through the event delivery, as the mouse gives it.
-void Click(QWidget* widget) {
-    const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, widget->mapToGlobal(local), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
-}
-
-// Clicks every pause away; `before` may look at the window first and keep the pause.
-class Clicker {
-public:
-    explicit Clicker(std::vector<DuelWindow*> windows) : windows_(std::move(windows)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
-        timer_.start(0);
-    }
-    std::function<bool(DuelWindow*)> before;
-
-private:
-    // One pass over the windows; a capture in `before` may pump events, so no pass nests in another.
-    void Tick() {
-        if (ticking_) return;
-        ticking_ = true;
-        for (DuelWindow* w : windows_)
-            if (w->Paused() && (!before || before(w))) Click(w->findChild<QWidget*>(QStringLiteral("message_area")));
-        ticking_ = false;
-    }
-    std::vector<DuelWindow*> windows_;
-    QTimer timer_;
-    bool ticking_ = false;
-};
-
-// The part of a shown number a player pastes.
-QString AfterArrow(const QString& shown) { return shown.mid(shown.indexOf(QString::fromUtf8("＞")) + 1); }
-
 // Warrior numbers and verification IDs across, up to the first turn.
 void Meet(Side& a, Side& b) {
     a.window.OpenDuel(0, kApplicant);
     b.window.OpenDuel(0, kReceiver);
-    a.Field("opponent_number")->setText(AfterArrow(b.Text("own_number")));
-    b.Field("opponent_number")->setText(AfterArrow(a.Text("own_number")));
+    a.Field("opponent_number")->setText(QString::fromStdString(script::AfterArrow(b.Text("own_number").toStdString())));
+    b.Field("opponent_number")->setText(QString::fromStdString(script::AfterArrow(a.Text("own_number").toStdString())));
     Click(a.Find("number_done"));
     Click(b.Find("number_done"));
     a.Field("opponent_id")->setText(b.Text("own_id"));
@@ -114,37 +80,14 @@ void Meet(Side& a, Side& b) {
 
 // The side whose player chooses now.
 Side* Mover(Side& a, Side& b) {
-    if (a.d().own_turn && a.d().input_phase == kPhaseChooseAttacker) return &a;
-    if (b.d().own_turn && b.d().input_phase == kPhaseChooseAttacker) return &b;
-    return nullptr;
-}
-
-// The mover's first willing card flicks the first living target, or passes.
-void Choose(Side& m) {
-    const char* own[3] = {"you_card1", "you_card2", "you_card3"};
-    const char* theirs[3] = {"enemy_card1", "enemy_card2", "enemy_card3"};
-    for (int k = 0; k < 3 && m.d().input_phase == kPhaseChooseAttacker; ++k)
-        if (m.d().chara[static_cast<size_t>(1 + k)].alive()) Click(m.Find(own[k]));
-    if (m.d().input_phase != kPhaseChooseTarget) {
-        Click(m.Find("pass_b"));
-        return;
-    }
-    for (int k = 0; k < 3 && m.d().input_phase == kPhaseChooseTarget; ++k)
-        if (m.d().chara[static_cast<size_t>(4 + k)].alive()) Click(m.Find(theirs[k]));
-    Click(m.Find("m1"));
-}
-
-// Both "BATTLE PHASE": the mover's own, then the other's with the digits pasted.
-void Resolve(Side& m, Side& other) {
-    other.Field("bn_field")->setText(m.Text("bn_field").right(8));
-    Click(m.Find("battle_phase"));
-    Click(other.Find("battle_phase"));
+    DuelWindow* w = script::Mover(a.window, b.window);
+    return w == nullptr ? nullptr : (w == &a.window ? &a : &b);
 }
 
 // The warrior-number step: this side's number shown and copied, the opponent's awaited.
 QImage WarriorNumber(SampleGame& game) {
     Side a(game.folder(), 11);
-    Clicker clicker({&a.window});
+    script::AutoClicker clicker({&a.window});
     a.window.OpenDuel(0, kApplicant);
     return Capture(a.window);
 }
@@ -153,14 +96,14 @@ QImage WarriorNumber(SampleGame& game) {
 QImage MidBattle(SampleGame& game) {
     SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
     Side a(game.folder(), 21), b(second.folder(), 22);
-    Clicker clicker({&a.window, &b.window});
+    script::AutoClicker clicker({&a.window, &b.window});
     Meet(a, b);
     Side* mover = Mover(a, b);
     if (!mover) return {};
     Side& other = mover == &a ? b : a;
-    Choose(*mover);
+    script::ChooseFlickOrPass(mover->window);
     QImage picture;
-    clicker.before = [&](DuelWindow* w) {
+    clicker.before_click = [&](DuelWindow* w) {
         auto* message = w->findChild<QLabel*>(QStringLiteral("message_area"));
         if (w != &mover->window || !picture.isNull() || !message->text().contains(QString::fromUtf8("ダメージ与えた")))
             return true;
@@ -178,7 +121,7 @@ QImage MidBattle(SampleGame& game) {
         square->hide();
         return true;
     };
-    Resolve(*mover, other);
+    script::SendAndResolve(mover->window, other.window);
     return picture;
 }
 
@@ -186,13 +129,13 @@ QImage MidBattle(SampleGame& game) {
 QImage Ending(SampleGame& game) {
     SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
     Side a(game.folder(), 31), b(second.folder(), 32);
-    Clicker clicker({&a.window, &b.window});
+    script::AutoClicker clicker({&a.window, &b.window});
     Meet(a, b);
     for (int turn = 0; turn < 40; ++turn) {
         Side* mover = Mover(a, b);
         if (!mover) break;
-        Choose(*mover);
-        Resolve(*mover, mover == &a ? b : a);
+        script::ChooseFlickOrPass(mover->window);
+        script::SendAndResolve(mover->window, (mover == &a ? b : a).window);
     }
     a.Field("opponent_id")->setText(b.Text("own_id"));
     b.Field("opponent_id")->setText(a.Text("own_id"));
