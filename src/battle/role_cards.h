@@ -21,4 +21,11 @@ inline constexpr int32_t kGhost = 187;            // may rise again by level and
 inline constexpr int32_t kUndead = 181;           // rises with the promise of revival again
 inline constexpr int32_t kSuicideCard = 57;       // its suicide takes all of a non-light card's HP
 
+// ---- The blow family's named cards (swords, guns, martial arts, spears, other strikes) ----
+
+
+
+
+// ---- The other families' named cards (statuses, revival, self-sacrifice, copies, icons) ----
+
 }  // namespace kestra::role

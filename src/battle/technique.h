@@ -1,6 +1,7 @@
 #pragma once
 // The techniques a battle phase dispatches to, by technique key.
 #include <cstdint>
+#include <span>
 
 #include "duel/duel_context.h"
 
@@ -8,6 +9,17 @@ namespace kestra {
 
 // A technique runs on the record and presenter, then the phase goes on to the after-action processing.
 using TechniqueFn = void (*)(DuelContext&);
+
+// One row of a dispatch table: a technique key and what it runs.
+struct TechniqueRow {
+    int32_t key;
+    TechniqueFn run;
+};
+
+// The rows of the blow family (swords, guns, martial arts, spears and the other strikes).
+std::span<const TechniqueRow> AttackTechniqueRows();
+// The rows of the other families (statuses, side-wide arts, revival, self-sacrifice, copies, icons).
+std::span<const TechniqueRow> OtherTechniqueRows();
 
 // The technique for a key, or nullptr for keys that do nothing (9, 19, ... and those not built yet).
 TechniqueFn FindTechnique(int32_t key);

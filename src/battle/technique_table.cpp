@@ -1,7 +1,5 @@
 #include "battle/technique.h"
 
-#include <array>
-
 #include "battle/flick.h"
 #include "battle/simple_techniques.h"
 #include "battle/steal.h"
@@ -10,14 +8,8 @@ namespace kestra {
 
 namespace {
 
-// One row of the dispatch table: a technique key and what it runs.
-struct TechniqueRow {
-    int32_t key;
-    TechniqueFn run;
-};
-
-// The techniques built so far; every other key does nothing yet.
-constexpr std::array<TechniqueRow, 13> kTechniques = {{
+// The flick, the steal and the single-word arts; the other families bring their own rows.
+constexpr TechniqueRow kCoreTechniques[] = {
     {3, Steal},         // 盗む
     {8, Alchemy},       // 錬金術
     {10, Flick},        // でこぴん
@@ -31,13 +23,21 @@ constexpr std::array<TechniqueRow, 13> kTechniques = {{
     {67, HeartArt},     // 心術
     {88, AllCreation},  // 森羅万象
     {96, Illusion},     // 幻術
-}};
+};
+
+// The technique in one family's rows, or nullptr.
+TechniqueFn FindIn(std::span<const TechniqueRow> rows, int32_t key) {
+    for (const TechniqueRow& row : rows)
+        if (row.key == key) return row.run;
+    return nullptr;
+}
 
 }  // namespace
 
 TechniqueFn FindTechnique(int32_t key) {
-    for (const TechniqueRow& row : kTechniques)
-        if (row.key == key) return row.run;
+    for (const std::span<const TechniqueRow> rows :
+         {std::span<const TechniqueRow>(kCoreTechniques), AttackTechniqueRows(), OtherTechniqueRows()})
+        if (const TechniqueFn fn = FindIn(rows, key)) return fn;
     return nullptr;
 }
 
