@@ -26,6 +26,11 @@ inline constexpr int32_t kSuicideCard = 57;       // its suicide takes all of a 
 
 
 
-// ---- The other families' named cards (statuses, revival, self-sacrifice, copies, icons) ----
+// ---- The status family's named cards (charms, poisons, bombs, songs, walls, contracts) ----
+
+
+
+
+// ---- The fate family's named cards (revival, self-sacrifice, copies and swaps, icons, heals) ----
 
 }  // namespace kestra::role

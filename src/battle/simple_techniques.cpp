@@ -5,189 +5,154 @@
 
 #include "base/int_text.h"
 #include "battle/battle_rules.h"
+#include "battle/technique_kit.h"
 #include "duel/flash.h"
 
 namespace kestra {
 
 namespace {
 
-// The technique sounds all play on channel 3, as the prayer art's does; 森羅万象 keeps its channel 1.
+using namespace kit;
+
+// The technique sounds all play on channel 3, as the prayer art's does;
+// 森羅万象 keeps its channel 1.
 constexpr int32_t kSeChannel = 3;
 constexpr std::string_view kGainWave = "ma_up.wav";
 constexpr std::string_view kLossWave = "ma2.wav";
 
-// The slots a side-wide technique walks, first to last.
-struct SlotRange {
-    int32_t first, last;
-};
+} // namespace
 
-// The attacker's own three slots.
-SlotRange OwnSide(const DuelRecord& d) { return {FirstSlotOf(d.atk_no), FirstSlotOf(d.atk_no) + 2}; }
-// The three slots across from the attacker.
-SlotRange OtherSide(const DuelRecord& d) { return {OtherFirstSlot(d.atk_no), OtherFirstSlot(d.atk_no) + 2}; }
-constexpr SlotRange kAllSix{1, 6};
-
-// The card that uses the technique.
-tchar& Attacker(DuelContext& ctx) { return Slot(ctx.d, ctx.d.atk_no); }
-
-// The title line "＞" + caption, then the click.
-void Title(DuelContext& ctx, std::string_view caption) {
-    ctx.msg.ShowMessage("＞" + std::string(caption));
-    ctx.msg.WaitClick();
+// The side-wide lines of 錬金術, 忍術 and 天術 name the card and what it gained
+// or lost.
+void Alchemy(DuelContext &ctx) {
+  SideWide(
+      ctx, "錬金術", OwnSide(ctx.d), kGainWave,
+      [](const tchar &c) { return c.status2 != 0; },
+      [](tchar &c) {
+        c.hp = WrapAdd(c.hp, 3);
+        c.mp = WrapAdd(c.mp, 3);
+        c.status2 = 0;
+        return c.name + "はHP,MPが 3ずつ回復した！";
+      });
 }
 
-// A result line added under the title, then the click.
-void Line(DuelContext& ctx, const std::string& text) {
-    ctx.msg.AddMessage(text);
-    ctx.msg.WaitClick();
+void NinjaArt(DuelContext &ctx) {
+  SideWide(
+      ctx, "忍術", OtherSide(ctx.d), kLossWave,
+      [](const tchar &c) { return c.status1 != 0; },
+      [](tchar &c) {
+        c.hp = WrapAdd(c.hp, -4);
+        c.mp = WrapAdd(c.mp, -4);
+        c.status1 = 0;
+        return c.name + "はHP,MPが 4ずつ減った！";
+      });
 }
 
-// Twice the value with the silent 32-bit wrap both programs share.
-int32_t WrapDouble(int32_t a) { return static_cast<int32_t>(static_cast<uint32_t>(a) * 2u); }
-
-// The side-wide shape: title, then each living card that picks() accepts, in slot order, gets a lime
-// flash, the wave, change() and the line change() returns; "何も起きなかった..." when none was picked.
-template <class Picks, class Change>
-void SideWide(DuelContext& ctx, std::string_view caption, SlotRange range, std::string_view wave, Picks picks,
-              Change change) {
-    Title(ctx, caption);
-    bool any = false;
-    for (int32_t s = range.first; s <= range.last; ++s) {
-        tchar& c = Slot(ctx.d, s);
-        if (!c.alive() || !picks(c)) continue;
-        any = true;
-        Flash(ctx, FlashColour::Lime, s);
-        ctx.screen().PlaySe(wave, kSeChannel);
-        Line(ctx, change(c));
-    }
-    if (!any) Line(ctx, "何も起きなかった...");
+void HeavenArt(DuelContext &ctx) {
+  SideWide(
+      ctx, "天術", OtherSide(ctx.d), kLossWave,
+      [](const tchar &c) { return c.status2 != 0; },
+      [](tchar &c) {
+        c.hp = WrapAdd(c.hp, -5);
+        c.status1 = 0;
+        return c.name + "はHPが 5減った！";
+      });
 }
 
-}  // namespace
-
-// The side-wide lines of 錬金術, 忍術 and 天術 name the card and what it gained or lost.
-void Alchemy(DuelContext& ctx) {
-    SideWide(
-        ctx, "錬金術", OwnSide(ctx.d), kGainWave, [](const tchar& c) { return c.status2 != 0; },
-        [](tchar& c) {
-            c.hp = WrapAdd(c.hp, 3);
-            c.mp = WrapAdd(c.mp, 3);
-            c.status2 = 0;
-            return c.name + "はHP,MPが 3ずつ回復した！";
-        });
+void FairyArt(DuelContext &ctx) {
+  const int32_t element = Attacker(ctx).element;
+  SideWide(
+      ctx, "妖精術", kAllSix, kGainWave,
+      [element](const tchar &c) { return c.element == element; },
+      [](tchar &c) {
+        c.status2 = 11;
+        return c.name + "は<治>状態になった!!";
+      });
 }
 
-void NinjaArt(DuelContext& ctx) {
-    SideWide(
-        ctx, "忍術", OtherSide(ctx.d), kLossWave, [](const tchar& c) { return c.status1 != 0; },
-        [](tchar& c) {
-            c.hp = WrapAdd(c.hp, -4);
-            c.mp = WrapAdd(c.mp, -4);
-            c.status1 = 0;
-            return c.name + "はHP,MPが 4ずつ減った！";
-        });
+void NetherArt(DuelContext &ctx) {
+  // The attacker's HP as the gate opens: swallowing the attacker does not close
+  // it on the rest.
+  const int32_t hp = Attacker(ctx).hp;
+  SideWide(
+      ctx, "冥術", kAllSix, kLossWave,
+      [hp](const tchar &c) { return c.hp == hp; },
+      [](tchar &c) {
+        c.hp = 0;
+        return "冥界門の黒い口が" + c.name + "を飲みこんだ!!";
+      });
 }
 
-void HeavenArt(DuelContext& ctx) {
-    SideWide(
-        ctx, "天術", OtherSide(ctx.d), kLossWave, [](const tchar& c) { return c.status2 != 0; },
-        [](tchar& c) {
-            c.hp = WrapAdd(c.hp, -5);
-            c.status1 = 0;
-            return c.name + "はHPが 5減った！";
-        });
+void PrayerArt(DuelContext &ctx) {
+  Title(ctx, "祈祷術");
+  ctx.screen().PlaySe("kaifuku.wav", kSeChannel);
+  Flash(ctx, FlashColour::Blue, ctx.d.atk_no);
+  tchar &a = Attacker(ctx);
+  const int32_t lv = a.lv;
+  a.hp = WrapAdd(a.hp, lv);
+  a.mp = WrapAdd(a.mp, lv);
+  ctx.msg.ShowMessage("HPとMPを LV分 " + std::to_string(lv) + "ずつ回復した！");
+  ctx.msg.WaitClick();
+  a.lv = 0;
 }
 
-void FairyArt(DuelContext& ctx) {
-    const int32_t element = Attacker(ctx).element;
-    SideWide(
-        ctx, "妖精術", kAllSix, kGainWave, [element](const tchar& c) { return c.element == element; },
-        [](tchar& c) {
-            c.status2 = 11;
-            return c.name + "は<治>状態になった!!";
-        });
+void HealingArt(DuelContext &ctx) {
+  Title(ctx, "医術");
+  // A healing: the blue flash and "kaifuku.wav" of the prayer art.
+  ctx.screen().PlaySe("kaifuku.wav", kSeChannel);
+  Flash(ctx, FlashColour::Blue, ctx.d.atk_no);
+  tchar &a = Attacker(ctx);
+  const int32_t mp = a.mp;
+  a.hp = WrapAdd(a.hp, mp);
+  a.mp = 0;
+  Line(ctx, a.name + "はMP分 " + std::to_string(mp) + "回復した!!");
 }
 
-void NetherArt(DuelContext& ctx) {
-    // The attacker's HP as the gate opens: swallowing the attacker does not close it on the rest.
-    const int32_t hp = Attacker(ctx).hp;
-    SideWide(
-        ctx, "冥術", kAllSix, kLossWave, [hp](const tchar& c) { return c.hp == hp; },
-        [](tchar& c) {
-            c.hp = 0;
-            return "冥界門の黒い口が" + c.name + "を飲みこんだ!!";
-        });
+void MindDrain(DuelContext &ctx) {
+  Title(ctx, "吸心");
+  ctx.screen().PlaySe("blood.wav", kSeChannel);
+  Flash(ctx, FlashColour::Fuchsia, ctx.d.tgt_no);
+  Flash(ctx, FlashColour::Fuchsia, ctx.d.atk_no);
+  tchar &t = Slot(ctx.d, ctx.d.tgt_no);
+  const int32_t lv = t.lv;
+  t.lv = 0;
+  tchar &a = Attacker(ctx);
+  a.lv = WrapAdd(a.lv, lv);
+  Line(ctx, t.name + "のLV値 " + std::to_string(lv) + "を吸い取った！");
 }
 
-void PrayerArt(DuelContext& ctx) {
-    Title(ctx, "祈祷術");
-    ctx.screen().PlaySe("kaifuku.wav", kSeChannel);
-    Flash(ctx, FlashColour::Blue, ctx.d.atk_no);
-    tchar& a = Attacker(ctx);
-    const int32_t lv = a.lv;
-    a.hp = WrapAdd(a.hp, lv);
-    a.mp = WrapAdd(a.mp, lv);
-    ctx.msg.ShowMessage("HPとMPを LV分 " + std::to_string(lv) + "ずつ回復した！");
-    ctx.msg.WaitClick();
-    a.lv = 0;
+void HeartArt(DuelContext &ctx) {
+  Title(ctx, "心術");
+  Flash(ctx, FlashColour::Lime, ctx.d.atk_no);
+  ctx.screen().PlaySe(kGainWave, kSeChannel);
+  tchar &a = Attacker(ctx);
+  a.hp = WrapAdd(a.hp, 2);
+  a.mp = WrapAdd(a.mp, 2);
+  a.lv = WrapAdd(a.lv, 2);
+  Line(ctx, a.name + "はHP,MP,EPを 2回復した!!");
 }
 
-void HealingArt(DuelContext& ctx) {
-    Title(ctx, "医術");
-    // A healing: the blue flash and "kaifuku.wav" of the prayer art.
-    ctx.screen().PlaySe("kaifuku.wav", kSeChannel);
-    Flash(ctx, FlashColour::Blue, ctx.d.atk_no);
-    tchar& a = Attacker(ctx);
-    const int32_t mp = a.mp;
-    a.hp = WrapAdd(a.hp, mp);
-    a.mp = 0;
-    Line(ctx, a.name + "はMP分 " + std::to_string(mp) + "回復した!!");
+void AllCreation(DuelContext &ctx) {
+  Title(ctx, "森羅万象");
+  const int32_t turn = ctx.d.turn;
+  ctx.screen().PlaySe("kaifuku.wav", 1);
+  Flash(ctx, FlashColour::Blue, ctx.d.atk_no);
+  tchar &a = Attacker(ctx);
+  a.hp = WrapAdd(a.hp, turn);
+  a.mp = WrapAdd(a.mp, turn);
+  ctx.msg.ShowMessage(a.name + "は HPとMPがそれぞれ " + std::to_string(turn) +
+                      "回復した!!");
+  ctx.msg.WaitClick();
 }
 
-void MindDrain(DuelContext& ctx) {
-    Title(ctx, "吸心");
-    ctx.screen().PlaySe("blood.wav", kSeChannel);
-    Flash(ctx, FlashColour::Fuchsia, ctx.d.tgt_no);
-    Flash(ctx, FlashColour::Fuchsia, ctx.d.atk_no);
-    tchar& t = Slot(ctx.d, ctx.d.tgt_no);
-    const int32_t lv = t.lv;
-    t.lv = 0;
-    tchar& a = Attacker(ctx);
-    a.lv = WrapAdd(a.lv, lv);
-    Line(ctx, t.name + "のLV値 " + std::to_string(lv) + "を吸い取った！");
+void Illusion(DuelContext &ctx) {
+  Title(ctx, "幻術");
+  Flash(ctx, FlashColour::Lime, ctx.d.atk_no);
+  ctx.screen().PlaySe("ma.wav", kSeChannel);
+  tchar &a = Attacker(ctx);
+  a.hp = WrapDouble(a.hp);
+  a.status1 = 17;
+  Line(ctx, a.name + "は自ら鉄壁と化した!!");
 }
 
-void HeartArt(DuelContext& ctx) {
-    Title(ctx, "心術");
-    Flash(ctx, FlashColour::Lime, ctx.d.atk_no);
-    ctx.screen().PlaySe(kGainWave, kSeChannel);
-    tchar& a = Attacker(ctx);
-    a.hp = WrapAdd(a.hp, 2);
-    a.mp = WrapAdd(a.mp, 2);
-    a.lv = WrapAdd(a.lv, 2);
-    Line(ctx, a.name + "はHP,MP,EPを 2回復した!!");
-}
-
-void AllCreation(DuelContext& ctx) {
-    Title(ctx, "森羅万象");
-    const int32_t turn = ctx.d.turn;
-    ctx.screen().PlaySe("kaifuku.wav", 1);
-    Flash(ctx, FlashColour::Blue, ctx.d.atk_no);
-    tchar& a = Attacker(ctx);
-    a.hp = WrapAdd(a.hp, turn);
-    a.mp = WrapAdd(a.mp, turn);
-    ctx.msg.ShowMessage(a.name + "は HPとMPがそれぞれ " + std::to_string(turn) + "回復した!!");
-    ctx.msg.WaitClick();
-}
-
-void Illusion(DuelContext& ctx) {
-    Title(ctx, "幻術");
-    Flash(ctx, FlashColour::Lime, ctx.d.atk_no);
-    ctx.screen().PlaySe("ma.wav", kSeChannel);
-    tchar& a = Attacker(ctx);
-    a.hp = WrapDouble(a.hp);
-    a.status1 = 17;
-    Line(ctx, a.name + "は自ら鉄壁と化した!!");
-}
-
-}  // namespace kestra
+} // namespace kestra

@@ -1,8 +1,0 @@
-#include "battle/technique.h"
-
-namespace kestra {
-
-// The other families' rows; filled as their members are built.
-std::span<const TechniqueRow> OtherTechniqueRows() { return {}; }
-
-}  // namespace kestra
