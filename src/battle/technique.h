@@ -13,8 +13,8 @@ using TechniqueFn = void (*)(DuelContext &);
 
 // One row of a dispatch table: a technique key and what it runs.
 struct TechniqueRow {
-  int32_t key;
-  TechniqueFn run;
+    int32_t key;
+    TechniqueFn run;
 };
 
 // The rows of the blow family (swords, guns, martial arts, spears and the other
@@ -43,4 +43,4 @@ void SpringTrap(DuelContext &ctx);
 // stone, the target heals 5.
 void PetrifyTrap(DuelContext &ctx);
 
-} // namespace kestra
+}  // namespace kestra

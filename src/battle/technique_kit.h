@@ -16,55 +16,43 @@ namespace kestra::kit {
 
 // The title line "＞" + caption, replacing the message text, then the click.
 inline void Title(DuelContext &ctx, std::string_view caption) {
-  ctx.msg.ShowMessage("＞" + std::string(caption));
-  ctx.msg.WaitClick();
+    ctx.msg.ShowMessage("＞" + std::string(caption));
+    ctx.msg.WaitClick();
 }
 
 // A result line added under the title, then the click.
 inline void Line(DuelContext &ctx, const std::string &text) {
-  ctx.msg.AddMessage(text);
-  ctx.msg.WaitClick();
+    ctx.msg.AddMessage(text);
+    ctx.msg.WaitClick();
 }
 
 // The card that uses the technique, and the card it is used on.
 inline tchar &Attacker(DuelContext &ctx) { return Slot(ctx.d, ctx.d.atk_no); }
 inline tchar &Target(DuelContext &ctx) { return Slot(ctx.d, ctx.d.tgt_no); }
-inline const tchar &Attacker(const DuelContext &ctx) {
-  return Slot(ctx.d, ctx.d.atk_no);
-}
-inline const tchar &Target(const DuelContext &ctx) {
-  return Slot(ctx.d, ctx.d.tgt_no);
-}
+inline const tchar &Attacker(const DuelContext &ctx) { return Slot(ctx.d, ctx.d.atk_no); }
+inline const tchar &Target(const DuelContext &ctx) { return Slot(ctx.d, ctx.d.tgt_no); }
 
 // Difference, double and half with the silent 32-bit wrap both programs share
 // (halves truncate toward 0).
 inline int32_t WrapSub(int32_t a, int32_t b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) -
-                              static_cast<uint32_t>(b));
+    return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
 }
-inline int32_t WrapDouble(int32_t a) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) * 2u);
-}
+inline int32_t WrapDouble(int32_t a) { return static_cast<int32_t>(static_cast<uint32_t>(a) * 2u); }
 inline int32_t WrapMul(int32_t a, int32_t b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) *
-                              static_cast<uint32_t>(b));
+    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
 }
 
 // Subtract, but never below 0.
-inline int32_t LoseDownToZero(int32_t value, int32_t loss) {
-  return std::max(0, WrapSub(value, loss));
-}
+inline int32_t LoseDownToZero(int32_t value, int32_t loss) { return std::max(0, WrapSub(value, loss)); }
 
 // The slots a side-wide technique walks, first to last.
 struct SlotRange {
-  int32_t first, last;
+    int32_t first, last;
 };
 // The attacker's own three slots, the three across from it, and all six.
-inline SlotRange OwnSide(const DuelRecord &d) {
-  return {FirstSlotOf(d.atk_no), FirstSlotOf(d.atk_no) + 2};
-}
+inline SlotRange OwnSide(const DuelRecord &d) { return {FirstSlotOf(d.atk_no), FirstSlotOf(d.atk_no) + 2}; }
 inline SlotRange OtherSide(const DuelRecord &d) {
-  return {OtherFirstSlot(d.atk_no), OtherFirstSlot(d.atk_no) + 2};
+    return {OtherFirstSlot(d.atk_no), OtherFirstSlot(d.atk_no) + 2};
 }
 inline constexpr SlotRange kAllSix{1, 6};
 
@@ -72,21 +60,19 @@ inline constexpr SlotRange kAllSix{1, 6};
 // slot order, gets a lime flash, the wave (channel 3), change() and the line
 // change() returns; "何も起きなかった..." when none was picked.
 template <class Picks, class Change>
-void SideWide(DuelContext &ctx, std::string_view caption, SlotRange range,
-              std::string_view wave, Picks picks, Change change) {
-  Title(ctx, caption);
-  bool any = false;
-  for (int32_t s = range.first; s <= range.last; ++s) {
-    tchar &c = Slot(ctx.d, s);
-    if (!c.alive() || !picks(c))
-      continue;
-    any = true;
-    Flash(ctx, FlashColour::Lime, s);
-    ctx.screen().PlaySe(wave, 3);
-    Line(ctx, change(c));
-  }
-  if (!any)
-    Line(ctx, "何も起きなかった...");
+void SideWide(DuelContext &ctx, std::string_view caption, SlotRange range, std::string_view wave, Picks picks,
+              Change change) {
+    Title(ctx, caption);
+    bool any = false;
+    for (int32_t s = range.first; s <= range.last; ++s) {
+        tchar &c = Slot(ctx.d, s);
+        if (!c.alive() || !picks(c)) continue;
+        any = true;
+        Flash(ctx, FlashColour::Lime, s);
+        ctx.screen().PlaySe(wave, 3);
+        Line(ctx, change(c));
+    }
+    if (!any) Line(ctx, "何も起きなかった...");
 }
 
-} // namespace kestra::kit
+}  // namespace kestra::kit
