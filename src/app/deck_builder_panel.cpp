@@ -25,6 +25,12 @@ QLabel* NamedLabel(const char* name, QWidget* parent) {
 
 constexpr int kPictureSize = 64;
 
+// The row the player chose (the selected one, not merely the current one), or -1.
+int SelectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> chosen = list->selectedItems();
+    return chosen.isEmpty() ? -1 : list->row(chosen.front());
+}
+
 }  // namespace
 
 DeckBuilderPanel::DeckBuilderPanel(GameSession& session, QWidget* parent)
@@ -65,8 +71,10 @@ QWidget* DeckBuilderPanel::BuildLists() {
     row->addWidget(card_list_, 1);
     row->addLayout(middle);
     row->addWidget(deck_list_, 1);
-    connect(card_list_, &QListWidget::currentRowChanged, this, &DeckBuilderPanel::OnCardRow);
-    connect(deck_list_, &QListWidget::currentRowChanged, this, &DeckBuilderPanel::OnDeckRow);
+    // A row counts as chosen when it is selected: a list that takes the focus makes its first row
+    // current without selecting it, and that must not choose card 0 or deck slot 1.
+    connect(card_list_, &QListWidget::itemSelectionChanged, this, [this] { OnCardRow(SelectedRow(card_list_)); });
+    connect(deck_list_, &QListWidget::itemSelectionChanged, this, [this] { OnDeckRow(SelectedRow(deck_list_)); });
     // A click on the row already current changes no row, yet it is a choice all the same.
     connect(card_list_, &QListWidget::itemClicked, this, [this] { ChooseCardRow(); });
     connect(deck_list_, &QListWidget::itemClicked, this,
@@ -205,7 +213,7 @@ void DeckBuilderPanel::OnPut() {
 }
 
 void DeckBuilderPanel::OnTake() {
-    const int slot = deck_list_->currentRow();
+    const int slot = SelectedRow(deck_list_);
     const bool filled = slot >= 0 && slot < kDeckSize && s_.my().deck[static_cast<size_t>(slot)] >= 0;
     if (!filled) {
         PlaySe(s_.audio, "no.wav");
@@ -235,7 +243,7 @@ void DeckBuilderPanel::OnTake() {
 }
 
 int32_t DeckBuilderPanel::CardOfListSelection() const {
-    const int row = card_list_->currentRow();
+    const int row = SelectedRow(card_list_);
     if (row < 0 || row >= card_list_->count()) return -1;
     const QString text = card_list_->item(row)->text();
     if (text.isEmpty() || text == QStringLiteral("????")) return -1;

@@ -1,5 +1,9 @@
 #pragma once
 // Modal boxes of both windows, injected so the widget tests can answer them and read them.
+#include <QCoreApplication>
+#include <QMessageBox>
+
+#include <memory>
 #include <string_view>
 
 #include "duel/duel_context.h"
@@ -11,7 +15,15 @@ struct Dialogs : Questions {
     virtual void Inform(std::string_view text) = 0;
 };
 
-// The real boxes (QMessageBox), parented to the active window.
+// A notice box and a Yes/No box of the game: caption "KESTRA 天", buttons "OK", "はい", "いいえ".
+std::unique_ptr<QMessageBox> MakeInformBox(QWidget* parent, std::string_view text,
+                                           QMessageBox::Icon icon = QMessageBox::Information);
+std::unique_ptr<QMessageBox> MakeQuestionBox(QWidget* parent, std::string_view question);
+
+// Qt's own Japanese texts for the standard dialogs, when the system has them; false when not.
+bool InstallJapaneseTranslations(QCoreApplication& app);
+
+// The real boxes, parented to the active window.
 class BoxDialogs : public Dialogs {
 public:
     void Inform(std::string_view text) override;

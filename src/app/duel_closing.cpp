@@ -25,9 +25,10 @@ void HandBack(DuelParts& p, const MenuReveal& reveal) {
 // The card this side takes from the loser, as the ENDING box shows it before "OK".
 void ShowWonCard(DuelParts& p) {
     DuelLayout& ui = p.ui;
-    const int32_t card = p.d.chara[4].card_no;
+    // orig_no: the card as it was drawn, whatever it turned into in battle.
+    const int32_t card = p.d.chara[4].orig_no;
     const bool shown = p.won && p.d.duel_kind != kSuddenDeath && card >= 0 && card < kCardRows;
-    ui.new_card->setVisible(shown);
+    ui.new_card->setVisible(shown && p.new_card);
     ui.ending_picture->setPixmap(shown ? p.screen.Picture(CardPicturePath(card)) : QPixmap());
     ui.ending_panel->setText(shown ? Utf8("★" + p.ctx.cat.card[static_cast<size_t>(card)].name +
                                           std::string(ElementText(ElementOf(card))))
@@ -58,6 +59,21 @@ void PressEndingOk(DuelParts& p) {
     p.session.dialogs.Inform(end.greeting.text);
 }
 
+// Closed once the game set has begun: the results stand, so no card goes home a second time and
+// there is no abort penalty. During the game set's own pauses the rest of it runs unseen and
+// unheard, saves once and then hands back; at the set IDs or the ENDING box it is already saved.
+void LeaveAfterResults(DuelParts& p) {
+    const bool results_running = p.stage == DuelStage::kBattle;
+    p.stage = DuelStage::kIdle;
+    p.screen.SetSilenced(true);
+    if (results_running) {
+        p.closed_in_game_set = true;
+        p.screen.ReleaseWait();
+        return;
+    }
+    HandBack(p, MenuReveal{});
+}
+
 // The set-ID exchange: this side's set ID shown, the opponent's awaited in the INPUT box.
 void ShowSetIdStage(DuelParts& p) {
     DuelLayout& ui = p.ui;
@@ -86,7 +102,11 @@ BattleHooks PhaseHooks(DuelParts& p) {
         // Closed earlier in this phase: a viewed duel has lost its look_mode by now, and its
         // results must never land on the viewer's own save.
         if (p.stage != DuelStage::kBattle) return;
+        p.game_set_begun = !ctx.d.look_mode;
+        p.new_card = !this_side_beaten && !OwnsCard(ctx.my, ctx.d, ctx.d.chara[4].orig_no);
         p.won = RunGameSetAndIds(ctx, this_side_beaten, both_wiped_out, DuelSaver(p)).won;
+        // Closed while the results were told: they ran to their end and were saved once.
+        if (p.closed_in_game_set) HandBack(p, MenuReveal{});
     };
     return hooks;
 }
@@ -114,6 +134,10 @@ void WireEnding(DuelParts& p) {
 
 void CloseMidDuel(DuelParts& p) {
     if (p.stage == DuelStage::kIdle) return;
+    if (p.game_set_begun) {
+        LeaveAfterResults(p);
+        return;
+    }
     p.stage = DuelStage::kIdle;
     AbortDuel(p.ctx, p.screen, DuelSaver(p));
     // Whatever the interrupted rule call still does afterwards makes no sound.

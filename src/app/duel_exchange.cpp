@@ -126,6 +126,7 @@ void WireExchange(DuelParts& p) {
 }
 
 void ResetDuelWidgets(DuelParts& p) {
+    p.won = p.game_set_begun = p.closed_in_game_set = p.new_card = false;
     DuelLayout& ui = p.ui;
     for (QLabel* icon : {ui.you.icon[0], ui.you.icon[1], ui.enemy.icon[0], ui.enemy.icon[1]}) icon->hide();
     for (int32_t slot = 1; slot <= 6; ++slot) (slot <= 3 ? ui.you : ui.enemy).picture[static_cast<size_t>((slot - 1) % 3)]->clear();
@@ -146,7 +147,7 @@ void ResetDuelWidgets(DuelParts& p) {
     ui.disaster->clear();
     ui.you.region->setText(Utf8("リージョン名"));
     ui.enemy.region->setText(Utf8("リージョン名"));
-    ui.bn_input_note->setText(Utf8("相手から教えてもらい、６ケタの数字部分のみを入力してね"));
+    ui.bn_input_note->setText(Utf8("相手から教えてもらい、８ケタの数字部分のみを入力してね"));
     p.cues.HideMarkers();
     ResetDuelOptions(p);
 }

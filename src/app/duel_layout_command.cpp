@@ -2,6 +2,8 @@
 #include "app/duel_layout.h"
 #include "app/duel_techniques.h"
 
+#include <QPalette>
+
 namespace kestra {
 
 using namespace duel_ui;
@@ -31,15 +33,16 @@ void BuildCommandBoxes(QWidget* window, DuelLayout& ui) {
 
 void BuildEndingBox(QWidget* window, DuelLayout& ui) {
     QGroupBox* box = ui.ending_box = MakeBox(window, "ending_box", QStringLiteral("ENDING"), QRect(104, 96, 300, 196));
-    // A solid card over the boxes behind it, its title inside the frame.
-    box->setStyleSheet(QStringLiteral(
-        "QGroupBox#ending_box { background-color: white; border: 2px solid #808080; margin-top: 0px; }"
-        "QGroupBox#ending_box::title { subcontrol-origin: padding; subcontrol-position: top left; left: 8px; top: 3px; }"));
+    // A solid card over the boxes behind it, in the window's own bold italic grey: no style sheet,
+    // which would reset its children's font and colour.
+    box->setAutoFillBackground(true);
     ui.ending_picture = MakeLabel(box, "ending_picture", QString(), QRect(12, 24, 64, 64));
     ui.ending_panel = MakeLabel(box, "ending_panel", QString(), QRect(84, 20, 110, 70), 10);
     ui.ending_panel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui.new_card = MakeLabel(box, "new_card_label", QStringLiteral("NEW CARD!!!!!"), QRect(196, 24, 100, 20), 12);
-    ui.new_card->setStyleSheet(QStringLiteral("color: #e04000;"));
+    QPalette red = ui.new_card->palette();
+    red.setColor(QPalette::WindowText, QColor(0xe0, 0x40, 0x00));
+    ui.new_card->setPalette(red);
     ui.ending_headline = MakeLabel(box, "ending_headline", QString(), QRect(12, 94, 276, 62), 11);
     ui.ending_headline->setWordWrap(true);
     ui.ending_headline->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -7,6 +7,8 @@ using namespace duel_ui;
 
 void BuildInputBox(QWidget* window, DuelLayout& ui) {
     QGroupBox* box = ui.input_box = MakeBox(window, "input_box", QStringLiteral("INPUT"), QRect(172, 0, 166, 246));
+    // It sits where the ENEMY box is: opaque, so neither headers nor card pictures show through.
+    box->setAutoFillBackground(true);
     MakeLabel(box, "own_number_label", Utf8("あなたの戦士No."), QRect(8, 16, 150, 14), 9);
     ui.own_number = MakeField(box, "own_number", QRect(8, 30, 150, 21));
     ui.own_number->setReadOnly(true);
@@ -33,7 +35,7 @@ void BuildBattleNumberArea(QWidget* window, DuelLayout& ui) {
     ui.bn_arrow = MakeLabel(window, "bn_arrow", Utf8("↑"), QRect(96, 273, 14, 18), 11);
     ui.bn_send_note = MakeLabel(window, "bn_send_note", Utf8("BATTLE NUMBERを相手に教えてあげてください"),
                                 QRect(110, 274, 142, 18), 8);
-    ui.bn_input_note = MakeLabel(window, "bn_input_note", Utf8("相手から教えてもらい、６ケタの数字部分のみを入力してね"),
+    ui.bn_input_note = MakeLabel(window, "bn_input_note", Utf8("相手から教えてもらい、８ケタの数字部分のみを入力してね"),
                                  QRect(110, 274, 142, 18), 8);
     for (QLabel* note : {ui.bn_send_note, ui.bn_input_note}) note->setWordWrap(true);
     ui.hint = MakeLabel(window, "hint_label", QString(), QRect(4, 250, 332, 44), 10);

@@ -50,6 +50,9 @@ struct DuelParts {
     bool busy = false;         // a rule call is running, its pauses included: other input waits
     bool number_sent = false;  // this side's BATTLE NUMBER of this turn is built
     bool won = false;          // the game set's verdict, for the experience on "OK"
+    bool game_set_begun = false;   // the results have started: closing leaves them standing
+    bool closed_in_game_set = false;  // the window was closed while the game set was still told
+    bool new_card = false;     // the card won was one the player did not own before
     std::optional<int32_t> item_row;
     int32_t music_piece = -1;  // -1 until the duel start chose one
     int32_t bingo_ticks = 0;

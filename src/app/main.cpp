@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8("KESTRA 天"));
     QApplication::setFont(QFont(QString::fromUtf8("IPAPGothic"), 9));
+    kestra::InstallJapaneseTranslations(app);
     const kestra::GameFolder folder{ProgramFolder()};
     // Start-up in the game's order: the wave channels, the seed, then the save and the catalogue.
     kestra::SdlAudio audio(folder.dat());
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
     kestra::Rng rng(seed);
     kestra::StartUpResult started = kestra::StartUp(folder, rng);
     if (!started.game) {
-        QMessageBox::critical(nullptr, QString::fromUtf8("KESTRA 天"), QString::fromStdString(started.error));
+        kestra::MakeInformBox(nullptr, started.error, QMessageBox::Critical)->exec();
         return 1;
     }
     kestra::SystemClock clock;

@@ -5,11 +5,7 @@
 
 namespace kestra {
 
-void CapMoneyKeepingSeal(tmy& my) {
-    const bool sealed = CheckSaveData(my);
-    CapMoneyAtStart(my);
-    if (sealed) my.checksum = ComputeChecksum(my);
-}
+void CapMoneyKeepingSeal(tmy& my) { ChangeSealed(my, CapMoneyAtStart); }
 
 StartUpResult StartUp(const GameFolder& folder, Rng& rng) {
     StartUpResult result;

@@ -160,7 +160,7 @@ void OpenViewing(DuelParts& p) {
     p.screen.SetSilenced(false);
     ResetDuelWidgets(p);
     p.ui.input_box->hide();
-    p.ui.bn_input_note->setText(Utf8("６ケタの数字部分のみを入力してね"));
+    p.ui.bn_input_note->setText(Utf8("８ケタの数字部分のみを入力してね"));
     ViewModeBox& v = p.view;
     v.field_box->hide();
     v.applicant->clear();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "player/checksum.h"
 #include "player/cp932.h"
 
 namespace kestra {
@@ -128,8 +129,10 @@ EntryCost EntryCostOf(int32_t duel_kind) {
 
 void ChargeEntryCost(tmy& my, int32_t duel_kind) {
     const EntryCost cost = EntryCostOf(duel_kind);
-    my.money = LessFee(my.money, cost.yen);
-    my.ark = LessFee(my.ark, cost.ark);
+    ChangeSealed(my, [&cost](tmy& m) {
+        m.money = LessFee(m.money, cost.yen);
+        m.ark = LessFee(m.ark, cost.ark);
+    });
 }
 
 }  // namespace kestra

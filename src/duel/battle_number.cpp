@@ -31,8 +31,22 @@ std::string BattleNumberText(const DuelRecord& d) {
     return "ﾀｰﾝ" + std::to_string(d.turn) + "/BN：" + BattleNumberDigits(d);
 }
 
+std::string_view PastedBattleDigits(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    constexpr std::string_view kTurn = "ﾀｰﾝ", kTag = "/BN：";
+    if (text.substr(0, kTurn.size()) != kTurn) return text;
+    const size_t tag = text.find(kTag);
+    if (tag == std::string_view::npos) return text;
+    for (const char c : text.substr(kTurn.size(), tag - kTurn.size()))
+        if (c < '0' || c > '9') return text;
+    return text.substr(tag + kTag.size());
+}
+
 BattleNumberRead ReadBattleNumberDigits(const DuelRecord& d, std::string_view text, bool mirror) {
     BattleNumberRead read;
+    text = PastedBattleDigits(text);
     if (text.size() != 8) return read;
     for (const char c : text)
         if (c < '0' || c > '9') return read;

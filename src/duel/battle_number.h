@@ -27,7 +27,11 @@ struct BattleNumberRead {
     BattleNumberFields fields{};
 };
 
-// Read eight pasted digits against the record. mirror: the opponent's acting card becomes slot
+// The digits of a pasted BATTLE NUMBER: players paste the whole line the other program shows, so
+// blanks around it and a leading "ﾀｰﾝ<turn>/BN：" are dropped (the turn is checked in the digits).
+std::string_view PastedBattleDigits(std::string_view text);
+
+// Read eight pasted digits (or the whole shown line) against the record. mirror: the opponent's acting card becomes slot
 // digit + 3 and its target slot digit - 3; without mirror (view mode, applicant's turn) they stay.
 // Anything but exactly eight ASCII digits, a wrong turn, or dead or out-of-range cards is refused.
 BattleNumberRead ReadBattleNumberDigits(const DuelRecord& d, std::string_view text, bool mirror);

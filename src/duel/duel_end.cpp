@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <exception>
 
+#include "base/int_text.h"
 #include "catalogue/card_facts.h"
 #include "duel/economy.h"
+#include "player/checksum.h"
 
 namespace kestra {
 
@@ -146,16 +148,18 @@ DuelEndResult FinishDuel(DuelContext& ctx, bool won, EndingScreen& ending, const
     ending.ReturnToMain();
     ctx.screen().PlaySe("3.wav", 0);
     result.save = SaveAndReport(ctx.my, ending, save);
-    // The pocket money comes after the save and reaches the disk with the next one.
+    // The pocket money comes after the save and reaches the disk with the next one; the seal
+    // follows it, so the next duel request does not take the purse for a hand-edited one.
     result.greeting = EndGreeting(ctx.clock.Today(), ctx.rng);
-    ctx.my.money += result.greeting.pocket_money;
+    ChangeSealed(ctx.my, [&result](tmy& m) { m.money = WrapAdd(m.money, result.greeting.pocket_money); });
     result.reveal = DrawMenuReveal(ctx.rng);
     return result;
 }
 
 bool ReturnDrawnCards(const DuelRecord& d, tmy& my) {
     if (std::count(my.deck.begin(), my.deck.end(), -1) != 3) return false;
-    for (size_t s = 1; s <= 3; ++s) ReturnToDeck(my, d.chara[s].card_no);
+    // orig_no: a card transformed in battle still goes home as the card that was drawn.
+    for (size_t s = 1; s <= 3; ++s) ReturnToDeck(my, d.chara[s].orig_no);
     return true;
 }
 

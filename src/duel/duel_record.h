@@ -64,6 +64,9 @@ inline int32_t TechniqueKey(const DuelRecord& d) { return d.waza_kind * 10 + d.w
 
 namespace kestra {
 
+// The highest level a card fights at: the warrior number has one digit for it.
+inline constexpr int32_t kTopFightingLevel = 9;
+
 // A fighting card from catalogue number c at level L with technique t: figures + L div 3,
 // statuses 0, element c mod 5, rarity from the catalogue. orig_no is set at duel start.
 tchar MakeFightingCard(const Catalogue& cat, int32_t c, int32_t level, int32_t technique);

@@ -2,10 +2,12 @@
 
 #include "catalogue/card_facts.h"
 #include "duel/battle_types.h"
+#include "duel/game_set.h"
 #include "duel/icon_rules.h"
 #include "duel/opening.h"
 #include "duel/turn_start.h"
 #include "duel/verification.h"
+#include "player/checksum.h"
 
 namespace kestra {
 
@@ -113,10 +115,14 @@ void ApplyBattleType(DuelContext& ctx) {
     const BattleTypeInfo* type = BattleType(d.battle_type);
     if (!type) return;
     AnnounceBattleType(ctx, *type);
+    // Closed at the announcement: the abort has put the icons home and nothing more may happen.
+    if (ClosedMidDuel(ctx)) return;
     if (d.battle_type == 9 && !d.look_mode) {
         // The player's own icons go back to the player data before every icon is lifted.
-        ctx.my.icon_slot1 = d.my_icon1;
-        ctx.my.icon_slot2 = d.my_icon2;
+        ChangeSealed(ctx.my, [&d](tmy& m) {
+            m.icon_slot1 = d.my_icon1;
+            m.icon_slot2 = d.my_icon2;
+        });
     }
     ApplyBattleTypeRules(d);
 }
@@ -139,6 +145,7 @@ void StartDuel(DuelContext& ctx, const DuelStartHooks& hooks) {
     for (int32_t s = d.look_mode ? 1 : 4; s <= 6; ++s)
         ctx.screen().SetSlotPicture(s, CardPicturePath(d.chara[static_cast<size_t>(s)].card_no));
     ctx.msg.WaitClick();
+    if (ClosedMidDuel(ctx)) return;  // nothing of the duel start runs after an abort
     for (size_t s = 1; s <= 6; ++s) d.chara[s].orig_no = d.chara[s].card_no;
     if (AnyWears(d, 200)) {
         for (int32_t s = 1; s <= 6; ++s) {
@@ -149,8 +156,10 @@ void StartDuel(DuelContext& ctx, const DuelStartHooks& hooks) {
     ctx.screen().PlaySe("card.wav", 0);
     ctx.msg.ShowMessage("それではデュエルスタートです！！！！！");
     ctx.msg.WaitClick();
+    if (ClosedMidDuel(ctx)) return;
     if (hooks.save && !d.look_mode) hooks.save();
     ApplyBattleType(ctx);
+    if (ClosedMidDuel(ctx)) return;
     if (hooks.start_effects) hooks.start_effects(ctx);
     d.input_phase = kPhaseIdle;
     BeginTurn(ctx, ThisSideMovesFirst(d, ctx.cat));

@@ -59,6 +59,15 @@ int32_t DrawListedCard(const Catalogue& cat, Rng& rng, int32_t low, int32_t high
 
 bool ClosedMidDuel(const DuelContext& ctx) { return ctx.msg.pause() == MessagePlayer::kSwitchedOff; }
 
+bool OwnsCard(const tmy& my, const DuelRecord& d, int32_t card) {
+    if (card < 0 || card >= kPerCard) return false;
+    if (my.card_count[static_cast<size_t>(card)] > 0) return true;
+    if (std::find(my.deck.begin(), my.deck.end(), card) != my.deck.end()) return true;
+    for (size_t s = 1; s <= 3; ++s)
+        if (d.chara[s].orig_no == card) return true;
+    return false;
+}
+
 SavePlayer SaverFor(GameFolder folder, SaveGate gate) {
     return [folder = std::move(folder), gate](tmy& m) { return SavePlayerData(folder, m, gate); };
 }

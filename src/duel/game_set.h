@@ -97,6 +97,9 @@ void ResultLine(DuelContext& ctx, std::string_view wave, const std::string& line
 // One more copy of a card kind, at most 99; returns the new count (0 for a number outside 0..355).
 int32_t GainCopy(tmy& my, int32_t card);
 
+// The player holds a copy of the card kind: in the collection, in the deck, or fighting on this side.
+bool OwnsCard(const tmy& my, const DuelRecord& d, int32_t card);
+
 // Put a card into the highest-numbered empty deck slot; with no slot free it joins the collection.
 void ReturnToDeck(tmy& my, int32_t card);
 

@@ -1,9 +1,11 @@
 #include "duel/opening.h"
 
+#include <algorithm>
 #include <array>
 
 #include "catalogue/card_facts.h"
 #include "duel/warrior_number.h"
+#include "player/checksum.h"
 
 namespace kestra {
 
@@ -23,11 +25,22 @@ constexpr std::array<std::string_view, 10> kKindCaptions = {
 };
 
 // Fill a fighting card from a deck slot with the player's level and technique for that card kind.
+// The warrior number carries one digit per level, so a saved level of 10 fights as 9 (the save keeps
+// its 10); the card's own identity is known from the draw on, so an abort returns what was drawn.
 tchar FromDeckSlot(const DuelContext& ctx, int32_t card_no) {
     const bool known = card_no >= 0 && card_no < kPerCard;
     const int32_t level = known ? ctx.my.card_level[static_cast<size_t>(card_no)] : 0;
     const int32_t waza = known ? ctx.my.card_magic[static_cast<size_t>(card_no)] : 0;
-    return MakeFightingCard(ctx.cat, card_no, level, waza);
+    tchar c = MakeFightingCard(ctx.cat, card_no, std::clamp(level, 0, kTopFightingLevel), waza);
+    c.orig_no = card_no;
+    return c;
+}
+
+// A pasted warrior number that could not be read: the player is told what to paste instead of
+// being left with a silent button.
+void TellWarriorNumberRefused(DuelContext& ctx) {
+    ctx.screen().PlaySe("no.wav", 0);
+    ctx.msg.ShowMessage(kWarriorNumberRefused);
 }
 
 // Three distinct slots 0..9; a repeat redraws all three.
@@ -55,11 +68,13 @@ std::string DuelCaption(int32_t duel_kind, int32_t duel_role) {
 
 void ChargeMercenaryFee(tmy& my, const Catalogue& cat) {
     const std::string& mercenary = cat.card[219].name;
-    for (const int32_t slot : my.deck) {
-        if (slot < 0 || slot >= kCardRows || cat.card[static_cast<size_t>(slot)].name != mercenary) continue;
-        my.money -= 15;
-        if (my.money < 1) my.money = 0;
-    }
+    ChangeSealed(my, [&](tmy& m) {
+        for (const int32_t slot : m.deck) {
+            if (slot < 0 || slot >= kCardRows || cat.card[static_cast<size_t>(slot)].name != mercenary) continue;
+            m.money -= 15;
+            if (m.money < 1) m.money = 0;
+        }
+    });
 }
 
 void ClearFightingCards(DuelRecord& d) {
@@ -77,7 +92,6 @@ void DrawFightingCards(DuelContext& ctx) {
     if (d.duel_kind == kSuddenDeath) {
         for (size_t k = 0; k < 10; ++k) {
             d.my_dekki[k] = FromDeckSlot(ctx, ctx.my.deck[k]);
-            d.my_dekki[k].orig_no = d.my_dekki[k].card_no;  // as the opponent decodes it
         }
         for (size_t k = 0; k < 3; ++k) d.chara[1 + k] = d.my_dekki[k];
     } else {
@@ -121,7 +135,10 @@ std::string OpenDuel(DuelContext& ctx) {
 
 bool AcceptOpponentWarriorNumber(DuelContext& ctx, std::string_view text) {
     const auto side = DecodeWarriorNumber(text, ctx.d.duel_kind, ctx.cat);
-    if (!side) return false;
+    if (!side) {
+        TellWarriorNumberRefused(ctx);
+        return false;
+    }
     PlaceOpponentSide(ctx.d, *side);
     for (int32_t s = 4; s <= 6; ++s)
         ctx.screen().SetSlotPicture(s, CardPicturePath(ctx.d.chara[static_cast<size_t>(s)].card_no));
@@ -144,7 +161,10 @@ void OpenViewMode(DuelContext& ctx) {
 bool AcceptViewModeNumbers(DuelContext& ctx, std::string_view applicant, std::string_view receiver) {
     const auto own = DecodeWarriorNumber(applicant, ctx.d.duel_kind, ctx.cat);
     const auto other = DecodeWarriorNumber(receiver, ctx.d.duel_kind, ctx.cat);
-    if (!own || !other) return false;
+    if (!own || !other) {
+        TellWarriorNumberRefused(ctx);
+        return false;
+    }
     ctx.d.duel_role = kApplicant;
     PlaceOwnSide(ctx.d, *own);
     PlaceOpponentSide(ctx.d, *other);

@@ -24,9 +24,12 @@ void DrawFightingCards(DuelContext& ctx);
 // number text, already on the clipboard.
 std::string OpenDuel(DuelContext& ctx);
 
-// Decode the opponent's pasted warrior number into slots 4..6; false (and nothing changed)
-// when a piece is not a number.
+// Decode the opponent's pasted warrior number into slots 4..6; false (the message area says what to
+// paste, the record is unchanged) when it cannot be read.
 bool AcceptOpponentWarriorNumber(DuelContext& ctx, std::string_view text);
+
+// The message area's answer to a warrior number that could not be read.
+inline constexpr std::string_view kWarriorNumberRefused = "戦士No.を読み取れませんでした。戦士No.の数字部分を貼り付けてください";
 
 // View mode: prepare the record to replay someone else's duel.
 void OpenViewMode(DuelContext& ctx);

@@ -17,6 +17,7 @@ void TranscriptPresenter::AddMessage(std::string_view text) {
 void TranscriptPresenter::WaitClick() {
     ++clicks;
     transcript.push_back("click");
+    if (on_click) on_click();
 }
 
 void TranscriptPresenter::FlashSlot(FlashColour colour, int32_t slot) {

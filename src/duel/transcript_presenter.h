@@ -1,6 +1,7 @@
 #pragma once
 // A presenter that keeps the transcript of lines, sounds, flashes and labels in order:
 // kestra-cli prints it, the simulator hashes it, the tests read it.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ public:
     std::string caption, hint, time_label, disaster_label;
     bool visible = true;
     int clicks = 0;
+    // Runs at every pause, after it is recorded: a test closes the window there, for instance.
+    std::function<void()> on_click;
 
     void ShowMessage(std::string_view text) override;
     void AddMessage(std::string_view text) override;

@@ -1,5 +1,6 @@
 #include "duel/warrior_number.h"
 
+#include <algorithm>
 
 namespace kestra {
 
@@ -13,7 +14,10 @@ std::string Padded(int32_t n, int width) {
 }
 
 // One six-digit card group: number, level, technique.
-std::string CardGroup(const tchar& c) { return Padded(c.card_no, 3) + Padded(c.lv, 1) + Padded(c.waza, 2); }
+// A level above 9 (a save may hold 10) is carried as 9: one digit per level.
+std::string CardGroup(const tchar& c) {
+    return Padded(c.card_no, 3) + Padded(std::min(c.lv, kTopFightingLevel), 1) + Padded(c.waza, 2);
+}
 
 // An icon as three digits, "999" for none.
 std::string IconGroup(int32_t icon) { return icon < 0 ? std::string("999") : Padded(icon, 3); }
@@ -61,12 +65,26 @@ std::string WarriorDigits(const DuelRecord& d) {
     return digits + IconGroup(d.my_icon1) + IconGroup(d.my_icon2);
 }
 
+std::string_view PastedWarriorDigits(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    for (const std::string_view role : {kApplicantTag, kReceiverTag}) {
+        if (text.substr(0, role.size()) != role) continue;
+        text.remove_prefix(role.size());
+        break;
+    }
+    if (text.substr(0, kWarriorTag.size()) == kWarriorTag) text.remove_prefix(kWarriorTag.size());
+    return text;
+}
+
 std::string WarriorNumberText(const DuelRecord& d) {
-    return std::string(d.duel_role == kApplicant ? "申込＞" : "受け＞") + std::string(kWarriorTag) + WarriorDigits(d);
+    return std::string(d.duel_role == kApplicant ? kApplicantTag : kReceiverTag) + std::string(kWarriorTag) +
+           WarriorDigits(d);
 }
 
 std::optional<WarriorSide> DecodeWarriorNumber(std::string_view text, int32_t duel_kind, const Catalogue& cat) {
-    if (text.substr(0, kWarriorTag.size()) == kWarriorTag) text.remove_prefix(kWarriorTag.size());
+    text = PastedWarriorDigits(text);
     WarriorSide side;
     const bool sudden = duel_kind == kSuddenDeath;
     const int groups = sudden ? 10 : 3;

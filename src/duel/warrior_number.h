@@ -11,6 +11,8 @@
 namespace kestra {
 
 inline constexpr std::string_view kWarriorTag = "戦士No.";
+inline constexpr std::string_view kApplicantTag = "申込＞";
+inline constexpr std::string_view kReceiverTag = "受け＞";
 
 // One side as a warrior number carries it.
 struct WarriorSide {
@@ -25,7 +27,11 @@ std::string WarriorDigits(const DuelRecord& d);
 // The text shown and copied: "申込＞戦士No." or "受け＞戦士No." followed by the digits.
 std::string WarriorNumberText(const DuelRecord& d);
 
-// Read a pasted warrior number. A leading "戦士No." is dropped; every piece must be plain digits
+// The digits of a pasted warrior number: players paste the whole line the other program shows, so
+// blanks around it, a leading "申込＞" or "受け＞" and "戦士No." are dropped.
+std::string_view PastedWarriorDigits(std::string_view text);
+
+// Read a pasted warrior number (the shown line or its digits); every piece must be plain digits
 // naming a catalogue card (and an icon, or 999 for none); otherwise nothing is returned.
 std::optional<WarriorSide> DecodeWarriorNumber(std::string_view text, int32_t duel_kind, const Catalogue& cat);
 

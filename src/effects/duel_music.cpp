@@ -1,6 +1,7 @@
 #include "effects/duel_music.h"
 
 #include "base/int_text.h"
+#include "player/checksum.h"
 
 namespace kestra {
 
@@ -59,8 +60,10 @@ DuelMusicStart StartDuelMusic(DuelContext& ctx, bool music_on) {
         ctx.screen().PlaySe("coin.wav", 0);
         out.bingo_group_ticks = kBingoTicks;
     }
-    ctx.my.money = WrapAdd(ctx.my.money, out.payout.money);
-    ctx.my.ark = WrapAdd(ctx.my.ark, out.payout.ark);
+    ChangeSealed(ctx.my, [&out](tmy& m) {
+        m.money = WrapAdd(m.money, out.payout.money);
+        m.ark = WrapAdd(m.ark, out.payout.ark);
+    });
     return out;
 }
 

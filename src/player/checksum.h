@@ -13,6 +13,16 @@ int32_t ComputeChecksum(const tmy& m);
 // CheckSaveData: true when the stored checksum matches the record.
 bool CheckSaveData(const tmy& m);
 
+// The program itself changes a sealed field (money, icon slots, deck, cards, duels, wins) outside a
+// save: the stored checksum follows the change when it held before, so the next duel request is not
+// refused as damaged, while a hand-edited record stays refused.
+template <class Change>
+void ChangeSealed(tmy& m, Change change) {
+    const bool sealed = CheckSaveData(m);
+    change(m);
+    if (sealed) m.checksum = ComputeChecksum(m);
+}
+
 }  // namespace kestra
 
 #include <optional>

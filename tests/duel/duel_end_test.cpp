@@ -124,21 +124,26 @@ TEST(DuelEndGreeting, ByDateWithFixedSeeds) {
 // A side that drew three cards out of slots 1, 4 and 6 and owns the first `kinds` card kinds.
 void Drawn(DuelSide& s, int32_t kinds) {
     s.my.deck = {0, -1, 2, 3, -1, 5, -1, 7, 8, 9};
-    s.d.chara[1] = Card(240);
-    s.d.chara[2] = Card(241);
-    s.d.chara[3] = Card(243);
+    const int32_t drawn[] = {240, 241, 243};
+    for (size_t k = 0; k < 3; ++k) {
+        s.d.chara[k + 1] = Card(drawn[k]);
+        s.d.chara[k + 1].orig_no = drawn[k];
+    }
     for (int32_t k = 0; k < kinds; ++k) s.my.card_count[static_cast<size_t>(k)] = 2;
     s.d.my_icon1 = 7;
     s.my.icon_slot2 = 12;
 }
 
 TEST(DuelEndAbort, CardsHomeIconsBackAndThePenaltyFromTenKinds) {
-    struct Case { int32_t kinds; int empty_extra; int32_t want_saves; bool penalty; };
-    for (const Case& c : {Case{9, 0, 1, false}, Case{10, 0, 2, true}, Case{10, 1, 2, true}}) {
+    struct Case { int32_t kinds; int empty_extra; int32_t want_saves; bool penalty; bool transformed; };
+    for (const Case& c : {Case{9, 0, 1, false, false}, Case{10, 0, 2, true, false}, Case{10, 1, 2, true, false},
+                          Case{9, 0, 1, false, true}}) {
         DuelSide s;
         RecordingEnding ending(s);
         Drawn(s, c.kinds);
         if (c.empty_extra) s.my.deck[9] = -1;  // four empty slots: nothing is put back
+        // A card that turned into another in battle still goes home as the card that was drawn.
+        if (c.transformed) s.d.chara[2].card_no = 300;
         int saves = 0;
         const auto result = AbortDuel(s.ctx, ending, [&](tmy&) { ++saves; return SaveOutcome{}; });
         const std::array<int32_t, 10> back = {0, 243, 2, 3, 241, 5, 240, 7, 8, 9};

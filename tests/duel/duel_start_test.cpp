@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "duel/duel_end.h"
 #include "duel/opening.h"
+#include "player/checksum.h"
 #include "support/duel_fixture.h"
 
 namespace kestra {
@@ -107,6 +109,68 @@ TEST(IdExchange, SetIds) {
     EXPECT_EQ(line, "セットID：" + std::to_string(s.d.my_id) + " ありがとうございました");
     EXPECT_EQ(CheckOpponentSetId(s.ctx, "検証ＩＤ：" + std::to_string(s.d.aite_id)), IdCheck::Mismatch);
     EXPECT_EQ(CheckOpponentSetId(s.ctx, "セットID：" + std::to_string(s.d.aite_id)), IdCheck::Match);
+}
+
+// An ending that shows nothing: the abort's boxes are not under test here.
+struct QuietEnding : EndingScreen {
+    void ShowLevelUp(const LevelUp&) override {}
+    void MessageBox(std::string_view) override {}
+    void ReturnToMain() override {}
+};
+
+// Closed at any pause of the duel start (the ID check, "デュエルスタート", the ≪フェアバトル≫
+// announcement), the abort settles it and nothing of the start runs afterwards: the worn icons
+// stay equipped, the seal holds, no save, no effects, no first turn.
+TEST(StartDuel, NothingRunsAfterAnAbort) {
+    for (int close_at = 1; close_at <= 3; ++close_at) {
+        DuelSide s;
+        Ready(s, 14);  // ≪フェアバトル≫: every icon is lifted
+        s.d.my_icon1 = s.my.icon_slot1 = 3;
+        s.d.my_icon2 = s.my.icon_slot2 = 4;
+        s.d.e_icon1 = 5;
+        s.my.checksum = ComputeChecksum(s.my);
+        QuietEnding ending;
+        const SavePlayer save = [](tmy& m) {
+            m.checksum = ComputeChecksum(m);
+            return SaveOutcome{};
+        };
+        s.screen.on_click = [&] {
+            if (s.screen.clicks == close_at) AbortDuel(s.ctx, ending, save);
+        };
+        int saves = 0, effects = 0;
+        StartDuel(s.ctx, {[&] { ++saves; }, [&](DuelContext&) { ++effects; }});
+        SCOPED_TRACE(close_at);
+        EXPECT_EQ(s.screen.clicks, close_at);
+        EXPECT_EQ(s.my.icon_slot1, 3);
+        EXPECT_EQ(s.my.icon_slot2, 4);
+        EXPECT_TRUE(CheckSaveData(s.my));
+        EXPECT_EQ(saves, close_at >= 3 ? 1 : 0);  // the start's own save comes before the announcement
+        EXPECT_EQ(effects, 0);
+        EXPECT_EQ(s.d.turn, 0);
+    }
+}
+
+// The greeting's pocket money comes after the duel end's save; the seal follows it, so the next
+// duel request is not refused as "データが破壊されています". A hand-edited record stays refused.
+TEST(DuelEnd, PocketMoneyKeepsTheSeal) {
+    for (const bool tampered : {false, true}) {
+        bool paid = false;
+        for (uint64_t seed = 1; seed < 400 && !paid; ++seed) {
+            DuelSide s(seed);
+            s.clock.date = {12, 25};
+            s.d.chara[1] = Card(20);
+            s.my.checksum = ComputeChecksum(s.my) + (tampered ? 1 : 0);
+            QuietEnding ending;
+            const DuelEndResult end = FinishDuel(s.ctx, true, ending, [](tmy& m) {
+                if (CheckSaveData(m)) m.checksum = ComputeChecksum(m);  // as tampered, it stays so
+                return SaveOutcome{};
+            });
+            if (end.greeting.pocket_money == 0) continue;
+            paid = true;
+            EXPECT_EQ(CheckSaveData(s.my), !tampered) << seed;
+        }
+        EXPECT_TRUE(paid);
+    }
 }
 
 TEST(ViewMode, BothNumbersFillBothSides) {

@@ -262,6 +262,11 @@ TEST(BattleNumber, Refusals) {
         {"０３２４１０００", BattleNumberError::Invalid}, {"03 41000", BattleNumberError::Invalid},
         {"03341000", BattleNumberError::Invalid},    // acting slot 6 has died
         {"03251000", BattleNumberError::Invalid},    // target slot 2 has died
+        // The whole line the other program shows reads as its digits; the digits carry the turn.
+        {"ﾀｰﾝ3/BN：03241000", BattleNumberError::None},  {" ﾀｰﾝ3/BN：03241000\r\n", BattleNumberError::None},
+        {"ﾀｰﾝ2/BN：02241000", BattleNumberError::WrongTurn}, {"ﾀｰﾝ3/BN：0324100", BattleNumberError::Invalid},
+        {"ﾀｰﾝ/BN：03241000", BattleNumberError::None},   {"ﾀｰﾝx/BN：03241000", BattleNumberError::Invalid},
+        {"【ﾀｰﾝ3/BN：03241000】", BattleNumberError::Invalid}, {"BN：03241000", BattleNumberError::Invalid},
     };
     DuelRecord d;
     for (size_t i = 1; i <= 6; ++i) d.chara[i].name = "x";

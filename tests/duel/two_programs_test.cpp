@@ -111,10 +111,13 @@ TEST(TwoPrograms, ANonNumericPasteChangesNothing) {
     GivePlayer(a, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, -1, -1);
     OpenDuel(a.ctx);
     const DuelRecord before = a.d;
-    for (const char* text : {"", "受け＞戦士No.001000002000003000999999", "戦士No.00100000200000300099999x",
+    for (const char* text : {"", "受け＞戦士No.00100000200000300099999", "戦士No.00100000200000300099999x",
                              "戦士No.", "12345678901234567890123456789012345678901234567890"})
         EXPECT_FALSE(AcceptOpponentWarriorNumber(a.ctx, text)) << text;
     EXPECT_EQ(a.d, before);
+    // The player is told what to paste instead of facing a silent button.
+    EXPECT_EQ(a.screen.message, std::string(kWarriorNumberRefused));
+    EXPECT_EQ(a.screen.Lines("se0: no.wav").size(), 5u);
 }
 
 TEST(TwoPrograms, TheVerificationChatLine) {
@@ -139,7 +142,8 @@ TEST(Opening, MercenaryFeeAndDraw) {
     EXPECT_EQ(s.d.my_icon2, -1);
     EXPECT_TRUE(s.screen.Has("show: ドローされます"));
     EXPECT_EQ(s.screen.caption, "KESTRA DUEL MODE (申込側)");
-    for (size_t i = 1; i <= 3; ++i) EXPECT_EQ(s.d.chara[i].orig_no, 0);
+    // Each drawn card knows what it was drawn as, so an abort before the duel start returns it.
+    for (size_t i = 1; i <= 3; ++i) EXPECT_EQ(s.d.chara[i].orig_no, s.d.chara[i].card_no);
 }
 
 // The redraw replaces all three numbers; the draw never repeats a slot.

@@ -1,5 +1,7 @@
 #include "duel/warrior_number.h"
 
+#include "duel/opening.h"
+
 #include <gtest/gtest.h>
 
 #include "support/duel_fixture.h"
@@ -77,13 +79,13 @@ TEST(WarriorNumber, DecodesWhatWasEncoded) {
 TEST(WarriorNumber, RefusesBadPastes) {
     const char* bad[] = {
         "",
-        "申込＞戦士No.007305120931000000999999",  // the whole displayed text, prefix and all
-        "受け＞007305120931000000999999",
+        "申込＞戦士No.00730512093100000099999",  // the shown line, one digit short
+        "申込＞受け＞戦士No.007305120931000000999999",  // two role marks
+        "戦士No.申込＞007305120931000000999999",  // the marks in the wrong order
         "00730512093100000099999",  // one digit short
         "００７３０５１２０９３１００００００９９９９９９",  // full-width digits
         "+07305120931000000999999",
         "-07305120931000000999999",
-        " 007305120931000000999999",
         "007305120931000000999 99",
         "abc305120931000000999999",
         "400305120931000000999999",  // card 400 does not exist
@@ -92,6 +94,39 @@ TEST(WarriorNumber, RefusesBadPastes) {
         "\xff\xfe\x00\x01",
     };
     for (const char* text : bad) EXPECT_FALSE(DecodeWarriorNumber(text, 0, GameCatalogue())) << text;
+}
+
+// Players paste the whole line the other program shows; it reads as its digits do.
+TEST(WarriorNumber, TheShownLineReadsAsItsDigits) {
+    const auto bare = DecodeWarriorNumber("007305120931000000999999", 0, GameCatalogue());
+    ASSERT_TRUE(bare);
+    for (const char* text : {"申込＞戦士No.007305120931000000999999", "受け＞戦士No.007305120931000000999999",
+                             "戦士No.007305120931000000999999", " 007305120931000000999999\r\n",
+                             "\t受け＞戦士No.007305120931000000999999 "}) {
+        const auto side = DecodeWarriorNumber(text, 0, GameCatalogue());
+        ASSERT_TRUE(side) << text;
+        EXPECT_EQ(side->fighters, bare->fighters) << text;
+        EXPECT_EQ(side->icon1, bare->icon1);
+    }
+}
+
+// A saved level of 10 fights as 9: the number keeps one digit per card level and both programs
+// build the same card from it; the save keeps its 10.
+TEST(WarriorNumber, ALevelOfTenTravelsAsNine) {
+    test::DuelSide s;
+    s.my.deck = {7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    for (const int32_t card : s.my.deck) s.my.card_level[static_cast<size_t>(card)] = 10;
+    DrawFightingCards(s.ctx);
+    const std::string digits = WarriorDigits(s.d);
+    ASSERT_EQ(digits.size(), 24u);
+    const auto read = DecodeWarriorNumber(digits, 0, GameCatalogue());
+    ASSERT_TRUE(read);
+    for (size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(digits[6 * k + 3], '9');
+        EXPECT_EQ(read->fighters[k], s.d.chara[k + 1]);  // the opponent builds exactly this card
+        EXPECT_EQ(s.d.chara[k + 1].lv, 9);
+    }
+    EXPECT_EQ(s.my.card_level[7], 10);
 }
 
 TEST(WarriorNumber, PlacingMirrorsSides) {

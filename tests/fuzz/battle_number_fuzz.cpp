@@ -26,6 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     d.luck = f.luck;
     d.waza_arg1 = f.waza_arg1;
     d.waza_arg2 = f.waza_arg2;
-    if (BattleNumberDigits(d) != text) std::abort();
+    if (BattleNumberDigits(d) != PastedBattleDigits(text)) std::abort();
     return 0;
 }
