@@ -39,7 +39,7 @@ bool BlueSensitive(const DuelContext& ctx) {
 // The side-wide mercy: each card but the one the chance digit passes over.
 void Cherish(DuelContext& ctx) {
     Title(ctx, "いつくしむ心");
-    const status::Figures& f = Of(5);
+    const status::Figures& f = Of<5>();
     const bool blue = BlueSensitive(ctx);
     EachOwn(ctx, [&](int32_t s, tchar& c) {
         if (ctx.d.luck == f.low + 3 * (s - FirstSlotOf(s))) {
@@ -84,13 +84,13 @@ void Nightingale(DuelContext& ctx) {
     a.status2 = 7;
     Line(ctx, "慈愛の精神に包まれた！");
     if (!BlueSensitive(ctx)) return;
-    a.hp = WrapAdd(a.hp, Of(5).amount);
-    Line(ctx, "HP+" + std::to_string(Of(5).amount));
+    a.hp = WrapAdd(a.hp, Of<5>().amount);
+    Line(ctx, "HP+" + std::to_string(Of<5>().amount));
 }
 
 // The wall is dear: its MP keeps it from being the answer to everything.
 void LightMirror(DuelContext& ctx) {
-    const status::Figures& f = Of(32);
+    const status::Figures& f = Of<32>();
     Title(ctx, "パルテナ鏡 (MP -" + std::to_string(f.cost) + ")");
     if (!status::PayMp(ctx, f.cost)) return;
     EachOwn(ctx, [&](int32_t s, tchar& c) {
@@ -104,7 +104,7 @@ void LightMirror(DuelContext& ctx) {
 
 // <魔道> turns flicks away only from cards whose MP exceeds their HP.
 void MagicCircle(DuelContext& ctx) {
-    const status::Figures& f = Of(35);
+    const status::Figures& f = Of<35>();
     Title(ctx, "魔方陣 (MP -" + std::to_string(f.cost) + ")");
     if (!status::PayMp(ctx, f.cost)) return;
     EachOwn(ctx, [&](int32_t s, tchar& c) {
@@ -119,7 +119,7 @@ void MagicCircle(DuelContext& ctx) {
 // and the side shakes off its bad statuses except those the mist cannot lift.
 void OortCloud(DuelContext& ctx) {
     Title(ctx, "オールト雲");
-    const status::Figures& f = Of(42);
+    const status::Figures& f = Of<42>();
     tchar& a = Attacker(ctx);
     const bool cloud = a.waza == kCloudTechnique || a.status2 == kCloud;
     const int32_t gain = cloud ? f.extra : f.amount;
@@ -138,7 +138,7 @@ void OortCloud(DuelContext& ctx) {
 
 // The chance digit picks the song, two digits to each.
 void MermaidSong(DuelContext& ctx) {
-    const status::Figures& f = Of(61);
+    const status::Figures& f = Of<61>();
     const Song& song = kSongs[static_cast<size_t>(std::clamp(ctx.d.luck / f.extra, 0, 4))];
     Title(ctx, song.title);
     ctx.screen().PlaySe("song.wav", kSe);
@@ -151,7 +151,7 @@ void MermaidSong(DuelContext& ctx) {
 
 // A second life is bought with MP.
 void Promise(DuelContext& ctx) {
-    const status::Figures& f = Of(62);
+    const status::Figures& f = Of<62>();
     Title(ctx, "約束 (MP -" + std::to_string(f.cost) + ")");
     if (!status::PayMp(ctx, f.cost)) return;
     Flash(ctx, FlashColour::Blue, ctx.d.atk_no);
@@ -163,7 +163,7 @@ void Promise(DuelContext& ctx) {
 // A stronger gust on a higher digit.
 void HealingWind(DuelContext& ctx) {
     Title(ctx, "癒しの風");
-    const status::Figures& f = Of(81);
+    const status::Figures& f = Of<81>();
     const int32_t heal = f.amount + ctx.d.luck / f.extra;
     EachOwn(ctx, [&](int32_t s, tchar& c) {
         Flash(ctx, FlashColour::Blue, s);
@@ -177,7 +177,7 @@ void HealingWind(DuelContext& ctx) {
 // caller.
 void BeastGod(DuelContext& ctx) {
     Title(ctx, "獣神イリューガー");
-    const status::Figures& f = Of(91);
+    const status::Figures& f = Of<91>();
     if (ctx.d.luck >= f.high) {
         Flash(ctx, FlashColour::Yellow, ctx.d.atk_no);
         ctx.screen().PlaySe("up.wav", kSe);

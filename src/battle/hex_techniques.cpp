@@ -23,8 +23,8 @@ using status::Of;
 constexpr int32_t kFire = 3;
 
 // A chance digit below the row's `low` misses: "Miss...." and the petrify trap.
-bool Missed(DuelContext& ctx, int32_t key) {
-    if (ctx.d.luck >= Of(key).low) return false;
+bool Missed(DuelContext& ctx, const status::Figures& f) {
+    if (ctx.d.luck >= f.low) return false;
     MissTail(ctx);
     return true;
 }
@@ -77,7 +77,7 @@ bool Hasten(DuelContext& ctx) {
 void FairyKing(DuelContext& ctx) {
     Title(ctx, "妖精王ミディール");
     if (!status::TargetStands(ctx)) return;
-    const status::Figures& f = Of(12);
+    const status::Figures& f = Of<12>();
     if (ctx.d.luck < f.low) {
         ctx.screen().PlaySe("down.wav", kSe);
         Line(ctx, "妖精達に見放された！");
@@ -94,11 +94,11 @@ void FairyKing(DuelContext& ctx) {
 // A confused target goes all the way to betrayal; a high digit gets there at once.
 void Temptation(DuelContext& ctx) {
     Title(ctx, "テンプテーション");
-    if (!status::TargetStands(ctx) || Missed(ctx, 13)) return;
+    if (!status::TargetStands(ctx) || Missed(ctx, Of<13>())) return;
     tchar& t = Target(ctx);
     Flash(ctx, FlashColour::Fuchsia, ctx.d.tgt_no);
     ctx.screen().PlaySe("cat.wav", kSe);
-    if (t.status1 == 7 || ctx.d.luck >= Of(13).high) {
+    if (t.status1 == 7 || ctx.d.luck >= Of<13>().high) {
         t.status1 = 16;
         Line(ctx, t.name + "は裏切った!!");
     } else {
@@ -116,7 +116,7 @@ void Illness(DuelContext& ctx) {
         Line(ctx, "無効....");
         return;
     }
-    if (Missed(ctx, 15)) return;
+    if (Missed(ctx, Of<15>())) return;
     Flash(ctx, FlashColour::Green, ctx.d.tgt_no);
     ctx.screen().PlaySe("down.wav", kSe);
     Target(ctx).status1 = 10;
@@ -145,8 +145,8 @@ void TimeBomb(DuelContext& ctx) {
         Line(ctx, "無効....");
         return;
     }
-    if (Missed(ctx, 25) || Hasten(ctx)) return;
-    const status::Figures& f = Of(25);
+    if (Missed(ctx, Of<25>()) || Hasten(ctx)) return;
+    const status::Figures& f = Of<25>();
     Flash(ctx, FlashColour::Purple, ctx.d.tgt_no);
     ctx.screen().PlaySe("time_wav.wav", kSe);
     Target(ctx).status1 = ctx.d.luck >= f.high ? f.extra : f.amount;
@@ -160,7 +160,7 @@ void PoisonButterfly(DuelContext& ctx) {
     tchar& t = Target(ctx);
     Flash(ctx, FlashColour::Green, ctx.d.tgt_no);
     ctx.screen().PlaySe("awa.wav", kSe);
-    if (t.status1 == 1 || t.status1 == 6 || ctx.d.luck >= Of(41).high) {
+    if (t.status1 == 1 || t.status1 == 6 || ctx.d.luck >= Of<41>().high) {
         t.status1 = 6;
         Line(ctx, t.name + "は猛毒におかされた！");
     } else {
@@ -172,7 +172,7 @@ void PoisonButterfly(DuelContext& ctx) {
 // The wind blows the target's MP away; only the recoil trap pays it back.
 void BlueWind(DuelContext& ctx) {
     Title(ctx, "青い風");
-    if (!status::TargetStands(ctx) || Missed(ctx, 44)) return;
+    if (!status::TargetStands(ctx) || Missed(ctx, Of<44>())) return;
     Flash(ctx, FlashColour::Aqua, ctx.d.tgt_no);
     ctx.screen().PlaySe("magic.wav", kSe);
     Target(ctx).mp = 0;
@@ -183,7 +183,7 @@ void BlueWind(DuelContext& ctx) {
 // The curse halves the target's HP on each of its own actions, so the sutra misses often.
 void EightEarthSutra(DuelContext& ctx) {
     Title(ctx, "八ノ地経文");
-    if (!status::TargetStands(ctx) || Missed(ctx, 71)) return;
+    if (!status::TargetStands(ctx) || Missed(ctx, Of<71>())) return;
     Flash(ctx, FlashColour::Black, ctx.d.tgt_no);
     ctx.screen().PlaySe("noroi.wav", kSe);
     Target(ctx).status1 = 3;
@@ -202,7 +202,7 @@ void Freeze(DuelContext& ctx) {
         Line(ctx, "無効....");
         return;
     }
-    if (Missed(ctx, 93)) return;
+    if (Missed(ctx, Of<93>())) return;
     Flash(ctx, FlashColour::Aqua, ctx.d.tgt_no);
     ctx.screen().PlaySe("bli.wav", kSe);
     Target(ctx).status1 = 8;

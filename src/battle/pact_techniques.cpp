@@ -59,7 +59,7 @@ void EachWith(DuelContext& ctx, int32_t first, int32_t tchar::*field, Act act) {
 // <神格> doubles HP at every turn start, so the god alone is the rare outcome; the devil's
 // <契約> usually comes with it and holds the card at 1 HP after each of its actions.
 void Judgement(DuelContext& ctx) {
-    const status::Figures& f = Of(45);
+    const status::Figures& f = Of<45>();
     Title(ctx, "審判 (MP -" + std::to_string(f.cost) + ")");
     if (!status::PayMp(ctx, f.cost)) return;
     tchar& a = Attacker(ctx);
@@ -79,7 +79,7 @@ void Judgement(DuelContext& ctx) {
 void Contract(DuelContext& ctx) {
     Title(ctx, "契約");
     if (!status::TargetStands(ctx)) return;
-    const status::Figures& f = Of(46);
+    const status::Figures& f = Of<46>();
     tchar& a = Attacker(ctx);
     if (a.lv < f.cost) {
         Line(ctx, "ＬＶが足りなかった....");

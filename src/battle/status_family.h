@@ -2,6 +2,7 @@
 // The status family's figures in one table, and the small steps its techniques share: the target
 // check, the recoil trap, the "大防御" defence and the costs.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -47,11 +48,18 @@ inline constexpr std::array<Figures, 21> kFigures = {{
 }};
 // clang-format on
 
-// The figures of one key (the table holds every key of the family).
-constexpr const Figures& Of(int32_t key) {
-    for (const Figures& f : kFigures)
-        if (f.key == key) return f;
-    return kFigures[0];
+// Where a key's row sits in the table; the table's size when it has none.
+constexpr size_t RowOf(int32_t key) {
+    for (size_t i = 0; i < kFigures.size(); ++i)
+        if (kFigures[i].key == key) return i;
+    return kFigures.size();
+}
+
+// The figures of one key; a key without a row does not compile.
+template <int32_t Key>
+constexpr const Figures& Of() {
+    static_assert(RowOf(Key) < kFigures.size(), "a status technique without its figures");
+    return kFigures[RowOf(Key)];
 }
 
 // Technique sounds play on channel 3.

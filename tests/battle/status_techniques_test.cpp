@@ -263,7 +263,8 @@ std::vector<std::string> MirroredStory(std::vector<std::string> transcript) {
     return transcript;
 }
 
-// A busy record: statuses of every kind, LVs and figures, a transplanted 雲 and a 大防御 holder.
+// A busy record: statuses of every kind, LVs and figures, a transplanted 雲, a 大防御 holder and a dead
+// card.
 void SeatBusy(DuelRecord& d) {
     struct Row {
         int32_t card, lv, hp, mp, status1, status2, waza;
@@ -278,6 +279,7 @@ void SeatBusy(DuelRecord& d) {
         d.chara[i].status1 = r.status1;
         d.chara[i].status2 = r.status2;
     }
+    d.chara[6].name = std::string(kDeadName);
     d.turn = 5;
 }
 
@@ -310,16 +312,10 @@ TEST(StatusMirror, BothProgramsAgree) {
                 }
 }
 
-// The family's table holds each of its keys once, each reachable through the dispatch.
-TEST(StatusTable, EveryKeyOnce) {
-    const std::vector<int32_t> keys = {5,  12, 13, 15, 24, 25, 32, 35, 41, 42, 44,
-                                       45, 46, 51, 61, 62, 66, 71, 81, 91, 93};
-    std::vector<int32_t> listed;
-    for (const TechniqueRow& row : StatusTechniqueRows()) {
-        listed.push_back(row.key);
+// The dispatch finds each of the family's techniques under its key, shadowed by no other family.
+TEST(StatusTable, DispatchFindsEveryRow) {
+    for (const TechniqueRow& row : StatusTechniqueRows())
         EXPECT_EQ(FindTechnique(row.key), row.run) << row.key;
-    }
-    EXPECT_EQ(listed, keys);
 }
 
 }  // namespace
