@@ -27,6 +27,9 @@ inline constexpr int32_t kSuicideCard = 57;       // its suicide takes all of a 
 
 
 // ---- The status family's named cards (charms, poisons, bombs, songs, walls, contracts) ----
+inline constexpr std::array<int32_t, 3> kGreatDefence = {165, 176, 198};      // "大防御": no rampage, no freeze
+inline constexpr int32_t kTownDoctor = 40;                                     // 町医者 never falls ill
+inline constexpr std::array<int32_t, 4> kContractProof = {31, 45, 71, 229};    // 契約 does not bind them
 
 
 
