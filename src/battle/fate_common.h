@@ -60,11 +60,12 @@ inline int32_t FirstDead(const DuelRecord &d, int32_t first_slot) {
     return 0;
 }
 
-// A dead card takes back its catalogue name and its picture; the caller sets its figures.
+// A dead card takes back its catalogue name (hidden as "????" while icon 200 is worn, as every name
+// is then) and its picture; the caller sets its figures.
 inline tchar &RaiseDead(DuelContext &ctx, int32_t slot) {
     tchar &c = Slot(ctx.d, slot);
     if (c.card_no >= 0 && c.card_no < kCardRows) c.name = ctx.cat.card[static_cast<size_t>(c.card_no)].name;
-    if (c.name.empty() || !c.alive()) c.name = "？？？";
+    if (c.name.empty() || !c.alive() || SideWears(ctx.d, 1, 200) || SideWears(ctx.d, 4, 200)) c.name = "????";
     ctx.screen().SetSlotPicture(slot, CardPicturePath(c.card_no));
     return c;
 }
