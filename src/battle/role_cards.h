@@ -35,5 +35,29 @@ inline constexpr std::array<int32_t, 4> kContractProof = {31, 45, 71, 229};    /
 
 
 // ---- The fate family's named cards (revival, self-sacrifice, copies and swaps, icons, heals) ----
+// 丁半の博徒: its 自爆 is all-or-nothing.
+inline constexpr int32_t kGambler = 60;
+// 紋章学の魔導士: while it stands, its side shrugs off 波動.
+inline constexpr std::array<int32_t, 1> kIconMasters = {100};
+// 朝焼けの踊り子 and 月夜の踊り子: the light dance heals its side, the dark one confuses the other.
+inline constexpr std::array<int32_t, 1> kLightDancers = {51};
+inline constexpr std::array<int32_t, 1> kDarkDancers = {67};
+// 月夜の吸血卿: its 吸血 may make the target a vampire (a card of its name).
+inline constexpr int32_t kVampire = 232;
+// 星詠みの召喚士 summons one more round; さすらい召喚士 too, at LV 9.
+inline constexpr int32_t kSummonRounds = 106;
+inline constexpr int32_t kSummonRoundsAtLv9 = 255;
+// 精霊呼びの娘: gains 10 MP after a summon.
+inline constexpr int32_t kSummonMpCard = 56;
+// The "大防御" holders (万年亀の将, 光盾の守護天使, 溶岩の盾兵): いたずら fails on them.
+inline constexpr std::array<int32_t, 3> kGreatGuards = {165, 176, 198};
+// さかさま人形: its いたずら flips the target's own HP and MP.
+inline constexpr int32_t kUpsideDownDoll = 80;
+// 暁の不死鳥: its 転生 needs no LV and leaves it 5 HP above its LV.
+inline constexpr int32_t kPhoenix = 181;
+// 曙の女神: her own ヘルプ！！ comes twice as strong.
+inline constexpr int32_t kBattleGoddess = 201;
+// 宿なし犬 and 蔵の番犬: their 食べる barks from a lower chance digit.
+inline constexpr std::array<int32_t, 2> kBarkers = {25, 50};
 
 }  // namespace kestra::role

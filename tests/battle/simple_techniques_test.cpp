@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -131,11 +132,15 @@ TEST(SimpleOneCard, FiguresAndCues) {
 
 // The dispatch table: the built techniques and nothing for any other key.
 TEST(TechniqueTable, Keys) {
-    const std::vector<std::pair<int32_t, TechniqueFn>> built = {
+    std::vector<std::pair<int32_t, TechniqueFn>> built = {
         {3, Steal},       {8, Alchemy},      {10, Flick},     {18, NinjaArt}, {26, PrayerArt},
         {27, HealingArt}, {28, HeavenArt},   {36, MindDrain}, {47, FairyArt}, {48, NetherArt},
         {67, HeartArt},   {88, AllCreation}, {96, Illusion},
     };
+    // The families' own rows are found as their tables give them.
+    for (const std::span<const TechniqueRow> rows :
+         {AttackTechniqueRows(), StatusTechniqueRows(), FateTechniqueRows()})
+        for (const TechniqueRow& row : rows) built.emplace_back(row.key, row.run);
     for (int32_t key = -1; key <= 99; ++key) {
         TechniqueFn expected = nullptr;
         for (const auto& [k, fn] : built)
