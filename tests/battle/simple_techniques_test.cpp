@@ -136,10 +136,19 @@ TEST(TechniqueTable, Keys) {
         {27, HealingArt}, {28, HeavenArt},   {36, MindDrain}, {47, FairyArt}, {48, NetherArt},
         {67, HeartArt},   {88, AllCreation}, {96, Illusion},
     };
+    // The families' own rows are checked by their own tests.
+    const auto in_family = [](int32_t key) {
+        for (const std::span<const TechniqueRow> rows :
+             {AttackTechniqueRows(), StatusTechniqueRows(), FateTechniqueRows()})
+            for (const TechniqueRow& row : rows)
+                if (row.key == key) return true;
+        return false;
+    };
     for (int32_t key = -1; key <= 99; ++key) {
         TechniqueFn expected = nullptr;
         for (const auto& [k, fn] : built)
             if (k == key) expected = fn;
+        if (expected == nullptr && in_family(key)) continue;
         EXPECT_EQ(FindTechnique(key), expected) << key;
     }
 }
