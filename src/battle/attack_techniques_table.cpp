@@ -25,7 +25,7 @@ constexpr TechniqueRow kAttackTechniques[] = {
     {54, MagicSword},          // 魔剣
     {56, Stillness},           // 無想
     {68, UltraFlick},          // ウルトラでこぴん
-    {73, WeissKreuz},          // ヴァイスクロイツ
+    {73, WhiteCross},          // ヴァイスクロイツ
     {77, Swordsmanship},       // 剣術
     {82, Slap},                // ビンタ
     {84, WeaknessIsStrength},  // 弱さは強さ

@@ -50,7 +50,7 @@ constexpr BlowRules kDarkSword = Rules(kFlickModifiers | kCounter | kTraps, "ken
 constexpr BlowRules kJujutsu = Rules(kImmunity | kSwords | kTraps, "ma2.wav", "ダメージ！");
 constexpr BlowRules kTimeSword = Rules(kSteadyBlow, "ken.wav", "ダメージ与えた！");
 constexpr BlowRules kMagicSword = Rules(kEveryBlowStep, "ken.wav", "ダメージ与えた！");
-constexpr BlowRules kWeissKreuz = Rules(kShield | kImmunity | kTraps, "ken.wav", "ダメージ与えた！");
+constexpr BlowRules kWhiteCross = Rules(kShield | kImmunity | kTraps, "ken.wav", "ダメージ与えた！");
 constexpr BlowRules kSwordsmanship = [] {
     BlowRules r = NamingRules(kSwords | kTraps, "ken.wav", "のHP,MP ", "ダメージ与えた!!");
     r.hits_mp = true;
@@ -151,7 +151,7 @@ void MagicSword(DuelContext& ctx) {
 
 void UltraFlick(DuelContext& ctx) { TitledStrike(ctx, "ウルトラでこぴん", BlowRules{}, 68); }
 
-void WeissKreuz(DuelContext& ctx) { TitledStrike(ctx, "ヴァイスクロイツ", kWeissKreuz, 73); }
+void WhiteCross(DuelContext& ctx) { TitledStrike(ctx, "ヴァイスクロイツ", kWhiteCross, 73); }
 
 void Swordsmanship(DuelContext& ctx) { TitledStrike(ctx, "剣術", kSwordsmanship, 77); }
 

@@ -22,7 +22,7 @@ void MagicSword(DuelContext& ctx);
 // ウルトラでこぴん (key 68): the flick with a fixed 15.
 void UltraFlick(DuelContext& ctx);
 // ヴァイスクロイツ (key 73): a cross cut with the flick's immunities, no counter.
-void WeissKreuz(DuelContext& ctx);
+void WhiteCross(DuelContext& ctx);
 // 剣術 (key 77): a third of the HP into both HP and MP; sword/shield icons apply.
 void Swordsmanship(DuelContext& ctx);
 // ビンタ (key 82): a slap with the flick's critical, miss and immunities.
