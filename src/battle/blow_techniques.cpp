@@ -43,6 +43,7 @@ constexpr BlowRules NamingRules(uint32_t steps, std::string_view wave, std::stri
 constexpr uint32_t kSteadyBlow = kFlickModifiers | kFlickAftermath | kCounter;
 constexpr uint32_t kLuckyBlow = kCritical | kMiss;
 
+// Each member's steps, sound and damage line.
 constexpr BlowRules kBodyArt = Rules(kSteadyBlow, "ma.wav", "ダメージ与えた！");
 constexpr BlowRules kMartialArt = Rules(kSteadyBlow | kLuckyBlow, "ma.wav", "ダメージ与えた！");
 constexpr BlowRules kSylviaSword = Rules(kFlickModifiers | kFlickAftermath, "ken.wav", "ダメージ与えた！");

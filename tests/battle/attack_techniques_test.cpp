@@ -114,6 +114,7 @@ void Strong(DuelRecord& d) { d.chara[1].hp = 20; }
 // clang-format off
 TEST(BlowFamily, FlickMembers) {
     const int32_t sword = IconNamed("レッドソード");
+    const int32_t rival = IconNamed("でこぴんライバル");
     RunCases({
         {"体術", 7, 10, 15, 0, kBare, nullptr, {0, 3, 3, 0}, {3, 4, 2, 0}, "体術", Exchange(6, 9)},
         {"体術 has no critical", 7, 10, 15, 3, kBare, nullptr, {0, 3, 3, 0}, {3, 4, 2, 0}, "体術", Exchange(6, 9)},
@@ -134,6 +135,8 @@ TEST(BlowFamily, FlickMembers) {
          {"タイムパラドックス＞時の流れが逆巻いた！", Hit(9), "反撃＞ 10ダメージ食らった！"}},
         {"魔剣", 54, 10, 15, 0, kBare, nullptr, {0, 2, 3, 0}, {1, 4, 2, 0}, "魔剣 (MP -1)", Exchange(8, 9)},
         {"魔剣 without MP", 54, 10, 15, 0, kBare, NoMp, {6, 0, 3, 0}, {9, 4, 2, 0}, "魔剣", {"ＭＰが足りなかった...."}},
+        {"魔剣 with its last MP", 54, 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[1].mp = 1; }, {0, 0, 3, 0}, {1, 4, 2, 0},
+         "魔剣 (MP -1)", Exchange(8, 9)},
         {"ウルトラでこぴん", 68, 10, 15, 0, kBare, nullptr, {0, 3, 3, 0}, {0, 4, 2, 0}, "ウルトラでこぴん", Exchange(15, 9)},
         {"ウルトラでこぴん critical", 68, 10, 15, 3, kBare, [](DuelRecord& d) { d.chara[4].hp = 30; }, {0, 3, 3, 0}, {13, 4, 2, 0},
          "ウルトラでこぴん", {"クリティカル!!", Hit(17), "反撃＞ 30ダメージ食らった！"}},
@@ -143,6 +146,7 @@ TEST(BlowFamily, FlickMembers) {
         {"剣術 with a sword", 77, 10, 15, 0, {-1, sword, -1, -1}, nullptr, {6, 3, 3, 0}, {3, 0, 2, 0}, "剣術", {"峠の山賊のHP,MP 6ダメージ与えた!!"}},
         {"ビンタ", 82, 10, 15, 0, kBare, nullptr, {6, 3, 3, 0}, {5, 4, 2, 0}, "ビンタ", {Hit(4)}},
         {"ビンタ critical", 82, 10, 15, 3, kBare, nullptr, {6, 3, 3, 0}, {3, 4, 2, 0}, "ビンタ", {"クリティカル!!", Hit(6)}},
+        {"ビンタ against でこぴんライバル", 82, 10, 15, 0, {-1, -1, rival, -1}, nullptr, {6, 3, 3, 0}, {9, 4, 2, 0}, "ビンタ", {Hit(0)}},
         {"ビンタ miss", 82, 10, 15, 4, kBare, nullptr, {6, 3, 3, 0}, {9, 4, 2, 0}, "ビンタ", {"Miss....", Hit(0)}},
         {"弱さは強さ", 84, 10, 15, 0, kBare, nullptr, {0, 3, 3, 0}, {5, 4, 2, 0}, "弱さは強さ", Exchange(4, 9)},
         {"弱さは強さ from strength is nothing", 84, 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[1].hp = 12; }, {3, 3, 3, 0}, {9, 4, 2, 0},
