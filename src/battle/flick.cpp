@@ -74,12 +74,12 @@ int32_t ShieldCut(const DuelContext& ctx, int32_t dmg) {
     return std::max(0, dmg);
 }
 
-// Chance digit 3, or でこぴんマスター on the attacker's side: 2 more and the critical line, which waits
-// for its click together with the damage line, as the miss line does.
-int32_t Critical(DuelContext& ctx, int32_t dmg) {
+// Chance digit 3, or でこぴんマスター on the attacker's side: the blow's bonus and its critical line,
+// which waits for its click together with the damage line, as the miss line does.
+int32_t Critical(DuelContext& ctx, const BlowRules& rules, int32_t dmg) {
     if (ctx.d.luck != 3 && !SideWearsNamed(ctx.d, ctx.cat, ctx.d.atk_no, "でこぴんマスター")) return dmg;
-    ctx.msg.AddMessage("クリティカル!!");
-    return WrapAdd(dmg, 2);
+    ctx.msg.AddMessage(std::string(rules.critical_line));
+    return WrapAdd(dmg, rules.critical_bonus);
 }
 
 // Chance digit 4 unless でこぴん免許 is worn anywhere; 第２干渉体 worn anywhere at chance 6 or less.
@@ -126,11 +126,14 @@ bool Outranks(const DuelContext& ctx) {
     return EitherWears(ctx.d, 204) && a.card_no > t.card_no;
 }
 
-// The target loses D HP (not below 0) and the damage line is shown.
-void ApplyBlow(DuelContext& ctx, int32_t dmg) {
+// The target loses D HP (and as much MP for a blow that cuts both; not below 0) and the blow's damage
+// line is shown.
+void ApplyBlow(DuelContext& ctx, const BlowRules& rules, int32_t dmg) {
     tchar& t = Slot(ctx.d, ctx.d.tgt_no);
     t.hp = LoseDownToZero(t.hp, dmg);
-    ctx.msg.AddMessage(std::to_string(dmg) + "ダメージ与えた！");
+    if (rules.hits_mp) t.mp = LoseDownToZero(t.mp, dmg);
+    const std::string who = rules.names_target ? t.name + std::string(rules.before_amount) : std::string();
+    ctx.msg.AddMessage(who + std::to_string(dmg) + std::string(rules.after_amount));
     ctx.msg.WaitClick();
 }
 
@@ -190,17 +193,6 @@ int32_t CounterDamage(const DuelContext& ctx, int32_t hp_before) {
     return std::max(0, c);
 }
 
-// The counter-attack: the attacker loses C HP (not below 0).
-void CounterAttack(DuelContext& ctx, int32_t hp_before) {
-    Flash(ctx, FlashColour::Red, ctx.d.atk_no);
-    const int32_t c = CounterDamage(ctx, hp_before);
-    tchar& a = Slot(ctx.d, ctx.d.atk_no);
-    a.hp = LoseDownToZero(a.hp, c);
-    ctx.screen().PlaySe("punch.wav", 3);
-    ctx.msg.AddMessage("反撃＞ " + std::to_string(c) + "ダメージ食らった！");
-    ctx.msg.WaitClick();
-}
-
 // Icon 69 on the target's side: the attacker's HP is halved, the target heals 5 HP and 5 MP; shown
 // with the title, flashes and clicks of the petrify trap.
 void RecoilTrap(DuelContext& ctx) {
@@ -231,38 +223,67 @@ int32_t FlickBase(const DuelContext& ctx) {
     return Attacker(ctx).hp;
 }
 
-int32_t FlickDamage(DuelContext& ctx, int32_t base) {
-    int32_t dmg = ElementBonus(ctx, StatusBonus(ctx, base));
-    dmg = Critical(ctx, ShieldCut(ctx, dmg));
-    if (Misses(ctx)) {
+int32_t BlowDamage(DuelContext& ctx, const BlowRules& rules, int32_t base) {
+    const auto has = [&](BlowStep step) { return (rules.steps & step) != 0; };
+    int32_t dmg = has(kStrength) ? StatusBonus(ctx, base) : base;
+    if (has(kElements)) dmg = ElementBonus(ctx, dmg);
+    if (has(kShield)) dmg = ShieldCut(ctx, dmg);
+    if (has(kCritical)) dmg = Critical(ctx, rules, dmg);
+    if (has(kMiss) && Misses(ctx)) {
         dmg = 0;
         ctx.msg.AddMessage("Miss....");
     }
-    if (Immune(ctx)) dmg = 0;
-    dmg = SwordsAndShields(ctx, Antagonism(ctx, dmg));
-    return Outranks(ctx) ? 0 : dmg;
+    if (has(kImmunity) && Immune(ctx)) dmg = 0;
+    if (has(kAntagonism)) dmg = Antagonism(ctx, dmg);
+    if (has(kSwords)) dmg = SwordsAndShields(ctx, dmg);
+    return has(kComparisons) && Outranks(ctx) ? 0 : dmg;
 }
 
-void FlickAftermath(DuelContext& ctx, int32_t damage, int32_t hp_before) {
-    ApplyBlow(ctx, damage);
-    BarrierAbsorb(ctx, damage);
-    Drain(ctx);
-    PoisonSting(ctx);
-    Shatter(ctx);
-    CounterAttack(ctx, hp_before);
+void BlowAftermath(DuelContext& ctx, const BlowRules& rules, int32_t damage, int32_t counter_base) {
+    const auto has = [&](BlowStep step) { return (rules.steps & step) != 0; };
+    ApplyBlow(ctx, rules, damage);
+    if (has(kAbsorb)) BarrierAbsorb(ctx, damage);
+    if (has(kDrain)) Drain(ctx);
+    if (has(kPoison)) PoisonSting(ctx);
+    if (has(kShatter)) Shatter(ctx);
+    if (has(kCounter)) CounterAttack(ctx, counter_base);
+    if (has(kTraps)) BlowTraps(ctx);
+}
+
+void StrikeWith(DuelContext& ctx, const BlowRules& rules, int32_t base, std::optional<int32_t> counter_base) {
+    Flash(ctx, FlashColour::Red, ctx.d.tgt_no);
+    const int32_t hp_before = Target(ctx).hp;
+    ctx.screen().PlaySe(rules.wave, rules.channel);
+    const int32_t damage = BlowDamage(ctx, rules, base);
+    BlowAftermath(ctx, rules, damage, counter_base.value_or(hp_before));
+}
+
+void CounterAttack(DuelContext& ctx, int32_t counter_base) {
+    Flash(ctx, FlashColour::Red, ctx.d.atk_no);
+    const int32_t c = CounterDamage(ctx, counter_base);
+    tchar& a = Slot(ctx.d, ctx.d.atk_no);
+    a.hp = LoseDownToZero(a.hp, c);
+    ctx.screen().PlaySe("punch.wav", 3);
+    ctx.msg.AddMessage("反撃＞ " + std::to_string(c) + "ダメージ食らった！");
+    ctx.msg.WaitClick();
+}
+
+void BlowTraps(DuelContext& ctx) {
     RecoilTrap(ctx);
     PetrifyTrap(ctx);
+}
+
+int32_t FlickDamage(DuelContext& ctx, int32_t base) { return BlowDamage(ctx, BlowRules{}, base); }
+
+void FlickAftermath(DuelContext& ctx, int32_t damage, int32_t hp_before) {
+    BlowAftermath(ctx, BlowRules{}, damage, hp_before);
 }
 
 void Flick(DuelContext& ctx) {
     if (SignatureFlick(ctx)) return;
     ctx.msg.ShowMessage("＞でこぴん");
     ctx.msg.WaitClick();
-    Flash(ctx, FlashColour::Red, ctx.d.tgt_no);
-    const int32_t hp_before = Target(ctx).hp;
-    const int32_t base = FlickBase(ctx);
-    ctx.screen().PlaySe("punch.wav", 3);
-    FlickAftermath(ctx, FlickDamage(ctx, base), hp_before);
+    StrikeWith(ctx, BlowRules{}, FlickBase(ctx));
 }
 
 }  // namespace kestra

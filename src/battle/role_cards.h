@@ -22,9 +22,20 @@ inline constexpr int32_t kUndead = 181;           // rises with the promise of r
 inline constexpr int32_t kSuicideCard = 57;       // its suicide takes all of a non-light card's HP
 
 // ---- The blow family's named cards (swords, guns, martial arts, spears, other strikes) ----
-
-
-
+inline constexpr int32_t kGunsmith = 128;           // 鉄砲鍛冶: its shepherd's gun never misses
+inline constexpr int32_t kFortuneTeller = 135;      // 露店の占い婆: reads the stars twice as well
+inline constexpr int32_t kCrimsonSwordSaint = 233;  // 紅焔の剣聖: its red wind blows twice as hard
+// 白鷺の射手, 百発の弓聖: their arrows never miss.
+inline constexpr std::array<int32_t, 2> kArchers = {16, 160};
+// 弱者, 敗者, 鬱: with 弱さは強さ their weakness strikes twice.
+inline constexpr std::array<int32_t, 3> kWeaklings = {171, 101, 164};
+// Dragon-kind cards: the only ones ドラゴンバスター harms, and the ones 龍言語魔法 speaks to.
+inline constexpr std::array<int32_t, 13> kDragonKind = {38,  78,  103, 108, 153, 188, 204,
+                                                        218, 238, 259, 279, 288, 323};
+// Dark-kind cards: the only ones セイントダンス harms.
+inline constexpr std::array<int32_t, 26> kDarkKind = {2,   17,  32,  77,  82,  87,  122, 187, 202,
+                                                      217, 227, 232, 237, 242, 247, 252, 257, 262,
+                                                      272, 277, 282, 287, 292, 297, 302, 322};
 
 // ---- The status family's named cards (charms, poisons, bombs, songs, walls, contracts) ----
 inline constexpr std::array<int32_t, 3> kGreatDefence = {165, 176, 198};      // "大防御": no rampage, no freeze
