@@ -8,7 +8,6 @@ namespace kestra {
 
 namespace {
 
-constexpr int32_t kItemKey = 78;
 constexpr int32_t kFlickKey = 10;
 
 // The single-word techniques a card may carry, by technique number 1..18.

@@ -265,10 +265,7 @@ TEST(BlowFamily, TableRows) {
         keys.push_back(row.key);
         EXPECT_EQ(FindTechnique(row.key), row.run) << row.key;
     }
-    std::vector<int32_t> expected(kKeys.begin(), kKeys.end());
-    std::erase(expected, 50);
-    EXPECT_EQ(keys, expected);
-    EXPECT_EQ(FindTechnique(50), nullptr);
+    EXPECT_EQ(keys, std::vector<int32_t>(kKeys.begin(), kKeys.end()));
 }
 
 // A dead target, a target on the attacker's own side, an attacker without figures and huge figures:

@@ -41,7 +41,6 @@ std::vector<std::string> LinesAfterTitle(const test::RecordingPresenter& screen)
     return out;
 }
 
-
 using Prepare = void (*)(DuelRecord&);
 
 // What a case expects of one slot afterwards.
@@ -75,7 +74,8 @@ void RunCases(const std::vector<SimpleCase>& cases) {
         EXPECT_EQ(s.screen.transcript[1], "click");
         for (const After& a : c.after) {
             const tchar& card = s.d.chara[a.slot];
-            EXPECT_EQ((After{a.slot, card.hp, card.mp, card.lv, card.status1, card.status2}), a) << "slot " << a.slot;
+            EXPECT_EQ((After{a.slot, card.hp, card.mp, card.lv, card.status1, card.status2}), a)
+                << "slot " << a.slot;
         }
         EXPECT_EQ(s.screen.Cues(), c.cues);
         EXPECT_EQ(LinesAfterTitle(s.screen), c.lines);
@@ -131,6 +131,14 @@ TEST(SimpleOneCard, FiguresAndCues) {
 // clang-format on
 
 // The dispatch table: the built techniques and nothing for any other key.
+// Every key of the table with a caption has its procedure (the item use has its own path); the keys
+// without a technique and the pass have none.
+TEST(TechniqueTable, EveryCaptionedKeyRuns) {
+    for (const int32_t key : kTableKeys) EXPECT_EQ(FindTechnique(key) != nullptr, key != kItemKey) << key;
+    for (const int32_t key : {9, 19, 29, 39, 49, 59, 69, 72, 75, 79, 89, 92})
+        EXPECT_EQ(FindTechnique(key), nullptr) << key;
+}
+
 TEST(TechniqueTable, Keys) {
     std::vector<std::pair<int32_t, TechniqueFn>> built = {
         {3, Steal},       {8, Alchemy},      {10, Flick},     {18, NinjaArt}, {26, PrayerArt},
@@ -222,15 +230,16 @@ TEST(TechniqueMirror, BothProgramsAgree) {
         {IconNamed("第２干渉体"), 180, 204, IconNamed("でこぴんライバル")},
         {IconNamed("でこぴんマスター"), IconNamed("レッドソード"), IconNamed("でこぴん免許"), 83},
     };
-    const std::array<std::pair<int32_t, int32_t>, 6> blows = {{{1, 4}, {2, 6}, {3, 5}, {5, 1}, {6, 3}, {4, 2}}};
+    const std::array<std::pair<int32_t, int32_t>, 6> blows = {
+        {{1, 4}, {2, 6}, {3, 5}, {5, 1}, {6, 3}, {4, 2}}};
     const std::array<int32_t, 13> keys = {3, 8, 10, 18, 26, 27, 28, 36, 47, 48, 67, 88, 96};
     for (const int32_t key : keys)
         for (const auto& icons : icon_sets)
             for (const auto& [atk, tgt] : blows)
                 for (int32_t luck = 0; luck <= 9; ++luck)
                     for (const uint8_t look : {uint8_t{0}, uint8_t{1}}) {
-                        SCOPED_TRACE(::testing::Message() << "key " << key << " blow " << atk << "->" << tgt << " luck "
-                                                          << luck << " icons " << icons[0]);
+                        SCOPED_TRACE(::testing::Message() << "key " << key << " blow " << atk << "->" << tgt
+                                                          << " luck " << luck << " icons " << icons[0]);
                         DuelSide one, other;
                         SeatBusy(one.d);
                         one.d.my_icon1 = icons[0];

@@ -29,7 +29,8 @@ constexpr const char* kUsage =
     "       kestra-cli save new GAME_DIR --seed N\n"
     "       kestra-cli codes [--dir GAME_DIR] < record.json\n"
     "       kestra-cli phase --bn DIGITS [--side own|opponent] [--dir GAME_DIR] < record.json\n"
-    "       kestra-cli simulate --duels N --seed S [--kind K] [--log DIR] [--signature] [--dir GAME_DIR]\n"
+    "       kestra-cli simulate --duels N --seed S [--kind K] [--log DIR] [--signature] [--coverage]\n"
+    "                  [--dir GAME_DIR]\n"
     "       kestra-cli replay FILE [--dir GAME_DIR]\n";
 
 // The game folder that holds this program, the default for catalogue dumps.
@@ -120,7 +121,7 @@ int PhaseCommand(const std::vector<std::string>& args, const char* argv0) {
     return cli::Phase(*cat, in.str(), digits, side == "own", std::cout, std::cerr);
 }
 
-// simulate --duels N --seed S [--kind K] [--log DIR] [--signature]
+// simulate --duels N --seed S [--kind K] [--log DIR] [--signature] [--coverage]
 int SimulateCommand(const std::vector<std::string>& args, const char* argv0) {
     cli::SimulateOptions options;
     const auto duels = ParseInt32(Option(args, "--duels", "1"));
@@ -136,6 +137,7 @@ int SimulateCommand(const std::vector<std::string>& args, const char* argv0) {
     }
     options.log_dir = Option(args, "--log", "");
     options.signature = Flag(args, "--signature");
+    options.coverage = Flag(args, "--coverage");
     const auto cat = LoadCatalogue(args, argv0);
     if (!cat) return 2;
     return cli::Simulate(*cat, options, std::cout);

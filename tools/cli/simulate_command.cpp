@@ -1,5 +1,6 @@
 #include "simulate_command.h"
 
+#include <array>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -7,6 +8,7 @@
 
 #include "base/fnv_hash.h"
 #include "battle/battle_phase.h"
+#include "battle/technique.h"
 #include "duel/duel_start.h"
 #include "duel/mirror_check.h"
 #include "duel/opening.h"
@@ -20,8 +22,17 @@ namespace kestra::cli {
 
 namespace {
 
-// The technique keys a simulated player picks from: every key the battle knows, and the item.
-constexpr int32_t kKeys[] = {10, 10, 10, 10, 3, 8, 18, 26, 27, 28, 36, 47, 48, 67, 88, 96, 50, 92};
+// The technique keys a simulated player picks from: every key of the table but the item (which
+// has its own turn below), the flick four times over as players use it most, and 92, an empty key.
+const std::vector<int32_t>& Keys() {
+    static const std::vector<int32_t> keys = [] {
+        std::vector<int32_t> k = {10, 10, 10, 92};
+        for (const int32_t key : kTableKeys)
+            if (key != kItemKey) k.push_back(key);
+        return k;
+    }();
+    return keys;
+}
 
 constexpr int32_t kMaxPhases = 400;
 
@@ -32,7 +43,11 @@ struct DuelRun {
     std::string action;   // the action that first diverged
     std::ostringstream replay;
     uint64_t transcript_hash = 0;
+    std::array<int64_t, 100> key_runs{};  // resolved phases per technique key
 };
+
+// The technique key a BATTLE NUMBER's digits carry: kind digit × 10 + first argument digit.
+int32_t KeyOf(const std::string& digits) { return (digits[4] - '0') * 10 + (digits[6] - '0'); }
 
 // A living slot of this side that accepts being the acting card, or 0.
 int32_t PickAttacker(Program& p) {
@@ -78,7 +93,8 @@ std::string ChooseAction(Program& p) {
                 if (const auto text = UseItem(p.ctx, row)) return *text;
         }
     }
-    const int32_t key = kKeys[p.rng.Random(static_cast<int32_t>(std::size(kKeys)))];
+    const std::vector<int32_t>& keys = Keys();
+    const int32_t key = keys[static_cast<size_t>(p.rng.Random(static_cast<int32_t>(keys.size())))];
     return SendCommand(p.ctx, key / 10, key % 10);
 }
 
@@ -150,6 +166,7 @@ void PlayDuel(const Catalogue& cat, const BattleContent& content, uint64_t seed,
                 break;
             }
             const bool game_set = mine == PhaseEnd::GameSet || theirs == PhaseEnd::GameSet;
+            if (digits.size() == 8) ++run.key_runs[static_cast<size_t>(KeyOf(digits))];
             if (!Agree(run, a, b, number, game_set)) break;
             if (mine == PhaseEnd::GameSet || theirs == PhaseEnd::GameSet) {
                 ++run.phases;
@@ -185,12 +202,14 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
     const auto start = std::chrono::steady_clock::now();
     int64_t phases = 0;
     int32_t desyncs = 0;
+    std::array<int64_t, 100> key_runs{};
     const BattleContent content = LoadBattleContent(cat);
     for (int32_t i = 0; i < options.duels; ++i) {
         const int32_t kind = options.kind.value_or(i % 19);
         DuelRun run;
         PlayDuel(cat, content, options.seed * 100003u + static_cast<uint64_t>(i), kind, run);
         phases += run.phases;
+        for (size_t k = 0; k < key_runs.size(); ++k) key_runs[k] += run.key_runs[k];
         if (!options.log_dir.empty()) WriteLog(options.log_dir, i, run);
         if (!run.failure.empty()) {
             ++desyncs;
@@ -203,6 +222,8 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
     out << "duels=" << options.duels << " phases=" << phases << " desyncs=" << desyncs
         << " phases_per_second=" << static_cast<int64_t>(seconds > 0 ? static_cast<double>(phases) / seconds : 0.0)
         << "\n";
+    if (options.coverage)
+        for (const int32_t key : kTableKeys) out << "key=" << key << " runs=" << key_runs[static_cast<size_t>(key)] << "\n";
     return 0;
 }
 
