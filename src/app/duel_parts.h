@@ -57,6 +57,9 @@ struct DuelParts {
     int32_t music_piece = -1;  // -1 until the duel start chose one
     int32_t bingo_ticks = 0;
     int32_t bingo_group_ticks = 0;
+    // The click sound's channel (2 or 3) is drawn from a generator of its own: how many pauses a
+    // player clicks through must not steer the rewards, which draw from the game's chance.
+    Rng click_rng{0x636c69636bu};
 };
 
 // Marks a rule call in progress for as long as it lives.

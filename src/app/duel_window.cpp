@@ -83,10 +83,12 @@ void DuelWindow::Refresh() {
     if (isVisible()) RefreshDuelWindow(*parts_);
 }
 
+void DuelWindow::SetBlinkPause(unsigned long ms) { parts_->cues.SetBlinkPause(ms); }
+
 void DuelWindow::MessageAreaClicked() {
     DuelParts& p = *parts_;
     if (p.stage != DuelStage::kIdle) ShowSituation(p);
-    if (p.msg.pause() == MessagePlayer::kWaiting) p.screen.PlaySe("1.wav", 2 + p.session.rng.Random(2));
+    if (p.msg.pause() == MessagePlayer::kWaiting) p.screen.PlaySe("1.wav", 2 + p.click_rng.Random(2));
     p.msg.Click();
     p.ui.click_mark->hide();
     p.screen.ReleaseWait();

@@ -39,6 +39,8 @@ public:
     void TimeTick();
     // The work of the 50 ms timer.
     void Refresh();
+    // The pause between a flash's blinks; the widget tests set 0 so a whole duel plays quickly.
+    void SetBlinkPause(unsigned long ms);
 
 protected:
     // Closing mid-duel aborts it (with the penalty when playing).

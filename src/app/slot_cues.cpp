@@ -22,7 +22,7 @@ int SideOf(int32_t slot) { return slot >= 4 ? 1 : 0; }
 
 int SlotTop(int32_t slot) { return 20 + 68 * ((slot - 1) % 3); }
 
-SlotCues::SlotCues(CardBox& you, CardBox& enemy) {
+SlotCues::SlotCues(CardBox& you, CardBox& enemy) : blink_pause_ms_(kBlinkPauseMs) {
     const char* marks[2] = {"mark_l", "mark_l2"};
     const char* frames[2] = {"squea_l", "squea_l2"};
     const char* squares[2] = {"red_l", "red_l2"};
@@ -77,10 +77,10 @@ void SlotCues::Flash(FlashColour colour, int32_t slot, QWidget* window) {
     for (int k = 0; k < kBlinks; ++k) {
         square->show();
         window->repaint();
-        QThread::msleep(kBlinkPauseMs);
+        QThread::msleep(blink_pause_ms_);
         square->hide();
         window->repaint();
-        QThread::msleep(kBlinkPauseMs);
+        QThread::msleep(blink_pause_ms_);
     }
 }
 

@@ -24,6 +24,8 @@ public:
     void Flash(FlashColour colour, int32_t slot, QWidget* window);
     // The visible target marker alternates between "▼" and nothing (one refresh each).
     void Blink();
+    // The pause between the flash's blinks (10 ms); the widget tests flash without pausing.
+    void SetBlinkPause(unsigned long ms) { blink_pause_ms_ = ms; }
 
     // For the tests and screenshots: the controls of one box (0 "YOU", 1 "ENEMY").
     QLabel* marker(int side) const { return mark_[side]; }
@@ -34,6 +36,7 @@ private:
     QLabel* mark_[2];
     OutlineBox* frame_[2];
     FillBox* square_[2];
+    unsigned long blink_pause_ms_;
 };
 
 // Top of a slot's picture in its box: 20, 88 or 156 for the first, second or third card of a side.

@@ -25,6 +25,7 @@ Machine::Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_
         program = std::make_unique<GameProgram>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
         session = &program->session();
         window = &program->duel_window();
+        window->SetBlinkPause(0);
         return;
     }
     own_session = std::make_unique<GameSession>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
@@ -32,6 +33,7 @@ Machine::Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_
     session = own_session.get();
     window = own_window.get();
     window->SetHost(&host);
+    window->SetBlinkPause(0);
 }
 
 QWidget* Machine::Widget(const char* name) const {

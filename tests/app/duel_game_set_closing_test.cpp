@@ -1,0 +1,171 @@
+// Closing the duel window once the game set has begun: the results stand and are saved once. The
+// drawn cards never come home a second time and there is no abort penalty, at whatever pause the
+// window is closed: any pause of the game set, the set-ID exchange or the ENDING box.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "duel_players.h"
+#include "player/checksum.h"
+
+namespace kestra {
+namespace {
+
+using duel_test::AutoClicker;
+using duel_test::Click;
+using duel_test::Machine;
+
+constexpr std::array<int32_t, 10> kDeckA = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+constexpr std::array<int32_t, 10> kDeckB = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+constexpr uint64_t kSeedA = 11, kSeedB = 12;
+
+// Where the window is closed: the k-th pause of the game set, or a later step.
+enum class CloseAt { kGameSetPause, kSetIds, kEnding };
+
+// One duel kind and which side closes its window.
+struct Stake {
+    const char* what;
+    int32_t kind;
+    bool close_loser;
+};
+
+// The case's name in test listings.
+void PrintTo(const Stake& s, std::ostream* os) { *os << s.what; }
+
+// Both players wear two icons (an ICON duel takes one from the loser), sealed as a save would be.
+void WearIcons(Machine& m, int32_t first) {
+    tmy& my = m.session->my();
+    my.icon_count[static_cast<size_t>(first)] = 1;
+    my.icon_count[static_cast<size_t>(first + 1)] = 1;
+    my.icon_slot1 = first;
+    my.icon_slot2 = first + 1;
+    my.checksum = ComputeChecksum(my);
+}
+
+// The side that tells a wipe-out in its message area has begun its game set.
+bool TellsWipeOut(const Machine& m) {
+    return m.Text("message_area").find("全滅しました") != std::string::npos;
+}
+
+// Where one side's window is closed: which side, and when (k counts its game set's pauses from the
+// announcement of the wipe-out).
+struct ClosePlan {
+    bool side_a;
+    CloseAt at;
+    int k = 0;
+};
+
+// What one played duel left behind for each side.
+struct Played {
+    std::array<tmy, 2> saved;          // a, b as on disk at the end
+    std::array<int, 2> pauses{};       // game-set pauses each side saw (closing ends the count)
+    int returns = 0;                   // the closer's returns to the main window
+    bool open = false;                 // the closer's window still holds a duel
+    size_t sounds_after_close = 0;     // what the closer's speakers played after the close
+    std::vector<std::string> boxes;    // the closer's message boxes
+    std::array<std::string, 2> files;  // a's and b's my.dat
+};
+
+// The same two players play the same duel; without a plan nobody closes anything and both reach the
+// set IDs with their results saved.
+Played Play(int32_t kind, std::optional<ClosePlan> plan) {
+    Machine a(kSeedA, kDeckA), b(kSeedB, kDeckB);
+    WearIcons(a, 3);
+    WearIcons(b, 5);
+    AutoClicker clicker({a.window, b.window});
+    Played out;
+    std::array<bool, 2> in_game_set{};
+    bool closed = false;
+    size_t heard_at_close = 0;
+    Machine* closer = plan && !plan->side_a ? &b : &a;
+    const auto close = [&] {
+        closed = true;
+        heard_at_close = closer->audio.played.size();
+        closer->window->close();
+    };
+    clicker.before_click = [&](DuelWindow* w) {
+        const size_t side = w == a.window ? 0 : 1;
+        Machine& m = side == 0 ? a : b;
+        in_game_set[side] = in_game_set[side] || TellsWipeOut(m);
+        if (!in_game_set[side] || (closed && &m == closer)) return true;
+        if (plan && &m == closer && plan->at == CloseAt::kGameSetPause && out.pauses[side] == plan->k) {
+            close();
+            return false;
+        }
+        ++out.pauses[side];
+        return true;
+    };
+    duel_test::Meet(a, b, kind);
+    for (int turn = 0; turn < 80 && !closed; ++turn) {
+        if (a.d().input_phase == kPhaseSetIds && b.d().input_phase == kPhaseSetIds) break;
+        Machine* mover = duel_test::Mover(a, b);
+        if (!mover) break;
+        duel_test::PlayTurn(*mover, mover == &a ? b : a);
+    }
+    if (plan && plan->at == CloseAt::kEnding) {
+        Machine& other = closer == &a ? b : a;
+        closer->Field("opponent_id")->setText(QString::fromStdString(other.Text("own_id")));
+        Click(closer->Button("id_ok"));
+        EXPECT_TRUE(closer->Widget("ending_box")->isVisible());
+    }
+    if (plan && plan->at != CloseAt::kGameSetPause) close();
+    out.saved = {a.Saved(), b.Saved()};
+    out.files = {test::ReadBytes(a.folder.my_dat()), test::ReadBytes(b.folder.my_dat())};
+    out.returns = closer->host.returns;
+    out.open = closer->window->DuelOpen();
+    out.sounds_after_close = closed ? closer->audio.played.size() - heard_at_close : 0;
+    out.boxes = closer->dialogs.informed;
+    return out;
+}
+
+class DuelGameSetClosing : public testing::TestWithParam<Stake> {};
+
+TEST_P(DuelGameSetClosing, TheResultsStandAndAreSavedOnce) {
+    const Stake& stake = GetParam();
+    {
+        // The results only: the same duel played to the set IDs with nobody closing anything.
+        const Played results = Play(stake.kind, std::nullopt);
+        const bool a_won = results.saved[0].wins > results.saved[1].wins;
+        const bool side_a = stake.close_loser != a_won;
+        const size_t side = side_a ? 0 : 1;
+        ASSERT_GT(results.pauses[side], 0);
+        std::vector<ClosePlan> plans;
+        for (int k = 0; k < results.pauses[side]; ++k) plans.push_back({side_a, CloseAt::kGameSetPause, k});
+        plans.push_back({side_a, CloseAt::kSetIds});
+        plans.push_back({side_a, CloseAt::kEnding});
+        for (const ClosePlan& plan : plans) {
+            SCOPED_TRACE(plan.at == CloseAt::kGameSetPause ? "pause " + std::to_string(plan.k)
+                         : plan.at == CloseAt::kSetIds     ? "set IDs"
+                                                           : "ENDING");
+            const Played closed = Play(stake.kind, plan);
+            EXPECT_TRUE(closed.saved[side] == results.saved[side]);  // the results, saved once, no abort
+            if (closed.files[side] != results.files[side]) {
+                std::istringstream x(closed.files[side]), y(results.files[side]);
+                std::string lx, ly;
+                for (int n = 1; std::getline(x, lx) && std::getline(y, ly); ++n)
+                    if (lx != ly) ADD_FAILURE() << "line " << n << ": " << lx << " vs " << ly;
+            }
+            EXPECT_EQ(closed.saved[side].deck, results.saved[side].deck);
+            EXPECT_EQ(closed.saved[side].card_count, results.saved[side].card_count);
+            EXPECT_FALSE(closed.open);
+            EXPECT_EQ(closed.returns, 1);
+            EXPECT_EQ(closed.sounds_after_close, 0u);
+            EXPECT_TRUE(std::none_of(closed.boxes.begin(), closed.boxes.end(), [](const std::string& s) {
+                return s.find("ペナルティ") != std::string::npos;
+            }));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stakes, DuelGameSetClosing,
+                         testing::Values(Stake{"ordinary, the winner closes", 0, false},
+                                         Stake{"ordinary, the loser closes", 0, true},
+                                         Stake{"ICON duel, the loser closes", 1, true},
+                                         Stake{"ヘル field, the loser closes", 14, true}));
+
+}  // namespace
+}  // namespace kestra
