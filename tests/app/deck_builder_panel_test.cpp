@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -96,6 +97,30 @@ TEST(DeckBuilderPanel, LastCopyInAndOut) {
     EXPECT_EQ(b.deck->item(0)->text(), kEmptySlot);
     EXPECT_EQ(b.f.session->my().card_count[3], 1);
     EXPECT_TRUE(b.f.Find<QLabel>("card_info")->text().contains(QString::fromUtf8("所持：1枚")));
+}
+
+// A list that takes the focus makes its first row current by itself; that chooses nothing: no sound,
+// no information, and neither "→" nor "←" moves card 0 or deck slot 1.
+TEST(DeckBuilderPanel, FocusAloneChoosesNothing) {
+    Builder b([](tmy& my) { my.deck[0] = 5; });
+    for (QListWidget* list : {b.cards, b.deck}) {
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(list, &focus);
+        EXPECT_EQ(list->currentRow(), 0);  // the focus did make the first row current
+    }
+    EXPECT_TRUE(b.f.audio.Waves().empty());
+    EXPECT_TRUE(b.f.Find<QLabel>("card_info")->text().isEmpty());
+    b.f.Find<QPushButton>("put_b")->click();
+    b.f.Find<QPushButton>("take_b")->click();
+    EXPECT_EQ(b.f.audio.Waves(), (Waves{"no.wav", "no.wav"}));
+    EXPECT_EQ(b.f.session->my().deck[0], 5);
+    EXPECT_EQ(b.f.session->my().deck[1], -1);
+    // Moving in the list with the keyboard is a choice.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(b.cards, &down);
+    EXPECT_EQ(b.cards->currentRow(), 1);
+    EXPECT_EQ(b.f.audio.Waves(), (Waves{"no.wav", "no.wav", "key2.wav"}));
+    EXPECT_FALSE(b.f.Find<QLabel>("card_info")->text().isEmpty());
 }
 
 // "→" on a "????" row, with no row, or into a full deck only plays "no.wav" and changes nothing.

@@ -1,0 +1,129 @@
+// What the duel window draws at the end of a duel and in its card panels: the INPUT box covering the
+// ENEMY box at the set IDs, the ENDING box in the window's own lettering, "NEW CARD!!!!!" only for a
+// card the winner lacked, every card name inside its panel, and the boxes' Japanese buttons.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+
+#include "app/dialogs.h"
+#include "app/duel_refresh.h"
+#include "duel_players.h"
+
+namespace kestra {
+namespace {
+
+using duel_test::Click;
+using duel_test::Machine;
+
+constexpr std::array<int32_t, 10> kDeckA = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+constexpr std::array<int32_t, 10> kDeckB = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+
+// The darkest channel value of any pixel of the widget as drawn.
+int Darkest(QWidget* w) {
+    const QImage image = w->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            darkest = std::min({darkest, c.red(), c.green(), c.blue()});
+        }
+    return darkest;
+}
+
+// The set-ID step covers the ENEMY box: wherever something of the ENEMY box (its panels, pictures,
+// icon labels) is drawn under the INPUT box and no field of the step is, the window shows the INPUT
+// box exactly as it draws itself alone.
+TEST(DuelDisplay, TheSetIdStepCoversTheEnemyBox) {
+    Machine a(31, kDeckA), b(32, kDeckB);
+    duel_test::PlayLoggedDuel(a, b);
+    int checked = 0;
+    for (Machine* m : {&a, &b}) {
+        ASSERT_EQ(m->d().input_phase, kPhaseSetIds);
+        QWidget* input = m->Widget("input_box");
+        ASSERT_TRUE(input->isVisible());
+        const QImage shown = m->window->grab().toImage();
+        const QImage box_alone = input->grab().toImage();
+        QWidget* enemy = m->Widget("enemy_box");
+        for (QWidget* part : enemy->findChildren<QWidget*>()) {
+            if (!part->isVisible()) continue;
+            const QImage drawn = part->grab().toImage();
+            for (int y = 0; y < drawn.height(); y += 2)
+                for (int x = 0; x < drawn.width(); x += 2) {
+                    const QPoint at = part->mapTo(m->window, QPoint(x, y));
+                    if (!input->geometry().contains(at) || input->childAt(input->mapFrom(m->window, at))) continue;
+                    if (drawn.pixel(x, y) == qRgb(255, 255, 255)) continue;
+                    ++checked;
+                    const QPoint in_box = input->mapFrom(m->window, at);
+                    EXPECT_EQ(shown.pixel(at), box_alone.pixel(in_box)) << part->objectName().toStdString();
+                }
+        }
+    }
+    EXPECT_GT(checked, 0);  // something of the ENEMY box lay under the INPUT box
+}
+
+// The ENDING box is lettered like the rest of the window, bold italic grey; "NEW CARD!!!!!" shows
+// only when the card won is one the winner did not own before.
+TEST(DuelDisplay, TheEndingBoxAndTheNewCardMark) {
+    for (const bool owned_before : {false, true}) {
+        SCOPED_TRACE(owned_before);
+        Machine a(31, kDeckA), b(32, kDeckB);
+        for (Machine* m : {&a, &b})
+            for (const int32_t card : m == &a ? kDeckB : kDeckA)
+                m->session->my().card_count[static_cast<size_t>(card)] = owned_before ? 1 : 0;
+        duel_test::PlayLoggedDuel(a, b);
+        for (Machine* m : {&a, &b}) {
+            Machine& other = m == &a ? b : a;
+            m->Field("opponent_id")->setText(QString::fromStdString(other.Text("own_id")));
+            Click(m->Button("id_ok"));
+        }
+        Machine& winner = a.Text("ending_headline").find("勝ち") != std::string::npos ? a : b;
+        QWidget* box = winner.Widget("ending_box");
+        ASSERT_TRUE(box->isVisible());
+        QLabel* headline = qobject_cast<QLabel*>(winner.Widget("ending_headline"));
+        EXPECT_TRUE(headline->font().bold());
+        EXPECT_TRUE(headline->font().italic());
+        EXPECT_GE(Darkest(headline), 60);  // grey lettering, never black
+        EXPECT_EQ(winner.Widget("new_card_label")->isVisible(), !owned_before);
+        EXPECT_FALSE(winner.Text("ending_panel").empty());  // the card won is shown either way
+    }
+}
+
+// Every card name of the catalogue fits its panel's name line, at the panel's own size or smaller.
+TEST(DuelDisplay, EveryCardNameFitsItsPanel) {
+    Machine a(41, kDeckA);
+    QLabel* panel = qobject_cast<QLabel*>(a.Widget("enemy_panel1"));
+    ASSERT_NE(panel, nullptr);
+    int shrunk = 0;
+    for (const tcard& card : a.session->cat().card) {
+        if (card.name.empty()) continue;
+        const QString line = QString::fromStdString("★" + card.name + " ");
+        const int size = NameLinePixelSize(panel->font(), line, panel->width());
+        QFont f = panel->font();
+        f.setPixelSize(size);
+        EXPECT_LE(QFontMetrics(f).horizontalAdvance(line), panel->width()) << card.name;
+        EXPECT_GE(size, 7) << card.name;
+        if (size < panel->font().pixelSize()) ++shrunk;
+    }
+    EXPECT_GT(shrunk, 0);  // the longest names do need the smaller size
+}
+
+// Every box of the game answers in Japanese, whatever translations the system has.
+TEST(DuelDisplay, BoxesHaveJapaneseButtons) {
+    const auto question = MakeQuestionBox(nullptr, "よろしいなら「はい」を押してください");
+    EXPECT_EQ(question->button(QMessageBox::Yes)->text(), QString::fromUtf8("はい"));
+    EXPECT_EQ(question->button(QMessageBox::No)->text(), QString::fromUtf8("いいえ"));
+    EXPECT_EQ(question->windowTitle(), QString::fromUtf8("KESTRA 天"));
+    const auto notice = MakeInformBox(nullptr, "中断します");
+    EXPECT_EQ(notice->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+    EXPECT_EQ(notice->buttons().size(), 1);
+    // Qt's own standard texts come in Japanese too: the install script installs them.
+    ASSERT_TRUE(InstallJapaneseTranslations(*QCoreApplication::instance()));
+    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+}  // namespace
+}  // namespace kestra
