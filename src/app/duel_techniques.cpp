@@ -157,6 +157,7 @@ std::vector<OfferedButton> OfferedButtons(const DuelRecord& d, Rng& rng) {
         const TechniqueButton* b = FindTechniqueButton(single);
         if (b && b->key() != kFlickKey && TechniqueBuilt(b->key())) out.push_back(Offer(single));
     }
+    if (IWearIcon(d, 148)) out.push_back(Offer("m44"));  // 青い風
     if (IWearIcon(d, 198) || waza == 23) out.push_back(Offer(kItemButton));
     return out;
 }

@@ -44,7 +44,7 @@ DuelWindow* Mover(DuelWindow& a, DuelWindow& b) {
     return nullptr;
 }
 
-void ChooseFlickOrPass(DuelWindow& mover) {
+void ChooseTechniqueOrPass(DuelWindow& mover, const char* button) {
     const char* own[3] = {"you_card1", "you_card2", "you_card3"};
     const char* theirs[3] = {"enemy_card1", "enemy_card2", "enemy_card3"};
     const DuelRecord& d = mover.record();
@@ -56,8 +56,11 @@ void ChooseFlickOrPass(DuelWindow& mover) {
     }
     for (int k = 0; k < 3 && d.input_phase == kPhaseChooseTarget; ++k)
         if (d.chara[static_cast<size_t>(4 + k)].alive()) Click(Find(&mover, theirs[k]));
-    Click(Find(&mover, "m1"));
+    QWidget* offered = Find(&mover, button);
+    Click(offered && offered->isVisible() ? offered : Find(&mover, "m1"));
 }
+
+void ChooseFlickOrPass(DuelWindow& mover) { ChooseTechniqueOrPass(mover, "m1"); }
 
 std::string SendAndResolve(DuelWindow& mover, DuelWindow& other) {
     const std::string digits = LastEight(FieldText(&mover, "bn_field"));

@@ -29,6 +29,8 @@ DuelWindow* Mover(DuelWindow& a, DuelWindow& b);
 
 // The mover's first willing card flicks the first living target; with no willing card, "パス".
 void ChooseFlickOrPass(DuelWindow& mover);
+// The same, with the technique button of that name when the panel offers it (the flick otherwise).
+void ChooseTechniqueOrPass(DuelWindow& mover, const char* button);
 
 // The mover's BATTLE NUMBER digits pasted into the other window, then "BATTLE PHASE" on both;
 // returns the digits.

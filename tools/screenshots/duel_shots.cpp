@@ -125,18 +125,33 @@ QImage MidBattle(SampleGame& game) {
     return picture;
 }
 
-// The ENDING box of the winner after the set IDs matched.
-QImage Ending(SampleGame& game) {
-    SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
-    Side a(game.folder(), 31), b(second.folder(), 32);
-    script::AutoClicker clicker({&a.window, &b.window});
-    Meet(a, b);
+// Flicks until both sides wait for the set IDs.
+void PlayToSetIds(Side& a, Side& b) {
     for (int turn = 0; turn < 40; ++turn) {
         Side* mover = Mover(a, b);
         if (!mover) break;
         script::ChooseFlickOrPass(mover->window);
         script::SendAndResolve(mover->window, (mover == &a ? b : a).window);
     }
+}
+
+// The set-ID step: the INPUT box over the ENEMY box, this side's set ID shown.
+QImage SetIds(SampleGame& game) {
+    SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
+    Side a(game.folder(), 31), b(second.folder(), 32);
+    script::AutoClicker clicker({&a.window, &b.window});
+    Meet(a, b);
+    PlayToSetIds(a, b);
+    return Capture(a.window);
+}
+
+// The ENDING box of the winner after the set IDs matched.
+QImage Ending(SampleGame& game) {
+    SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
+    Side a(game.folder(), 31), b(second.folder(), 32);
+    script::AutoClicker clicker({&a.window, &b.window});
+    Meet(a, b);
+    PlayToSetIds(a, b);
     a.Field("opponent_id")->setText(b.Text("own_id"));
     b.Field("opponent_id")->setText(a.Text("own_id"));
     Click(a.Find("id_ok"));
@@ -144,6 +159,51 @@ QImage Ending(SampleGame& game) {
     Side& winner = a.Find("new_card_label")->isHidden() ? b : a;
     return Capture(winner.window);
 }
+
+// Every deck card of the player carries the transplanted technique, and icon slot 1 holds the icon
+// (-1 for none); the save is written back sealed.
+void Equip(const std::filesystem::path& folder, int32_t waza, int32_t icon) {
+    const GameFolder f{folder};
+    LoadedGame game = LoadPlayerData(f);
+    for (const int32_t card : game.my.deck)
+        if (card >= 0) game.my.card_magic[static_cast<size_t>(card)] = waza;
+    if (icon >= 0) {
+        game.my.icon_count[static_cast<size_t>(icon)] = 1;
+        game.my.icon_slot1 = icon;
+    }
+    SavePlayerData(f, game.my);
+}
+
+// A technique of one family caught at its result line: both players carry it, the first mover uses
+// it through its button.
+QImage Technique(SampleGame& game, int32_t waza, int32_t icon, const char* button, const char* title) {
+    SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
+    Equip(game.folder(), waza, icon);
+    Equip(second.folder(), waza, icon);
+    Side a(game.folder(), 51), b(second.folder(), 52);
+    script::AutoClicker clicker({&a.window, &b.window});
+    Meet(a, b);
+    Side* mover = Mover(a, b);
+    if (!mover) return {};
+    script::ChooseTechniqueOrPass(mover->window, button);
+    QImage picture;
+    clicker.before_click = [&](DuelWindow* w) {
+        const QString text = w->findChild<QLabel*>(QStringLiteral("message_area"))->text();
+        if (w != &mover->window || !picture.isNull() || !text.startsWith(QString::fromUtf8(title)) ||
+            !text.contains(QLatin1Char('\n')))
+            return true;
+        mover->window.Refresh();
+        picture = mover->window.grab().toImage();
+        return true;
+    };
+    script::SendAndResolve(mover->window, (mover == &a ? b : a).window);
+    return picture;
+}
+
+// 剣術 (the blow family), 青い風 under icon 148 (the status family), 風水術 (the fate family).
+QImage SwordArt(SampleGame& game) { return Technique(game, 11, -1, "m77", "＞剣術"); }
+QImage BlueWind(SampleGame& game) { return Technique(game, 0, 148, "m44", "＞青い風"); }
+QImage Geomancy(SampleGame& game) { return Technique(game, 7, -1, "m73", "＞風水術"); }
 
 // View mode with a field rule pressed and both numbers pasted, the window grown to its situation texts.
 QImage ViewMode(SampleGame& game) {
@@ -162,7 +222,11 @@ QImage ViewMode(SampleGame& game) {
 void AddDuelShots(std::vector<Shot>& shots) {
     shots.push_back({"duel_warrior_number", WarriorNumber});
     shots.push_back({"duel_mid_battle", MidBattle});
+    shots.push_back({"duel_set_ids", SetIds});
     shots.push_back({"duel_ending", Ending});
+    shots.push_back({"duel_technique_sword", SwordArt});
+    shots.push_back({"duel_technique_blue_wind", BlueWind});
+    shots.push_back({"duel_technique_geomancy", Geomancy});
     shots.push_back({"duel_view_mode", ViewMode});
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/dialogs.h"
 #include "sample_game.h"
 #include "shot_list.h"
 
@@ -23,6 +24,7 @@ QImage Capture(QWidget& window) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), 9));
+    kestra::InstallJapaneseTranslations(app);  // as the game does
     if (argc != 2) {
         std::fprintf(stderr, "usage: kestra-screenshots OUT_DIR\n");
         return 2;

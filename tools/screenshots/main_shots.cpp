@@ -5,6 +5,7 @@
 #include <QShortcut>
 
 #include "app/main_window.h"
+#include "app/dialogs.h"
 #include "sample_game.h"
 #include "shot_list.h"
 
@@ -84,6 +85,12 @@ QImage Developer(SampleGame& game) {
     return Capture(s.window);
 }
 
+// The confirmation before a duel begins, with its Japanese buttons.
+QImage QuestionBox(SampleGame&) {
+    const auto box = MakeQuestionBox(nullptr, "相手にもちゃんと検証ＩＤを伝えましたか？よろしいなら「はい」を押してください");
+    return Capture(*box);
+}
+
 }  // namespace
 
 void AddMainShots(std::vector<Shot>& shots) {
@@ -93,6 +100,7 @@ void AddMainShots(std::vector<Shot>& shots) {
     shots.push_back({"main_deck_builder", DeckBuilder});
     shots.push_back({"main_help", Help});
     shots.push_back({"main_developer", Developer});
+    shots.push_back({"main_question_box", QuestionBox});
 }
 
 }  // namespace kestra::shots
