@@ -1,9 +1,10 @@
 #pragma once
 // Small steps the fate family's techniques share: sane slots, named-card lists, the walk over the
-// six cards as the attacker sees them, raising a dead card, the worn icons by side and the traps.
+// six cards as the attacker sees them, raising a dead card, the worn icons by side and the opening.
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "base/int_text.h"
 #include "battle/battle_rules.h"
@@ -76,25 +77,11 @@ inline int32_t &WornIconOf(DuelRecord &d, int32_t slot, int32_t which) {
     return which == 2 ? d.e_icon2 : d.e_icon1;
 }
 
-// Icon 69 on the target's side: the attacker's HP halves, the target heals 5 HP and 5 MP.
-inline void RecoilTrap(DuelContext &ctx) {
-    DuelRecord &d = ctx.d;
-    if (!SideWears(d, d.tgt_no, 69)) return;
-    tchar &a = kit::Attacker(ctx);
-    tchar &t = kit::Target(ctx);
-    SpringTrap(ctx);
-    a.hp /= 2;
-    kit::Line(ctx, a.name + "のHPが半減した!!");
-    Flash(ctx, FlashColour::Blue, d.tgt_no);
-    t.hp = WrapAdd(t.hp, 5);
-    t.mp = WrapAdd(t.mp, 5);
-    kit::Line(ctx, t.name + "のHP･MP 5回復");
-}
-
-// The trap tails a blow at the target's side ends with: recoil (icon 69), then petrify (icon 83).
-inline void TrapTails(DuelContext &ctx) {
-    RecoilTrap(ctx);
-    PetrifyTrap(ctx);
+// The steps every one-target fate technique opens with: sane slots, title, a standing target.
+inline bool Opens(DuelContext &ctx, std::string_view caption) {
+    if (!SlotsSane(ctx.d)) return false;
+    kit::Title(ctx, caption);
+    return TargetStands(ctx);
 }
 
 }  // namespace kestra::fate

@@ -46,9 +46,7 @@ void DarkDance(DuelContext& ctx) {
 // Vampire: a sure drain of 1; the vampire's low digits make the target a vampire by name.
 void Vampire(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
-    if (!fate::SlotsSane(d)) return;
-    Title(ctx, "吸血");
-    if (!fate::TargetStands(ctx)) return;
+    if (!fate::Opens(ctx, "吸血")) return;
     const auto& row = Amounts(40);
     tchar& a = Attacker(ctx);
     tchar& t = Target(ctx);
@@ -69,9 +67,7 @@ void Vampire(DuelContext& ctx) {
 // Eat: the dogs bark from digit 4 on, everyone else only from digit 7.
 void Eat(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
-    if (!fate::SlotsSane(d)) return;
-    Title(ctx, "食べる");
-    if (!fate::TargetStands(ctx)) return;
+    if (!fate::Opens(ctx, "食べる")) return;
     const auto& row = Amounts(83);
     tchar& t = Target(ctx);
     const int32_t bark_from = fate::IsAnyCard(ctx, d.atk_no, role::kBarkers) ? row.extra : row.chance;

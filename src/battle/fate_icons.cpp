@@ -26,9 +26,7 @@ bool IconMasterGuards(const DuelContext& ctx, int32_t slot) {
 // Release: each worn icon shatters with its own line; the blast grows with what was broken.
 void Release(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
-    if (!fate::SlotsSane(d)) return;
-    Title(ctx, "解放");
-    if (!fate::TargetStands(ctx)) return;
+    if (!fate::Opens(ctx, "解放")) return;
     const auto& row = Amounts(55);
     const std::string& label = OwnerLabel(d, d.tgt_no);
     int32_t broken = 0;

@@ -66,9 +66,7 @@ void Suicide(DuelContext& ctx) {
 // Self-destruct: the blast is the attacker's HP + 3; a bomb-proof card walks out of it with HP 1.
 void SelfDestruct(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
-    if (!fate::SlotsSane(d)) return;
-    Title(ctx, "自爆");
-    if (!fate::TargetStands(ctx)) return;
+    if (!fate::Opens(ctx, "自爆")) return;
     if (IsCard(d, ctx.cat, d.atk_no, role::kGambler)) return GamblersBlast(ctx);
     const auto& row = Amounts(31);
     tchar& a = Attacker(ctx);

@@ -193,24 +193,6 @@ int32_t CounterDamage(const DuelContext& ctx, int32_t hp_before) {
     return std::max(0, c);
 }
 
-// Icon 69 on the target's side: the attacker's HP is halved, the target heals 5 HP and 5 MP; shown
-// with the title, flashes and clicks of the petrify trap.
-void RecoilTrap(DuelContext& ctx) {
-    DuelRecord& d = ctx.d;
-    if (!SideWears(d, d.tgt_no, 69)) return;
-    tchar& a = Slot(d, d.atk_no);
-    tchar& t = Slot(d, d.tgt_no);
-    SpringTrap(ctx);
-    a.hp /= 2;
-    ctx.msg.AddMessage(a.name + "のHPが半減した!!");
-    ctx.msg.WaitClick();
-    Flash(ctx, FlashColour::Blue, d.tgt_no);
-    t.hp = WrapAdd(t.hp, 5);
-    t.mp = WrapAdd(t.mp, 5);
-    ctx.msg.AddMessage(t.name + "のHP･MP 5回復");
-    ctx.msg.WaitClick();
-}
-
 }  // namespace
 
 // The particular cards' own moves (about forty of them) hook in here, each with its "＞" title;
@@ -265,6 +247,22 @@ void CounterAttack(DuelContext& ctx, int32_t counter_base) {
     a.hp = LoseDownToZero(a.hp, c);
     ctx.screen().PlaySe("punch.wav", 3);
     ctx.msg.AddMessage("反撃＞ " + std::to_string(c) + "ダメージ食らった！");
+    ctx.msg.WaitClick();
+}
+
+void RecoilTrap(DuelContext& ctx) {
+    DuelRecord& d = ctx.d;
+    if (!SideWears(d, d.tgt_no, 69)) return;
+    tchar& a = Slot(d, d.atk_no);
+    tchar& t = Slot(d, d.tgt_no);
+    SpringTrap(ctx);
+    a.hp /= 2;
+    ctx.msg.AddMessage(a.name + "のHPが半減した!!");
+    ctx.msg.WaitClick();
+    Flash(ctx, FlashColour::Blue, d.tgt_no);
+    t.hp = WrapAdd(t.hp, 5);
+    t.mp = WrapAdd(t.mp, 5);
+    ctx.msg.AddMessage(t.name + "のHP･MP 5回復");
     ctx.msg.WaitClick();
 }
 

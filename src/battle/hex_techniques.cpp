@@ -6,6 +6,7 @@
 
 #include "base/int_text.h"
 #include "battle/battle_rules.h"
+#include "battle/flick.h"
 #include "battle/role_cards.h"
 #include "battle/status_family.h"
 #include "battle/technique.h"
@@ -105,7 +106,7 @@ void Temptation(DuelContext& ctx) {
         t.status1 = 7;
         Line(ctx, t.name + "は混乱した！");
     }
-    status::TrapTails(ctx);
+    BlowTraps(ctx);
 }
 
 // The town doctor knows the cure before the sickness comes.
@@ -177,7 +178,7 @@ void BlueWind(DuelContext& ctx) {
     ctx.screen().PlaySe("magic.wav", kSe);
     Target(ctx).mp = 0;
     Line(ctx, Target(ctx).name + "のMPを０にした！");
-    status::RecoilTrap(ctx);
+    RecoilTrap(ctx);
 }
 
 // The curse halves the target's HP on each of its own actions, so the sutra misses often.

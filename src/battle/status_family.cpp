@@ -3,9 +3,7 @@
 #include "base/int_text.h"
 #include "battle/battle_rules.h"
 #include "battle/role_cards.h"
-#include "battle/technique.h"
 #include "battle/technique_kit.h"
-#include "duel/flash.h"
 
 namespace kestra::status {
 
@@ -37,26 +35,6 @@ bool PayMp(DuelContext& ctx, int32_t cost) {
     }
     a.mp = WrapAdd(a.mp, -cost);
     return true;
-}
-
-// Sprung like the flick's recoil trap: the trap line, the halving, then the target's share.
-void RecoilTrap(DuelContext& ctx) {
-    DuelRecord& d = ctx.d;
-    if (!SideWears(d, d.tgt_no, 69)) return;
-    tchar& a = Slot(d, d.atk_no);
-    tchar& t = Slot(d, d.tgt_no);
-    SpringTrap(ctx);
-    a.hp /= 2;
-    kit::Line(ctx, a.name + "のHPが半減した!!");
-    Flash(ctx, FlashColour::Blue, d.tgt_no);
-    t.hp = WrapAdd(t.hp, 5);
-    t.mp = WrapAdd(t.mp, 5);
-    kit::Line(ctx, t.name + "のHP･MP 5回復");
-}
-
-void TrapTails(DuelContext& ctx) {
-    RecoilTrap(ctx);
-    PetrifyTrap(ctx);
 }
 
 }  // namespace kestra::status

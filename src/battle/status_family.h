@@ -1,6 +1,6 @@
 #pragma once
 // The status family's figures in one table, and the small steps its techniques share: the target
-// check, the recoil trap, the "大防御" defence and the costs.
+// check, the "大防御" defence and the costs.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -79,11 +79,5 @@ bool PayMp(DuelContext& ctx, int32_t cost);
 
 // The slot across from this one (1 <-> 4, 2 <-> 5, 3 <-> 6).
 inline int32_t Facing(int32_t slot) { return slot <= 3 ? slot + 3 : slot - 3; }
-
-// Icon 69 on the target's side: the attacker's HP is halved, the target heals 5 HP and 5 MP.
-void RecoilTrap(DuelContext& ctx);
-
-// Both traps of the target's side after a technique that landed: icon 69, then icon 83.
-void TrapTails(DuelContext& ctx);
 
 }  // namespace kestra::status
