@@ -10,22 +10,19 @@
 #include "battle/technique.h"
 #include "duel/mirror_check.h"
 #include "support/duel_fixture.h"
+#include "support/technique_fixture.h"
 
 namespace kestra {
 namespace {
 
 using test::Card;
 using test::DuelSide;
-
-constexpr std::array<int32_t, 4> kBare = {-1, -1, -1, -1};
-
-// The number of an icon by its catalogue name.
-int32_t IconNamed(const std::string& name) {
-    for (int32_t n = 0; n < kListedIcons; ++n)
-        if (test::GameCatalogue().icon[static_cast<size_t>(n)].name == name) return n;
-    ADD_FAILURE() << name;
-    return -1;
-}
+using test::Exchange;
+using test::IconNamed;
+using test::kBare;
+using test::LinesAfterTitle;
+using test::Mirrored;
+using test::MirroredFlashes;
 
 // A blow by its key: the family's rows, and 赤い風, which waits outside them for the simulator.
 TechniqueFn Blow(int32_t key) { return key == 50 ? RedWind : FindTechnique(key); }
@@ -51,13 +48,6 @@ void Seat(DuelSide& s, int32_t attacker, int32_t target, int32_t luck, const std
     s.d.my_icon2 = icons[1];
     s.d.e_icon1 = icons[2];
     s.d.e_icon2 = icons[3];
-}
-
-// Every shown or added line after the title, in order.
-std::vector<std::string> LinesAfterTitle(const test::RecordingPresenter& screen) {
-    std::vector<std::string> out = screen.Messages();
-    if (!out.empty()) out.erase(out.begin());
-    return out;
 }
 
 using Prepare = void (*)(DuelRecord&);
@@ -99,10 +89,7 @@ void RunCases(const std::vector<BlowCase>& cases) {
     }
 }
 
-// "D ダメージ与えた！" and the counter line for C.
-std::vector<std::string> Exchange(int32_t d, int32_t c) {
-    return {std::to_string(d) + "ダメージ与えた！", "反撃＞ " + std::to_string(c) + "ダメージ食らった！"};
-}
+// "D ダメージ与えた！" alone.
 std::string Hit(int32_t d) { return std::to_string(d) + "ダメージ与えた！"; }
 
 void Frozen(DuelRecord& d) { d.chara[4].status1 = 8; }
@@ -301,28 +288,6 @@ TEST(BlowFamily, OddRecordsDoNotBreak) {
             }
 }
 
-// Slot 1..3 <-> 4..6.
-int32_t MirrorSlot(int32_t slot) { return slot <= 3 ? slot + 3 : slot - 3; }
-
-// The record as the other program holds it: sides and icons exchanged.
-DuelRecord Mirrored(const DuelRecord& d) {
-    DuelRecord m = d;
-    for (size_t i = 1; i <= 3; ++i) std::swap(m.chara[i], m.chara[i + 3]);
-    std::swap(m.my_icon1, m.e_icon1);
-    std::swap(m.my_icon2, m.e_icon2);
-    m.atk_no = MirrorSlot(d.atk_no);
-    m.tgt_no = MirrorSlot(d.tgt_no);
-    return m;
-}
-
-// The transcript with each flash moved to the mirrored slot.
-std::vector<std::string> MirroredCues(std::vector<std::string> transcript) {
-    for (std::string& line : transcript)
-        if (line.rfind("flash ", 0) == 0)
-            line.back() = static_cast<char>('0' + MirrorSlot(line.back() - '0'));
-    return transcript;
-}
-
 // A busy record: dragons and dark cards, the weakling, statuses, the edge carrier.
 void SeatBusy(DuelRecord& d) {
     struct Row {
@@ -370,7 +335,7 @@ TEST(BlowFamily, BothProgramsAgree) {
                     Blow(key)(one.ctx);
                     Blow(key)(other.ctx);
                     EXPECT_EQ(MirrorMismatch(one.d, other.d), "");
-                    EXPECT_EQ(MirroredCues(one.screen.transcript), other.screen.transcript);
+                    EXPECT_EQ(MirroredFlashes(one.screen.transcript), other.screen.transcript);
                 }
 }
 
