@@ -17,6 +17,9 @@ namespace {
 
 using test::Card;
 using test::DuelSide;
+using test::BusyCard;
+using test::BusyRow;
+using test::Wear;
 using test::Exchange;
 using test::IconNamed;
 using test::kBare;
@@ -44,10 +47,7 @@ void Seat(DuelSide& s, int32_t attacker, int32_t target, int32_t luck, const std
     s.d.tgt_no = 4;
     s.d.luck = luck;
     s.d.turn = 5;
-    s.d.my_icon1 = icons[0];
-    s.d.my_icon2 = icons[1];
-    s.d.e_icon1 = icons[2];
-    s.d.e_icon2 = icons[3];
+    Wear(s.d, icons);
 }
 
 using Prepare = void (*)(DuelRecord&);
@@ -290,19 +290,9 @@ TEST(BlowFamily, OddRecordsDoNotBreak) {
 
 // A busy record: dragons and dark cards, the weakling, statuses, the edge carrier.
 void SeatBusy(DuelRecord& d) {
-    struct Row {
-        int32_t card, lv, hp, mp, status1, status2;
-    };
-    const Row rows[] = {{171, 9, 7, 4, 0, 3}, {38, 4, 5, 2, 4, 0}, {12, 0, 7, 9, 0, 13},
+    const BusyRow rows[] = {{171, 9, 7, 4, 0, 3}, {38, 4, 5, 2, 4, 0}, {12, 0, 7, 9, 0, 13},
                         {17, 3, 7, 3, 8, 0},  {38, 9, 5, 0, 0, 8}, {14, 1, 2, 1, 8, 1}};
-    for (size_t i = 1; i <= 6; ++i) {
-        const Row& r = rows[i - 1];
-        d.chara[i] = Card(r.card, r.lv, 31);
-        d.chara[i].hp = r.hp;
-        d.chara[i].mp = r.mp;
-        d.chara[i].status1 = r.status1;
-        d.chara[i].status2 = r.status2;
-    }
+    for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1], 31);
     d.turn = 6;
 }
 
@@ -324,10 +314,7 @@ TEST(BlowFamily, BothProgramsAgree) {
                                                       << luck << " icons " << icons[0]);
                     DuelSide one, other;
                     SeatBusy(one.d);
-                    one.d.my_icon1 = icons[0];
-                    one.d.my_icon2 = icons[1];
-                    one.d.e_icon1 = icons[2];
-                    one.d.e_icon2 = icons[3];
+                    Wear(one.d, icons);
                     one.d.atk_no = 1;
                     one.d.tgt_no = tgt;
                     one.d.luck = luck;

@@ -23,6 +23,9 @@ namespace {
 
 using test::Card;
 using test::DuelSide;
+using test::BusyCard;
+using test::BusyRow;
+using test::Wear;
 using test::After;
 using test::ExpectTitledRun;
 using test::Kill;
@@ -325,36 +328,23 @@ std::vector<std::string> Story(const std::vector<std::string>& transcript, bool 
 
 // A busy record: named cards of the family, the dead, statuses, LVs and icons on both sides.
 void SeatBusy(DuelRecord& d, int32_t variant) {
-    struct Row {
-        int32_t card, lv, hp, mp, status1, status2;
-    };
-    const Row plain[] = {{10, 5, 7, 4, 1, 0}, {11, 9, 5, 2, 0, 3}, {12, 0, 4, 6, 0, 0},
+    const BusyRow plain[] = {{10, 5, 7, 4, 1, 0}, {11, 9, 5, 2, 0, 3}, {12, 0, 4, 6, 0, 0},
                          {13, 3, 9, 3, 0, 0}, {14, 9, 6, 9, 2, 0}, {16, 1, 2, 1, 0, 0}};
-    const Row named[] = {{role::kVampire, 9, 8, 5, 0, 0},
+    const BusyRow named[] = {{role::kVampire, 9, 8, 5, 0, 0},
                          {role::kGambler, 2, 6, 4, 0, 0},
                          {67, 6, 3, 0, 0, 0},
                          {100, 3, 9, 3, 0, 0},
                          {165, 9, 6, 9, 0, 0},
                          {51, 1, 2, 1, 0, 0}};
-    const Row* rows = variant % 2 == 0 ? plain : named;
-    for (size_t i = 1; i <= 6; ++i) {
-        const Row& r = rows[i - 1];
-        d.chara[i] = Card(r.card, r.lv, variant == 1 ? 30 : 0);
-        d.chara[i].hp = r.hp;
-        d.chara[i].mp = r.mp;
-        d.chara[i].status1 = r.status1;
-        d.chara[i].status2 = r.status2;
-    }
+    const BusyRow* rows = variant % 2 == 0 ? plain : named;
+    for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1], variant == 1 ? 30 : 0);
     if (variant >= 2) {
         Kill(d, 3);
         Kill(d, 5);
     }
     const std::array<std::array<int32_t, 4>, 4> icons = {
         {{74, 165, 69, 83}, {215, 169, 208, 217}, {10, -1, 20, 30}, {-1, 5, 74, -1}}};
-    d.my_icon1 = icons[static_cast<size_t>(variant)][0];
-    d.my_icon2 = icons[static_cast<size_t>(variant)][1];
-    d.e_icon1 = icons[static_cast<size_t>(variant)][2];
-    d.e_icon2 = icons[static_cast<size_t>(variant)][3];
+    Wear(d, icons[static_cast<size_t>(variant)]);
     d.turn = 6;
 }
 

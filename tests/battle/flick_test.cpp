@@ -15,6 +15,7 @@ namespace {
 
 using test::Card;
 using test::DuelSide;
+using test::Wear;
 using test::Exchange;
 using test::IconNamed;
 using test::kBare;
@@ -30,10 +31,7 @@ void Seat(DuelSide& s, int32_t attacker, int32_t target, int32_t luck, const std
     s.d.atk_no = 1;
     s.d.tgt_no = 4;
     s.d.luck = luck;
-    s.d.my_icon1 = icons[0];
-    s.d.my_icon2 = icons[1];
-    s.d.e_icon1 = icons[2];
-    s.d.e_icon2 = icons[3];
+    Wear(s.d, icons);
 }
 
 using Setup = void (*)(DuelRecord&);

@@ -20,6 +20,9 @@ namespace {
 
 using test::Card;
 using test::DuelSide;
+using test::BusyCard;
+using test::BusyRow;
+using test::Wear;
 using test::After;
 using test::ExpectTitledRun;
 using test::IconNamed;
@@ -146,19 +149,9 @@ std::vector<std::string> Sorted(std::vector<std::string> lines) {
 
 // A busy record: every element, several statuses, LVs and figures.
 void SeatBusy(DuelRecord& d) {
-    struct Row {
-        int32_t card, lv, hp, mp, status1, status2;
-    };
-    const Row rows[] = {{11, 9, 7, 4, 0, 3}, {14, 4, 5, 2, 4, 0}, {12, 0, 7, 9, 0, 13},
+    const BusyRow rows[] = {{11, 9, 7, 4, 0, 3}, {14, 4, 5, 2, 4, 0}, {12, 0, 7, 9, 0, 13},
                         {12, 3, 7, 3, 8, 0}, {13, 9, 5, 9, 0, 8}, {10, 1, 2, 1, 1, 1}};
-    for (size_t i = 1; i <= 6; ++i) {
-        const Row& r = rows[i - 1];
-        d.chara[i] = Card(r.card, r.lv);
-        d.chara[i].hp = r.hp;
-        d.chara[i].mp = r.mp;
-        d.chara[i].status1 = r.status1;
-        d.chara[i].status2 = r.status2;
-    }
+    for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1]);
     d.turn = 5;
 }
 
@@ -185,10 +178,7 @@ TEST(TechniqueMirror, BothProgramsAgree) {
                                                           << " luck " << luck << " icons " << icons[0]);
                         DuelSide one, other;
                         SeatBusy(one.d);
-                        one.d.my_icon1 = icons[0];
-                        one.d.my_icon2 = icons[1];
-                        one.d.e_icon1 = icons[2];
-                        one.d.e_icon2 = icons[3];
+                        Wear(one.d, icons);
                         one.d.atk_no = atk;
                         one.d.tgt_no = tgt;
                         one.d.luck = luck;

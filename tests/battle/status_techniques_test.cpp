@@ -19,6 +19,9 @@ namespace {
 
 using test::Card;
 using test::DuelSide;
+using test::BusyCard;
+using test::BusyRow;
+using test::Wear;
 using test::After;
 using test::ExpectAfter;
 using test::IconNamed;
@@ -218,18 +221,12 @@ TEST(StatusPacts, ContractsAndTransfers) {
 // card.
 void SeatBusy(DuelRecord& d) {
     struct Row {
-        int32_t card, lv, hp, mp, status1, status2, waza;
+        BusyRow card;
+        int32_t waza;
     };
-    const Row rows[] = {{11, 9, 7, 4, 7, 3, 35}, {14, 4, 5, 2, 14, 0, 0}, {12, 3, 7, 9, 0, 13, 0},
-                        {13, 3, 7, 3, 9, 0, 0},  {176, 9, 5, 9, 1, 8, 0}, {10, 1, 2, 1, 12, 1, 0}};
-    for (size_t i = 1; i <= 6; ++i) {
-        const Row& r = rows[i - 1];
-        d.chara[i] = Card(r.card, r.lv, r.waza);
-        d.chara[i].hp = r.hp;
-        d.chara[i].mp = r.mp;
-        d.chara[i].status1 = r.status1;
-        d.chara[i].status2 = r.status2;
-    }
+    const Row rows[] = {{{11, 9, 7, 4, 7, 3}, 35}, {{14, 4, 5, 2, 14, 0}, 0}, {{12, 3, 7, 9, 0, 13}, 0},
+                        {{13, 3, 7, 3, 9, 0}, 0},  {{176, 9, 5, 9, 1, 8}, 0}, {{10, 1, 2, 1, 12, 1}, 0}};
+    for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1].card, rows[i - 1].waza);
     d.chara[6].name = std::string(kDeadName);
     d.turn = 5;
 }
@@ -247,10 +244,7 @@ TEST(StatusMirror, BothProgramsAgree) {
                                                       << luck << " icons " << icons[0] << "," << icons[2]);
                     DuelSide one, other;
                     SeatBusy(one.d);
-                    one.d.my_icon1 = icons[0];
-                    one.d.my_icon2 = icons[1];
-                    one.d.e_icon1 = icons[2];
-                    one.d.e_icon2 = icons[3];
+                    Wear(one.d, icons);
                     one.d.atk_no = 1;
                     one.d.tgt_no = tgt;
                     one.d.luck = luck;

@@ -28,6 +28,22 @@ void SeatSix(DuelRecord& d) {
 
 void Kill(DuelRecord& d, size_t slot) { d.chara[slot].name = std::string(kDeadName); }
 
+void Wear(DuelRecord& d, const std::array<int32_t, 4>& icons) {
+    d.my_icon1 = icons[0];
+    d.my_icon2 = icons[1];
+    d.e_icon1 = icons[2];
+    d.e_icon2 = icons[3];
+}
+
+tchar BusyCard(const BusyRow& r, int32_t waza) {
+    tchar c = Card(r.card, r.lv, waza);
+    c.hp = r.hp;
+    c.mp = r.mp;
+    c.status1 = r.status1;
+    c.status2 = r.status2;
+    return c;
+}
+
 void ExpectAfter(const DuelRecord& d, const std::vector<After>& after) {
     for (const After& a : after) {
         const tchar& card = d.chara[a.slot];

@@ -24,6 +24,17 @@ void SeatSix(DuelRecord& d);
 // The card in the slot dies: it takes the dead name.
 void Kill(DuelRecord& d, size_t slot);
 
+// The four worn icons, in the order my_icon1, my_icon2, e_icon1, e_icon2.
+void Wear(DuelRecord& d, const std::array<int32_t, 4>& icons);
+
+// A card of a busy record: catalogue number, LV, HP, MP and both statuses.
+struct BusyRow {
+    int32_t card, lv, hp, mp, status1, status2;
+};
+
+// The card of a row, with technique waza.
+tchar BusyCard(const BusyRow& r, int32_t waza = 0);
+
 // What a case expects of one slot afterwards.
 struct After {
     size_t slot;
