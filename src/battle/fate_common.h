@@ -40,9 +40,6 @@ inline bool IsAnyCard(const DuelContext &ctx, int32_t slot, std::span<const int3
     return false;
 }
 
-// The slot facing this one across the field.
-inline int32_t Facing(int32_t slot) { return OwnSlot(slot) ? slot + 3 : slot - 3; }
-
 // The six slots in the attacker's order: its own side first, then the other side, so both
 // programs walk the same cards in the same order.
 inline int32_t NthFromAttacker(const DuelRecord &d, int32_t n) {

@@ -117,7 +117,7 @@ void DeathArt(DuelContext& ctx) {
     bool any = false;
     for (int32_t s = FirstSlotOf(d.atk_no); s < FirstSlotOf(d.atk_no) + 3; ++s) {
         tchar& dead = Slot(d, s);
-        const int32_t f = fate::Facing(s);
+        const int32_t f = Facing(s);
         tchar& foe = Slot(d, f);
         if (dead.alive() || dead.mp < Amounts(57).need || !foe.alive()) continue;
         const int32_t mp = dead.mp;

@@ -14,7 +14,6 @@ namespace kestra {
 namespace {
 
 using namespace kit;
-using status::Facing;
 using status::kSe;
 using status::Of;
 

@@ -77,7 +77,4 @@ bool GreatDefence(const DuelContext& ctx, int32_t slot);
 // The attacker pays `cost` MP; without enough, "ＭＰが足りなかった...." and false.
 bool PayMp(DuelContext& ctx, int32_t cost);
 
-// The slot across from this one (1 <-> 4, 2 <-> 5, 3 <-> 6).
-inline int32_t Facing(int32_t slot) { return slot <= 3 ? slot + 3 : slot - 3; }
-
 }  // namespace kestra::status

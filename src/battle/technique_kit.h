@@ -45,6 +45,9 @@ inline int32_t WrapMul(int32_t a, int32_t b) {
 // Subtract, but never below 0.
 inline int32_t LoseDownToZero(int32_t value, int32_t loss) { return std::max(0, WrapSub(value, loss)); }
 
+// The slot across the field from this one (1 <-> 4, 2 <-> 5, 3 <-> 6).
+inline int32_t Facing(int32_t slot) { return OwnSlot(slot) ? slot + 3 : slot - 3; }
+
 // The slots a side-wide technique walks, first to last.
 struct SlotRange {
     int32_t first, last;
