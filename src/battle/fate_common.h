@@ -1,8 +1,7 @@
 #pragma once
-// Small steps the fate family's techniques share: sane slots, named-card lists, the walk over the
+// Small steps the fate family's techniques share: sane slots, the standing target, the walk over the
 // six cards as the attacker sees them, raising a dead card, the worn icons by side and the opening.
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -33,22 +32,10 @@ inline bool TargetStands(DuelContext &ctx) {
     return false;
 }
 
-// The card in the slot bears the name of one of the listed cards.
-inline bool IsAnyCard(const DuelContext &ctx, int32_t slot, std::span<const int32_t> cards) {
-    for (const int32_t n : cards)
-        if (IsCard(ctx.d, ctx.cat, slot, n)) return true;
-    return false;
-}
-
 // The six slots in the attacker's order: its own side first, then the other side, so both
 // programs walk the same cards in the same order.
 inline int32_t NthFromAttacker(const DuelRecord &d, int32_t n) {
     return n < 3 ? FirstSlotOf(d.atk_no) + n : OtherFirstSlot(d.atk_no) + (n - 3);
-}
-
-// Either side wears an icon of this catalogue name.
-inline bool AnyoneWearsNamed(const DuelContext &ctx, std::string_view name) {
-    return SideWearsNamed(ctx.d, ctx.cat, 1, name) || SideWearsNamed(ctx.d, ctx.cat, 4, name);
 }
 
 // The first dead slot of the side that begins at first_slot, or 0.
@@ -63,7 +50,7 @@ inline int32_t FirstDead(const DuelRecord &d, int32_t first_slot) {
 inline tchar &RaiseDead(DuelContext &ctx, int32_t slot) {
     tchar &c = Slot(ctx.d, slot);
     if (c.card_no >= 0 && c.card_no < kCardRows) c.name = ctx.cat.card[static_cast<size_t>(c.card_no)].name;
-    if (c.name.empty() || !c.alive() || SideWears(ctx.d, 1, 200) || SideWears(ctx.d, 4, 200)) c.name = "????";
+    if (c.name.empty() || !c.alive() || kit::EitherWears(ctx.d, 200)) c.name = "????";
     ctx.screen().SetSlotPicture(slot, CardPicturePath(c.card_no));
     return c;
 }

@@ -70,7 +70,7 @@ void Eat(DuelContext& ctx) {
     if (!fate::Opens(ctx, "食べる")) return;
     const auto& row = Amounts(83);
     tchar& t = Target(ctx);
-    const int32_t bark_from = fate::IsAnyCard(ctx, d.atk_no, role::kBarkers) ? row.extra : row.chance;
+    const int32_t bark_from = IsAnyCard(ctx, d.atk_no, role::kBarkers) ? row.extra : row.chance;
     if (d.luck >= bark_from) {
         ctx.screen().PlaySe("down.wav", kSe);
         Flash(ctx, FlashColour::White, d.tgt_no);
@@ -88,8 +88,8 @@ void Dance(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
     if (!fate::SlotsSane(d)) return;
     Title(ctx, "ダンス");
-    if (fate::IsAnyCard(ctx, d.atk_no, role::kLightDancers)) return LightDance(ctx);
-    if (fate::IsAnyCard(ctx, d.atk_no, role::kDarkDancers)) return DarkDance(ctx);
+    if (IsAnyCard(ctx, d.atk_no, role::kLightDancers)) return LightDance(ctx);
+    if (IsAnyCard(ctx, d.atk_no, role::kDarkDancers)) return DarkDance(ctx);
     const int32_t gain = Amounts(63).extra;
     tchar& a = Attacker(ctx);
     Flash(ctx, FlashColour::Lime, d.atk_no);

@@ -17,7 +17,7 @@ namespace {
 bool IconMasterGuards(const DuelContext& ctx, int32_t slot) {
     const int32_t first = FirstSlotOf(slot);
     for (int32_t s = first; s < first + 3; ++s)
-        if (fate::IsAnyCard(ctx, s, role::kIconMasters)) return true;
+        if (IsAnyCard(ctx, s, role::kIconMasters)) return true;
     return false;
 }
 

@@ -49,7 +49,7 @@ void Suicide(DuelContext& ctx) {
         return;
     }
     const auto& row = Amounts(4);
-    const int32_t loss = row.amount + (fate::AnyoneWearsNamed(ctx, "煉炭") ? row.extra : 0);
+    const int32_t loss = row.amount + (EitherWearsNamed(ctx, "煉炭") ? row.extra : 0);
     for (int32_t n = 0; n < 6; ++n) {
         const int32_t s = fate::NthFromAttacker(d, n);
         tchar& c = Slot(d, s);
@@ -71,7 +71,7 @@ void SelfDestruct(DuelContext& ctx) {
     const auto& row = Amounts(31);
     tchar& a = Attacker(ctx);
     const int32_t blast = WrapAdd(std::max(0, a.hp), row.amount);
-    const bool proof = fate::IsAnyCard(ctx, d.atk_no, role::kBombProof);
+    const bool proof = IsAnyCard(ctx, d.atk_no, role::kBombProof);
     Flash(ctx, FlashColour::Red, d.atk_no);
     ctx.screen().PlaySe("baku.wav", kSe);
     a.hp = proof ? row.extra : 0;

@@ -50,7 +50,7 @@ void Doppelganger(DuelContext& ctx) {
 void Prank(DuelContext& ctx) {
     if (!fate::Opens(ctx, "いたずら")) return;
     DuelRecord& d = ctx.d;
-    if (fate::IsAnyCard(ctx, d.tgt_no, role::kGreatGuards)) return Line(ctx, "無効....");
+    if (IsAnyCard(ctx, d.tgt_no, role::kGreatDefence)) return Line(ctx, "無効....");
     if (d.luck >= Amounts(60).chance) return MissTail(ctx);
     tchar& a = Attacker(ctx);
     tchar& t = Target(ctx);

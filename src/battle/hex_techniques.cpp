@@ -40,8 +40,7 @@ void FairyBlow(DuelContext& ctx, int32_t slot, int32_t loss, const std::string& 
 
 // The bomb-proof cards laugh at a bomb, planted or going off.
 bool BombProof(const DuelContext& ctx, int32_t slot) {
-    return IsCard(ctx.d, ctx.cat, slot, role::kBombProof[0]) ||
-           IsCard(ctx.d, ctx.cat, slot, role::kBombProof[1]);
+    return IsAnyCard(ctx, slot, role::kBombProof);
 }
 
 // One step of a countdown a hastened bomb takes: <時３> → <時２> → <時１> → <爆弾>.

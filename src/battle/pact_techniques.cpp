@@ -19,9 +19,7 @@ using status::Of;
 
 // The cards that read every contract to the last line.
 bool ContractProof(const DuelContext& ctx, int32_t slot) {
-    for (const int32_t n : role::kContractProof)
-        if (IsCard(ctx.d, ctx.cat, slot, n)) return true;
-    return false;
+    return IsAnyCard(ctx, slot, role::kContractProof);
 }
 
 // Moves one status field from slot `from` to the card across; a dead card across takes nothing and

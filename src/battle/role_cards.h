@@ -38,7 +38,7 @@ inline constexpr std::array<int32_t, 26> kDarkKind = {2,   17,  32,  77,  82,  8
                                                       272, 277, 282, 287, 292, 297, 302, 322};
 
 // ---- The status family's named cards (charms, poisons, bombs, songs, walls, contracts) ----
-inline constexpr std::array<int32_t, 3> kGreatDefence = {165, 176, 198};      // "大防御": no rampage, no freeze
+inline constexpr std::array<int32_t, 3> kGreatDefence = {165, 176, 198};      // "大防御": no rampage, freeze, いたずら
 inline constexpr int32_t kTownDoctor = 40;                                     // 町医者 never falls ill
 inline constexpr std::array<int32_t, 4> kContractProof = {31, 45, 71, 229};    // 契約 does not bind them
 
@@ -60,8 +60,6 @@ inline constexpr int32_t kSummonRounds = 106;
 inline constexpr int32_t kSummonRoundsAtLv9 = 255;
 // 精霊呼びの娘: gains 10 MP after a summon.
 inline constexpr int32_t kSummonMpCard = 56;
-// The "大防御" holders (万年亀の将, 光盾の守護天使, 溶岩の盾兵): いたずら fails on them.
-inline constexpr std::array<int32_t, 3> kGreatGuards = {165, 176, 198};
 // さかさま人形: its いたずら flips the target's own HP and MP.
 inline constexpr int32_t kUpsideDownDoll = 80;
 // 暁の不死鳥: its 転生 needs no LV and leaves it 5 HP above its LV.

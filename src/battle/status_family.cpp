@@ -22,9 +22,7 @@ bool TargetStands(DuelContext& ctx) {
 // The three heavy guardians stand behind their "大防御"; matched by name, so a card that became one
 // of them holds it too.
 bool GreatDefence(const DuelContext& ctx, int32_t slot) {
-    for (const int32_t n : role::kGreatDefence)
-        if (IsCard(ctx.d, ctx.cat, slot, n)) return true;
-    return false;
+    return kit::IsAnyCard(ctx, slot, role::kGreatDefence);
 }
 
 bool PayMp(DuelContext& ctx, int32_t cost) {

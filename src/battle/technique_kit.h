@@ -4,6 +4,7 @@
 // ranges side-wide arts walk.
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,21 @@ inline int32_t WrapMul(int32_t a, int32_t b) {
 
 // Subtract, but never below 0.
 inline int32_t LoseDownToZero(int32_t value, int32_t loss) { return std::max(0, WrapSub(value, loss)); }
+
+// The card in the slot bears the name of one of the listed cards.
+inline bool IsAnyCard(const DuelContext &ctx, int32_t slot, std::span<const int32_t> cards) {
+    for (const int32_t n : cards)
+        if (IsCard(ctx.d, ctx.cat, slot, n)) return true;
+    return false;
+}
+
+// Either side wears an icon of this number.
+inline bool EitherWears(const DuelRecord &d, int32_t icon) { return SideWears(d, 1, icon) || SideWears(d, 4, icon); }
+
+// Either side wears an icon of this catalogue name.
+inline bool EitherWearsNamed(const DuelContext &ctx, std::string_view name) {
+    return SideWearsNamed(ctx.d, ctx.cat, 1, name) || SideWearsNamed(ctx.d, ctx.cat, 4, name);
+}
 
 // The slot across the field from this one (1 <-> 4, 2 <-> 5, 3 <-> 6).
 inline int32_t Facing(int32_t slot) { return OwnSlot(slot) ? slot + 3 : slot - 3; }
