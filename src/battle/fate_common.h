@@ -14,9 +14,6 @@
 
 namespace kestra::fate {
 
-// Technique sounds play on channel 3.
-inline constexpr int32_t kSe = 3;
-
 // A decimal number for a line.
 inline std::string Num(int32_t n) { return std::to_string(n); }
 

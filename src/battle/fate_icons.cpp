@@ -8,7 +8,6 @@ namespace kestra {
 
 using namespace kit;
 using fate::Amounts;
-using fate::kSe;
 using fate::Num;
 
 namespace {

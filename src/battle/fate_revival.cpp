@@ -10,7 +10,6 @@ namespace kestra {
 
 using namespace kit;
 using fate::Amounts;
-using fate::kSe;
 using fate::Num;
 
 namespace {

@@ -12,7 +12,6 @@ namespace kestra {
 
 using namespace kit;
 using fate::Amounts;
-using fate::kSe;
 using fate::Num;
 
 namespace {
@@ -86,9 +85,7 @@ void MMethod(DuelContext& ctx) {
     if (!fate::SlotsSane(d)) return;
     Title(ctx, "Ｍ法");
     const auto& row = Amounts(70);
-    tchar& a = Attacker(ctx);
-    if (a.mp < row.need) return Line(ctx, "ＭＰが足りなかった....");
-    a.mp = WrapSub(a.mp, row.need);
+    if (!PayMp(ctx, row.need)) return;
     const bool both = d.luck >= row.chance;
     ctx.screen().PlaySe("magic.wav", kSe);
     for (int32_t s = OtherFirstSlot(d.atk_no); s < OtherFirstSlot(d.atk_no) + 3; ++s) {

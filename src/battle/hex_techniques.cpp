@@ -18,7 +18,6 @@ namespace kestra {
 namespace {
 
 using namespace kit;
-using status::kSe;
 using status::Of;
 
 constexpr int32_t kFire = 3;

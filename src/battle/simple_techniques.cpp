@@ -14,9 +14,8 @@ namespace {
 
 using namespace kit;
 
-// The technique sounds all play on channel 3, as the prayer art's does;
-// 森羅万象 keeps its channel 1.
-constexpr int32_t kSeChannel = 3;
+// The waves of a side-wide gain and loss; like every technique sound but
+// 森羅万象's (channel 1), they play on channel 3.
 constexpr std::string_view kGainWave = "ma_up.wav";
 constexpr std::string_view kLossWave = "ma2.wav";
 
@@ -80,7 +79,7 @@ void NetherArt(DuelContext &ctx) {
 
 void PrayerArt(DuelContext &ctx) {
     Title(ctx, "祈祷術");
-    ctx.screen().PlaySe("kaifuku.wav", kSeChannel);
+    ctx.screen().PlaySe("kaifuku.wav", kSe);
     Flash(ctx, FlashColour::Blue, ctx.d.atk_no);
     tchar &a = Attacker(ctx);
     const int32_t lv = a.lv;
@@ -94,7 +93,7 @@ void PrayerArt(DuelContext &ctx) {
 void HealingArt(DuelContext &ctx) {
     Title(ctx, "医術");
     // A healing: the blue flash and "kaifuku.wav" of the prayer art.
-    ctx.screen().PlaySe("kaifuku.wav", kSeChannel);
+    ctx.screen().PlaySe("kaifuku.wav", kSe);
     Flash(ctx, FlashColour::Blue, ctx.d.atk_no);
     tchar &a = Attacker(ctx);
     const int32_t mp = a.mp;
@@ -105,7 +104,7 @@ void HealingArt(DuelContext &ctx) {
 
 void MindDrain(DuelContext &ctx) {
     Title(ctx, "吸心");
-    ctx.screen().PlaySe("blood.wav", kSeChannel);
+    ctx.screen().PlaySe("blood.wav", kSe);
     Flash(ctx, FlashColour::Fuchsia, ctx.d.tgt_no);
     Flash(ctx, FlashColour::Fuchsia, ctx.d.atk_no);
     tchar &t = Slot(ctx.d, ctx.d.tgt_no);
@@ -119,7 +118,7 @@ void MindDrain(DuelContext &ctx) {
 void HeartArt(DuelContext &ctx) {
     Title(ctx, "心術");
     Flash(ctx, FlashColour::Lime, ctx.d.atk_no);
-    ctx.screen().PlaySe(kGainWave, kSeChannel);
+    ctx.screen().PlaySe(kGainWave, kSe);
     tchar &a = Attacker(ctx);
     a.hp = WrapAdd(a.hp, 2);
     a.mp = WrapAdd(a.mp, 2);
@@ -142,7 +141,7 @@ void AllCreation(DuelContext &ctx) {
 void Illusion(DuelContext &ctx) {
     Title(ctx, "幻術");
     Flash(ctx, FlashColour::Lime, ctx.d.atk_no);
-    ctx.screen().PlaySe("ma.wav", kSeChannel);
+    ctx.screen().PlaySe("ma.wav", kSe);
     tchar &a = Attacker(ctx);
     a.hp = WrapDouble(a.hp);
     a.status1 = 17;

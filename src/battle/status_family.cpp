@@ -25,14 +25,4 @@ bool GreatDefence(const DuelContext& ctx, int32_t slot) {
     return kit::IsAnyCard(ctx, slot, role::kGreatDefence);
 }
 
-bool PayMp(DuelContext& ctx, int32_t cost) {
-    tchar& a = kit::Attacker(ctx);
-    if (a.mp < cost) {
-        kit::Line(ctx, "ＭＰが足りなかった....");
-        return false;
-    }
-    a.mp = WrapAdd(a.mp, -cost);
-    return true;
-}
-
 }  // namespace kestra::status

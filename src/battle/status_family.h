@@ -1,6 +1,6 @@
 #pragma once
 // The status family's figures in one table, and the small steps its techniques share: the target
-// check, the "大防御" defence and the costs.
+// check, the "大防御" defence.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -62,9 +62,6 @@ constexpr const Figures& Of() {
     return kFigures[RowOf(Key)];
 }
 
-// Technique sounds play on channel 3.
-inline constexpr int32_t kSe = 3;
-
 // Bad statuses the strengthened mist cannot lift: <仮死>, <裏切>, <契約>, <牢>, <爆弾>.
 bool Unliftable(int32_t status1);
 
@@ -73,8 +70,5 @@ bool TargetStands(DuelContext& ctx);
 
 // The card in the slot holds the "大防御" defence.
 bool GreatDefence(const DuelContext& ctx, int32_t slot);
-
-// The attacker pays `cost` MP; without enough, "ＭＰが足りなかった...." and false.
-bool PayMp(DuelContext& ctx, int32_t cost);
 
 }  // namespace kestra::status

@@ -20,7 +20,6 @@ using namespace kit;
 
 // The countdown's last step the shepherd's gun may leave.
 constexpr int32_t kTimeOne = 12;
-constexpr int32_t kSeChannel = 3;
 
 // The base of a key's row from the attacker's figures.
 int32_t AttackerBase(DuelContext& ctx, int32_t key) { return BlowBase(BlowAmountOf(key), Attacker(ctx)); }
@@ -35,7 +34,7 @@ void Wound(DuelContext& ctx, int32_t dmg) {
 // Red flash on the target and the technique's sound.
 void Aim(DuelContext& ctx, std::string_view wave) {
     Flash(ctx, FlashColour::Red, ctx.d.tgt_no);
-    ctx.screen().PlaySe(wave, kSeChannel);
+    ctx.screen().PlaySe(wave, kSe);
 }
 
 // A shot that spares only one kind of card: "無効...." for any other, else the sound and D damage.
@@ -116,12 +115,12 @@ void Astrology(DuelContext& ctx) {
     Flash(ctx, FlashColour::Red, ctx.d.tgt_no);
     tchar& t = Target(ctx);
     if (ctx.d.luck % 2 == 0) {
-        ctx.screen().PlaySe("punch.wav", kSeChannel);
+        ctx.screen().PlaySe("punch.wav", kSe);
         t.hp = WrapSub(t.hp, amount);
         Line(ctx, std::to_string(amount) + "ダメージ!!");
         return;
     }
-    ctx.screen().PlaySe("magic.wav", kSeChannel);
+    ctx.screen().PlaySe("magic.wav", kSe);
     t.mp = WrapSub(t.mp, amount);
     Line(ctx, t.name + "のMPを " + std::to_string(amount) + "削った!!");
 }

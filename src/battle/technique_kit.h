@@ -15,6 +15,9 @@
 
 namespace kestra::kit {
 
+// Technique sounds play on channel 3.
+inline constexpr int32_t kSe = 3;
+
 // The title line "＞" + caption, replacing the message text, then the click.
 inline void Title(DuelContext &ctx, std::string_view caption) {
     ctx.msg.ShowMessage("＞" + std::string(caption));
@@ -61,6 +64,28 @@ inline bool EitherWearsNamed(const DuelContext &ctx, std::string_view name) {
     return SideWearsNamed(ctx.d, ctx.cat, 1, name) || SideWearsNamed(ctx.d, ctx.cat, 4, name);
 }
 
+// The attacker pays `cost` MP; without enough, "ＭＰが足りなかった...." and false.
+inline bool PayMp(DuelContext &ctx, int32_t cost) {
+    tchar &a = Attacker(ctx);
+    if (a.mp < cost) {
+        Line(ctx, "ＭＰが足りなかった....");
+        return false;
+    }
+    a.mp = WrapSub(a.mp, cost);
+    return true;
+}
+
+// The attacker pays `cost` LV; without enough, "ＬＶが足りなかった...." and false.
+inline bool PayLv(DuelContext &ctx, int32_t cost) {
+    tchar &a = Attacker(ctx);
+    if (a.lv < cost) {
+        Line(ctx, "ＬＶが足りなかった....");
+        return false;
+    }
+    a.lv = WrapSub(a.lv, cost);
+    return true;
+}
+
 // The slot across the field from this one (1 <-> 4, 2 <-> 5, 3 <-> 6).
 inline int32_t Facing(int32_t slot) { return OwnSlot(slot) ? slot + 3 : slot - 3; }
 
@@ -88,7 +113,7 @@ void SideWide(DuelContext &ctx, std::string_view caption, SlotRange range, std::
         if (!c.alive() || !picks(c)) continue;
         any = true;
         Flash(ctx, FlashColour::Lime, s);
-        ctx.screen().PlaySe(wave, 3);
+        ctx.screen().PlaySe(wave, kSe);
         Line(ctx, change(c));
     }
     if (!any) Line(ctx, "何も起きなかった...");
