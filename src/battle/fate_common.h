@@ -18,12 +18,12 @@ namespace kestra::fate {
 inline std::string Num(int32_t n) { return std::to_string(n); }
 
 // Both slots of the action are real card slots (the battle phase guarantees it; tests may not).
-inline bool SlotsSane(const DuelRecord &d) {
+inline bool SlotsSane(const DuelRecord& d) {
     return d.atk_no >= 1 && d.atk_no <= 6 && d.tgt_no >= 1 && d.tgt_no <= 6;
 }
 
 // The target is still standing; otherwise "効果が無かった...." ends the technique.
-inline bool TargetStands(DuelContext &ctx) {
+inline bool TargetStands(DuelContext& ctx) {
     if (kit::Target(ctx).alive()) return true;
     kit::Line(ctx, "効果が無かった....");
     return false;
@@ -31,12 +31,12 @@ inline bool TargetStands(DuelContext &ctx) {
 
 // The six slots in the attacker's order: its own side first, then the other side, so both
 // programs walk the same cards in the same order.
-inline int32_t NthFromAttacker(const DuelRecord &d, int32_t n) {
+inline int32_t NthFromAttacker(const DuelRecord& d, int32_t n) {
     return n < 3 ? FirstSlotOf(d.atk_no) + n : OtherFirstSlot(d.atk_no) + (n - 3);
 }
 
 // The first dead slot of the side that begins at first_slot, or 0.
-inline int32_t FirstDead(const DuelRecord &d, int32_t first_slot) {
+inline int32_t FirstDead(const DuelRecord& d, int32_t first_slot) {
     for (int32_t s = first_slot; s < first_slot + 3; ++s)
         if (!Slot(d, s).alive()) return s;
     return 0;
@@ -44,8 +44,8 @@ inline int32_t FirstDead(const DuelRecord &d, int32_t first_slot) {
 
 // A dead card takes back its catalogue name (hidden as "????" while icon 200 is worn, as every name
 // is then) and its picture; the caller sets its figures.
-inline tchar &RaiseDead(DuelContext &ctx, int32_t slot) {
-    tchar &c = Slot(ctx.d, slot);
+inline tchar& RaiseDead(DuelContext& ctx, int32_t slot) {
+    tchar& c = Slot(ctx.d, slot);
     if (c.card_no >= 0 && c.card_no < kCardRows) c.name = ctx.cat.card[static_cast<size_t>(c.card_no)].name;
     if (c.name.empty() || !c.alive() || kit::EitherWears(ctx.d, 200)) c.name = "????";
     ctx.screen().SetSlotPicture(slot, CardPicturePath(c.card_no));
@@ -53,13 +53,13 @@ inline tchar &RaiseDead(DuelContext &ctx, int32_t slot) {
 }
 
 // Worn icon 1 or 2 of the side that holds the slot.
-inline int32_t &WornIconOf(DuelRecord &d, int32_t slot, int32_t which) {
+inline int32_t& WornIconOf(DuelRecord& d, int32_t slot, int32_t which) {
     if (OwnSlot(slot)) return which == 2 ? d.my_icon2 : d.my_icon1;
     return which == 2 ? d.e_icon2 : d.e_icon1;
 }
 
 // The steps every one-target fate technique opens with: sane slots, title, a standing target.
-inline bool Opens(DuelContext &ctx, std::string_view caption) {
+inline bool Opens(DuelContext& ctx, std::string_view caption) {
     if (!SlotsSane(ctx.d)) return false;
     kit::Title(ctx, caption);
     return TargetStands(ctx);

@@ -38,9 +38,7 @@ void FairyBlow(DuelContext& ctx, int32_t slot, int32_t loss, const std::string& 
 }
 
 // The bomb-proof cards laugh at a bomb, planted or going off.
-bool BombProof(const DuelContext& ctx, int32_t slot) {
-    return IsAnyCard(ctx, slot, role::kBombProof);
-}
+bool BombProof(const DuelContext& ctx, int32_t slot) { return IsAnyCard(ctx, slot, role::kBombProof); }
 
 // One step of a countdown a hastened bomb takes: <時３> → <時２> → <時１> → <爆弾>.
 struct Fuse {

@@ -161,8 +161,8 @@ void DragonTongue(DuelContext& ctx) {
     tchar& t = Target(ctx);
     t.hp = LoseDownToZero(t.hp, amount);
     Line(ctx, t.name + "に" + std::to_string(amount) + "のダメージ分" + "を与えた！");
-    const bool dragons = IsAnyCard(ctx, ctx.d.atk_no, role::kDragonKind) ||
-                         IsAnyCard(ctx, ctx.d.tgt_no, role::kDragonKind);
+    const bool dragons =
+        IsAnyCard(ctx, ctx.d.atk_no, role::kDragonKind) || IsAnyCard(ctx, ctx.d.tgt_no, role::kDragonKind);
     if (dragons) {
         t.hp = LoseDownToZero(t.hp, row.extra);
         Line(ctx, "追加ダメージ " + std::to_string(row.extra) + "!!");

@@ -15,17 +15,17 @@
 namespace kestra {
 namespace {
 
-using test::Card;
-using test::DuelSide;
 using test::BusyCard;
 using test::BusyRow;
-using test::Wear;
+using test::Card;
+using test::DuelSide;
 using test::Exchange;
 using test::IconNamed;
 using test::kBare;
 using test::LinesAfterTitle;
 using test::Mirrored;
 using test::MirroredFlashes;
+using test::Wear;
 
 // A blow by its key: the family's rows, and 赤い風, which waits outside them for the simulator.
 TechniqueFn Blow(int32_t key) { return key == 50 ? RedWind : FindTechnique(key); }
@@ -291,7 +291,7 @@ TEST(BlowFamily, OddRecordsDoNotBreak) {
 // A busy record: dragons and dark cards, the weakling, statuses, the edge carrier.
 void SeatBusy(DuelRecord& d) {
     const BusyRow rows[] = {{171, 9, 7, 4, 0, 3}, {38, 4, 5, 2, 4, 0}, {12, 0, 7, 9, 0, 13},
-                        {17, 3, 7, 3, 8, 0},  {38, 9, 5, 0, 0, 8}, {14, 1, 2, 1, 8, 1}};
+                            {17, 3, 7, 3, 8, 0},  {38, 9, 5, 0, 0, 8}, {14, 1, 2, 1, 8, 1}};
     for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1], 31);
     d.turn = 6;
 }

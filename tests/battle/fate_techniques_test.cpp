@@ -21,17 +21,17 @@
 namespace kestra {
 namespace {
 
-using test::Card;
-using test::DuelSide;
+using test::After;
 using test::BusyCard;
 using test::BusyRow;
-using test::Wear;
-using test::After;
+using test::Card;
+using test::DuelSide;
 using test::ExpectTitledRun;
 using test::Kill;
 using test::Mirrored;
 using test::MirrorSlot;
 using test::SeatSix;
+using test::Wear;
 
 // Another card in a slot, at the seat's HP 5 and MP 3.
 void Put(DuelRecord& d, size_t slot, int32_t card, int32_t lv = 0, int32_t waza = 0) {
@@ -329,13 +329,13 @@ std::vector<std::string> Story(const std::vector<std::string>& transcript, bool 
 // A busy record: named cards of the family, the dead, statuses, LVs and icons on both sides.
 void SeatBusy(DuelRecord& d, int32_t variant) {
     const BusyRow plain[] = {{10, 5, 7, 4, 1, 0}, {11, 9, 5, 2, 0, 3}, {12, 0, 4, 6, 0, 0},
-                         {13, 3, 9, 3, 0, 0}, {14, 9, 6, 9, 2, 0}, {16, 1, 2, 1, 0, 0}};
+                             {13, 3, 9, 3, 0, 0}, {14, 9, 6, 9, 2, 0}, {16, 1, 2, 1, 0, 0}};
     const BusyRow named[] = {{role::kVampire, 9, 8, 5, 0, 0},
-                         {role::kGambler, 2, 6, 4, 0, 0},
-                         {67, 6, 3, 0, 0, 0},
-                         {100, 3, 9, 3, 0, 0},
-                         {165, 9, 6, 9, 0, 0},
-                         {51, 1, 2, 1, 0, 0}};
+                             {role::kGambler, 2, 6, 4, 0, 0},
+                             {67, 6, 3, 0, 0, 0},
+                             {100, 3, 9, 3, 0, 0},
+                             {165, 9, 6, 9, 0, 0},
+                             {51, 1, 2, 1, 0, 0}};
     const BusyRow* rows = variant % 2 == 0 ? plain : named;
     for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1], variant == 1 ? 30 : 0);
     if (variant >= 2) {

@@ -15,11 +15,11 @@ namespace {
 
 using test::Card;
 using test::DuelSide;
-using test::Wear;
 using test::Exchange;
 using test::IconNamed;
 using test::kBare;
 using test::LinesAfterTitle;
+using test::Wear;
 
 // Slot 1 flicks slot 4; the attacker has HP 6, the target HP 9, the others stand by.
 void Seat(DuelSide& s, int32_t attacker, int32_t target, int32_t luck, const std::array<int32_t, 4>& icons) {

@@ -18,18 +18,18 @@
 namespace kestra {
 namespace {
 
-using test::Card;
-using test::DuelSide;
+using test::After;
 using test::BusyCard;
 using test::BusyRow;
-using test::Wear;
-using test::After;
+using test::Card;
+using test::DuelSide;
 using test::ExpectTitledRun;
 using test::IconNamed;
 using test::LinesAfterTitle;
 using test::Mirrored;
 using test::MirroredFlashes;
 using test::SeatSix;
+using test::Wear;
 
 using Prepare = void (*)(DuelRecord&);
 
@@ -150,7 +150,7 @@ std::vector<std::string> Sorted(std::vector<std::string> lines) {
 // A busy record: every element, several statuses, LVs and figures.
 void SeatBusy(DuelRecord& d) {
     const BusyRow rows[] = {{11, 9, 7, 4, 0, 3}, {14, 4, 5, 2, 4, 0}, {12, 0, 7, 9, 0, 13},
-                        {12, 3, 7, 3, 8, 0}, {13, 9, 5, 9, 0, 8}, {10, 1, 2, 1, 1, 1}};
+                            {12, 3, 7, 3, 8, 0}, {13, 9, 5, 9, 0, 8}, {10, 1, 2, 1, 1, 1}};
     for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1]);
     d.turn = 5;
 }

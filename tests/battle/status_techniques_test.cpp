@@ -17,18 +17,18 @@
 namespace kestra {
 namespace {
 
-using test::Card;
-using test::DuelSide;
+using test::After;
 using test::BusyCard;
 using test::BusyRow;
-using test::Wear;
-using test::After;
+using test::Card;
+using test::DuelSide;
 using test::ExpectAfter;
 using test::IconNamed;
 using test::Kill;
 using test::Mirrored;
 using test::MirroredFlashes;
 using test::SeatSix;
+using test::Wear;
 
 // Puts catalogue card n in a slot, keeping the seat's figures.
 void Put(DuelRecord& d, size_t slot, int32_t n) {

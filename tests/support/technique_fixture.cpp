@@ -47,7 +47,8 @@ tchar BusyCard(const BusyRow& r, int32_t waza) {
 void ExpectAfter(const DuelRecord& d, const std::vector<After>& after) {
     for (const After& a : after) {
         const tchar& card = d.chara[a.slot];
-        EXPECT_EQ((After{a.slot, card.hp, card.mp, card.lv, card.status1, card.status2}), a) << "slot " << a.slot;
+        EXPECT_EQ((After{a.slot, card.hp, card.mp, card.lv, card.status1, card.status2}), a)
+            << "slot " << a.slot;
     }
 }
 
@@ -86,7 +87,8 @@ DuelRecord Mirrored(const DuelRecord& d) {
 
 std::vector<std::string> MirroredFlashes(std::vector<std::string> transcript) {
     for (std::string& line : transcript)
-        if (line.rfind("flash ", 0) == 0) line.back() = static_cast<char>('0' + MirrorSlot(line.back() - '0'));
+        if (line.rfind("flash ", 0) == 0)
+            line.back() = static_cast<char>('0' + MirrorSlot(line.back() - '0'));
     return transcript;
 }
 
