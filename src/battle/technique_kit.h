@@ -66,26 +66,25 @@ inline bool EitherWearsNamed(const DuelContext& ctx, std::string_view name) {
     return SideWearsNamed(ctx.d, ctx.cat, 1, name) || SideWearsNamed(ctx.d, ctx.cat, 4, name);
 }
 
-// The attacker pays `cost` MP; without enough, "ＭＰが足りなかった...." and false.
-inline bool PayMp(DuelContext& ctx, int32_t cost) {
+// The attacker pays `cost` of one figure (MP or LV); without enough, the short line and false.
+inline bool Pay(DuelContext& ctx, int32_t tchar::*figure, int32_t cost, const std::string& short_line) {
     tchar& a = Attacker(ctx);
-    if (a.mp < cost) {
-        Line(ctx, "ＭＰが足りなかった....");
+    if (a.*figure < cost) {
+        Line(ctx, short_line);
         return false;
     }
-    a.mp = WrapSub(a.mp, cost);
+    a.*figure = WrapSub(a.*figure, cost);
     return true;
+}
+
+// The attacker pays `cost` MP; without enough, "ＭＰが足りなかった...." and false.
+inline bool PayMp(DuelContext& ctx, int32_t cost) {
+    return Pay(ctx, &tchar::mp, cost, "ＭＰが足りなかった....");
 }
 
 // The attacker pays `cost` LV; without enough, "ＬＶが足りなかった...." and false.
 inline bool PayLv(DuelContext& ctx, int32_t cost) {
-    tchar& a = Attacker(ctx);
-    if (a.lv < cost) {
-        Line(ctx, "ＬＶが足りなかった....");
-        return false;
-    }
-    a.lv = WrapSub(a.lv, cost);
-    return true;
+    return Pay(ctx, &tchar::lv, cost, "ＬＶが足りなかった....");
 }
 
 // The slot across the field from this one (1 <-> 4, 2 <-> 5, 3 <-> 6).
