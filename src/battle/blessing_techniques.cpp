@@ -16,7 +16,6 @@ namespace kestra {
 namespace {
 
 using namespace kit;
-using status::kSe;
 using status::Of;
 
 constexpr int32_t kCloudTechnique = 35;  // the transplanted 雲
@@ -92,7 +91,7 @@ void Nightingale(DuelContext& ctx) {
 void LightMirror(DuelContext& ctx) {
     const status::Figures& f = Of<32>();
     Title(ctx, "パルテナ鏡 (MP -" + std::to_string(f.cost) + ")");
-    if (!status::PayMp(ctx, f.cost)) return;
+    if (!PayMp(ctx, f.cost)) return;
     EachOwn(ctx, [&](int32_t s, tchar& c) {
         Flash(ctx, FlashColour::Blue, s);
         ctx.screen().PlaySe("baria.wav", kSe);
@@ -106,7 +105,7 @@ void LightMirror(DuelContext& ctx) {
 void MagicCircle(DuelContext& ctx) {
     const status::Figures& f = Of<35>();
     Title(ctx, "魔方陣 (MP -" + std::to_string(f.cost) + ")");
-    if (!status::PayMp(ctx, f.cost)) return;
+    if (!PayMp(ctx, f.cost)) return;
     EachOwn(ctx, [&](int32_t s, tchar& c) {
         Flash(ctx, FlashColour::White, s);
         ctx.screen().PlaySe("up.wav", kSe);
@@ -153,7 +152,7 @@ void MermaidSong(DuelContext& ctx) {
 void Promise(DuelContext& ctx) {
     const status::Figures& f = Of<62>();
     Title(ctx, "約束 (MP -" + std::to_string(f.cost) + ")");
-    if (!status::PayMp(ctx, f.cost)) return;
+    if (!PayMp(ctx, f.cost)) return;
     Flash(ctx, FlashColour::Blue, ctx.d.atk_no);
     ctx.screen().PlaySe("yakusoku.wav", kSe);
     Attacker(ctx).status2 = 5;

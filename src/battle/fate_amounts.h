@@ -48,8 +48,8 @@ inline constexpr FateAmounts kFateAmounts[] = {
 // clang-format on
 
 // The row of a key (every key the family builds has one).
-constexpr const FateAmounts &Amounts(int32_t key) {
-    for (const FateAmounts &row : kFateAmounts)
+constexpr const FateAmounts& Amounts(int32_t key) {
+    for (const FateAmounts& row : kFateAmounts)
         if (row.key == key) return row;
     return kFateAmounts[0];
 }

@@ -1,9 +1,9 @@
 #pragma once
-// Small steps the fate family's techniques share: sane slots, named-card lists, the walk over the
-// six cards as the attacker sees them, raising a dead card, the worn icons by side and the traps.
+// Small steps the fate family's techniques share: sane slots, the standing target, the walk over the
+// six cards as the attacker sees them, raising a dead card, the worn icons by side and the opening.
 #include <cstdint>
-#include <span>
 #include <string>
+#include <string_view>
 
 #include "base/int_text.h"
 #include "battle/battle_rules.h"
@@ -14,47 +14,29 @@
 
 namespace kestra::fate {
 
-// Technique sounds play on channel 3.
-inline constexpr int32_t kSe = 3;
-
 // A decimal number for a line.
 inline std::string Num(int32_t n) { return std::to_string(n); }
 
 // Both slots of the action are real card slots (the battle phase guarantees it; tests may not).
-inline bool SlotsSane(const DuelRecord &d) {
+inline bool SlotsSane(const DuelRecord& d) {
     return d.atk_no >= 1 && d.atk_no <= 6 && d.tgt_no >= 1 && d.tgt_no <= 6;
 }
 
 // The target is still standing; otherwise "効果が無かった...." ends the technique.
-inline bool TargetStands(DuelContext &ctx) {
+inline bool TargetStands(DuelContext& ctx) {
     if (kit::Target(ctx).alive()) return true;
     kit::Line(ctx, "効果が無かった....");
     return false;
 }
 
-// The card in the slot bears the name of one of the listed cards.
-inline bool IsAnyCard(const DuelContext &ctx, int32_t slot, std::span<const int32_t> cards) {
-    for (const int32_t n : cards)
-        if (IsCard(ctx.d, ctx.cat, slot, n)) return true;
-    return false;
-}
-
-// The slot facing this one across the field.
-inline int32_t Facing(int32_t slot) { return OwnSlot(slot) ? slot + 3 : slot - 3; }
-
 // The six slots in the attacker's order: its own side first, then the other side, so both
 // programs walk the same cards in the same order.
-inline int32_t NthFromAttacker(const DuelRecord &d, int32_t n) {
+inline int32_t NthFromAttacker(const DuelRecord& d, int32_t n) {
     return n < 3 ? FirstSlotOf(d.atk_no) + n : OtherFirstSlot(d.atk_no) + (n - 3);
 }
 
-// Either side wears an icon of this catalogue name.
-inline bool AnyoneWearsNamed(const DuelContext &ctx, std::string_view name) {
-    return SideWearsNamed(ctx.d, ctx.cat, 1, name) || SideWearsNamed(ctx.d, ctx.cat, 4, name);
-}
-
 // The first dead slot of the side that begins at first_slot, or 0.
-inline int32_t FirstDead(const DuelRecord &d, int32_t first_slot) {
+inline int32_t FirstDead(const DuelRecord& d, int32_t first_slot) {
     for (int32_t s = first_slot; s < first_slot + 3; ++s)
         if (!Slot(d, s).alive()) return s;
     return 0;
@@ -62,39 +44,25 @@ inline int32_t FirstDead(const DuelRecord &d, int32_t first_slot) {
 
 // A dead card takes back its catalogue name (hidden as "????" while icon 200 is worn, as every name
 // is then) and its picture; the caller sets its figures.
-inline tchar &RaiseDead(DuelContext &ctx, int32_t slot) {
-    tchar &c = Slot(ctx.d, slot);
+inline tchar& RaiseDead(DuelContext& ctx, int32_t slot) {
+    tchar& c = Slot(ctx.d, slot);
     if (c.card_no >= 0 && c.card_no < kCardRows) c.name = ctx.cat.card[static_cast<size_t>(c.card_no)].name;
-    if (c.name.empty() || !c.alive() || SideWears(ctx.d, 1, 200) || SideWears(ctx.d, 4, 200)) c.name = "????";
+    if (c.name.empty() || !c.alive() || kit::EitherWears(ctx.d, 200)) c.name = "????";
     ctx.screen().SetSlotPicture(slot, CardPicturePath(c.card_no));
     return c;
 }
 
 // Worn icon 1 or 2 of the side that holds the slot.
-inline int32_t &WornIconOf(DuelRecord &d, int32_t slot, int32_t which) {
+inline int32_t& WornIconOf(DuelRecord& d, int32_t slot, int32_t which) {
     if (OwnSlot(slot)) return which == 2 ? d.my_icon2 : d.my_icon1;
     return which == 2 ? d.e_icon2 : d.e_icon1;
 }
 
-// Icon 69 on the target's side: the attacker's HP halves, the target heals 5 HP and 5 MP.
-inline void RecoilTrap(DuelContext &ctx) {
-    DuelRecord &d = ctx.d;
-    if (!SideWears(d, d.tgt_no, 69)) return;
-    tchar &a = kit::Attacker(ctx);
-    tchar &t = kit::Target(ctx);
-    SpringTrap(ctx);
-    a.hp /= 2;
-    kit::Line(ctx, a.name + "のHPが半減した!!");
-    Flash(ctx, FlashColour::Blue, d.tgt_no);
-    t.hp = WrapAdd(t.hp, 5);
-    t.mp = WrapAdd(t.mp, 5);
-    kit::Line(ctx, t.name + "のHP･MP 5回復");
-}
-
-// The trap tails a blow at the target's side ends with: recoil (icon 69), then petrify (icon 83).
-inline void TrapTails(DuelContext &ctx) {
-    RecoilTrap(ctx);
-    PetrifyTrap(ctx);
+// The steps every one-target fate technique opens with: sane slots, title, a standing target.
+inline bool Opens(DuelContext& ctx, std::string_view caption) {
+    if (!SlotsSane(ctx.d)) return false;
+    kit::Title(ctx, caption);
+    return TargetStands(ctx);
 }
 
 }  // namespace kestra::fate

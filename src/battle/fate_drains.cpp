@@ -8,7 +8,6 @@ namespace kestra {
 
 using namespace kit;
 using fate::Amounts;
-using fate::kSe;
 using fate::Num;
 
 namespace {
@@ -46,9 +45,7 @@ void DarkDance(DuelContext& ctx) {
 // Vampire: a sure drain of 1; the vampire's low digits make the target a vampire by name.
 void Vampire(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
-    if (!fate::SlotsSane(d)) return;
-    Title(ctx, "吸血");
-    if (!fate::TargetStands(ctx)) return;
+    if (!fate::Opens(ctx, "吸血")) return;
     const auto& row = Amounts(40);
     tchar& a = Attacker(ctx);
     tchar& t = Target(ctx);
@@ -69,12 +66,10 @@ void Vampire(DuelContext& ctx) {
 // Eat: the dogs bark from digit 4 on, everyone else only from digit 7.
 void Eat(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
-    if (!fate::SlotsSane(d)) return;
-    Title(ctx, "食べる");
-    if (!fate::TargetStands(ctx)) return;
+    if (!fate::Opens(ctx, "食べる")) return;
     const auto& row = Amounts(83);
     tchar& t = Target(ctx);
-    const int32_t bark_from = fate::IsAnyCard(ctx, d.atk_no, role::kBarkers) ? row.extra : row.chance;
+    const int32_t bark_from = IsAnyCard(ctx, d.atk_no, role::kBarkers) ? row.extra : row.chance;
     if (d.luck >= bark_from) {
         ctx.screen().PlaySe("down.wav", kSe);
         Flash(ctx, FlashColour::White, d.tgt_no);
@@ -92,8 +87,8 @@ void Dance(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
     if (!fate::SlotsSane(d)) return;
     Title(ctx, "ダンス");
-    if (fate::IsAnyCard(ctx, d.atk_no, role::kLightDancers)) return LightDance(ctx);
-    if (fate::IsAnyCard(ctx, d.atk_no, role::kDarkDancers)) return DarkDance(ctx);
+    if (IsAnyCard(ctx, d.atk_no, role::kLightDancers)) return LightDance(ctx);
+    if (IsAnyCard(ctx, d.atk_no, role::kDarkDancers)) return DarkDance(ctx);
     const int32_t gain = Amounts(63).extra;
     tchar& a = Attacker(ctx);
     Flash(ctx, FlashColour::Lime, d.atk_no);

@@ -8,7 +8,6 @@ namespace kestra {
 
 using namespace kit;
 using fate::Amounts;
-using fate::kSe;
 using fate::Num;
 
 namespace {
@@ -17,7 +16,7 @@ namespace {
 bool IconMasterGuards(const DuelContext& ctx, int32_t slot) {
     const int32_t first = FirstSlotOf(slot);
     for (int32_t s = first; s < first + 3; ++s)
-        if (fate::IsAnyCard(ctx, s, role::kIconMasters)) return true;
+        if (IsAnyCard(ctx, s, role::kIconMasters)) return true;
     return false;
 }
 
@@ -26,9 +25,7 @@ bool IconMasterGuards(const DuelContext& ctx, int32_t slot) {
 // Release: each worn icon shatters with its own line; the blast grows with what was broken.
 void Release(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
-    if (!fate::SlotsSane(d)) return;
-    Title(ctx, "解放");
-    if (!fate::TargetStands(ctx)) return;
+    if (!fate::Opens(ctx, "解放")) return;
     const auto& row = Amounts(55);
     const std::string& label = OwnerLabel(d, d.tgt_no);
     int32_t broken = 0;

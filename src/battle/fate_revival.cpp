@@ -1,5 +1,7 @@
 #include "battle/fate_revival.h"
 
+#include <string_view>
+
 #include "battle/fate_amounts.h"
 #include "battle/fate_common.h"
 #include "battle/role_cards.h"
@@ -8,16 +10,27 @@ namespace kestra {
 
 using namespace kit;
 using fate::Amounts;
-using fate::kSe;
 using fate::Num;
+
+namespace {
+
+// A raising opens with sane slots, its title and the first dead card of the side from first_slot; 0,
+// after "効果が無かった....", when that side has none.
+int32_t OpensOnDead(DuelContext& ctx, std::string_view caption, int32_t first_slot) {
+    if (!fate::SlotsSane(ctx.d)) return 0;
+    Title(ctx, caption);
+    const int32_t slot = fate::FirstDead(ctx.d, first_slot);
+    if (slot == 0) Line(ctx, "効果が無かった....");
+    return slot;
+}
+
+}  // namespace
 
 // Eris: low chance digits bring the card back whole; high ones bring back a rotting zombie.
 void Eris(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
-    if (!fate::SlotsSane(d)) return;
-    Title(ctx, "エリス");
-    const int32_t slot = fate::FirstDead(d, FirstSlotOf(d.atk_no));
-    if (slot == 0) return Line(ctx, "効果が無かった....");
+    const int32_t slot = OpensOnDead(ctx, "エリス", FirstSlotOf(d.atk_no));
+    if (slot == 0) return;
     const auto& row = Amounts(22);
     const bool whole = d.luck < row.chance;
     tchar& c = fate::RaiseDead(ctx, slot);
@@ -32,10 +45,8 @@ void Eris(DuelContext& ctx) {
 // Sorcery: the servant stays on its own side but turns on its allies, at full HP and with no MP.
 void Sorcery(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
-    if (!fate::SlotsSane(d)) return;
-    Title(ctx, "魔術");
-    const int32_t slot = fate::FirstDead(d, OtherFirstSlot(d.atk_no));
-    if (slot == 0) return Line(ctx, "効果が無かった....");
+    const int32_t slot = OpensOnDead(ctx, "魔術", OtherFirstSlot(d.atk_no));
+    if (slot == 0) return;
     tchar& c = fate::RaiseDead(ctx, slot);
     const bool known = c.card_no >= 0 && c.card_no < kCardRows;
     c.hp = known ? WithLevelBonus(ctx.cat.card[static_cast<size_t>(c.card_no)].hp, c.lv) : 1;

@@ -10,7 +10,6 @@ namespace kestra {
 
 using namespace kit;
 using fate::Amounts;
-using fate::kSe;
 using fate::Num;
 
 namespace {
@@ -49,7 +48,7 @@ void Suicide(DuelContext& ctx) {
         return;
     }
     const auto& row = Amounts(4);
-    const int32_t loss = row.amount + (fate::AnyoneWearsNamed(ctx, "煉炭") ? row.extra : 0);
+    const int32_t loss = row.amount + (EitherWearsNamed(ctx, "煉炭") ? row.extra : 0);
     for (int32_t n = 0; n < 6; ++n) {
         const int32_t s = fate::NthFromAttacker(d, n);
         tchar& c = Slot(d, s);
@@ -66,14 +65,12 @@ void Suicide(DuelContext& ctx) {
 // Self-destruct: the blast is the attacker's HP + 3; a bomb-proof card walks out of it with HP 1.
 void SelfDestruct(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
-    if (!fate::SlotsSane(d)) return;
-    Title(ctx, "自爆");
-    if (!fate::TargetStands(ctx)) return;
+    if (!fate::Opens(ctx, "自爆")) return;
     if (IsCard(d, ctx.cat, d.atk_no, role::kGambler)) return GamblersBlast(ctx);
     const auto& row = Amounts(31);
     tchar& a = Attacker(ctx);
     const int32_t blast = WrapAdd(std::max(0, a.hp), row.amount);
-    const bool proof = fate::IsAnyCard(ctx, d.atk_no, role::kBombProof);
+    const bool proof = IsAnyCard(ctx, d.atk_no, role::kBombProof);
     Flash(ctx, FlashColour::Red, d.atk_no);
     ctx.screen().PlaySe("baku.wav", kSe);
     a.hp = proof ? row.extra : 0;
@@ -119,7 +116,7 @@ void DeathArt(DuelContext& ctx) {
     bool any = false;
     for (int32_t s = FirstSlotOf(d.atk_no); s < FirstSlotOf(d.atk_no) + 3; ++s) {
         tchar& dead = Slot(d, s);
-        const int32_t f = fate::Facing(s);
+        const int32_t f = Facing(s);
         tchar& foe = Slot(d, f);
         if (dead.alive() || dead.mp < Amounts(57).need || !foe.alive()) continue;
         const int32_t mp = dead.mp;

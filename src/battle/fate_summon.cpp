@@ -10,7 +10,6 @@ namespace kestra {
 
 using namespace kit;
 using fate::Amounts;
-using fate::kSe;
 using fate::Num;
 
 namespace {
@@ -20,7 +19,7 @@ constexpr std::array<SummonBeing, 0> kSummonBeings{};
 
 // Icon 208 worn by anyone stops summons up to turn 4; icon 217 guards the side it is worn on.
 bool SummonBlocked(const DuelRecord& d) {
-    const bool sands = SideWears(d, 1, 208) || SideWears(d, 4, 208);
+    const bool sands = EitherWears(d, 208);
     return (sands && d.turn <= 4) || SideWears(d, d.tgt_no, 217);
 }
 

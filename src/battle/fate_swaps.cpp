@@ -5,13 +5,13 @@
 
 #include "battle/fate_amounts.h"
 #include "battle/fate_common.h"
+#include "battle/flick.h"
 #include "battle/role_cards.h"
 
 namespace kestra {
 
 using namespace kit;
 using fate::Amounts;
-using fate::kSe;
 using fate::Num;
 
 namespace {
@@ -22,18 +22,11 @@ int32_t OppositeElement(int32_t element) {
     return element >= 0 && element <= 4 ? kOpposite[element] : -1;
 }
 
-// The steps every one-target fate technique opens with: sane slots, title, a standing target.
-bool Opens(DuelContext& ctx, std::string_view caption) {
-    if (!fate::SlotsSane(ctx.d)) return false;
-    Title(ctx, caption);
-    return fate::TargetStands(ctx);
-}
-
 }  // namespace
 
 // Doppelganger: the copy usually runs towards the attacker; digits 8 and 9 run it backwards.
 void Doppelganger(DuelContext& ctx) {
-    if (!Opens(ctx, "ドッペルゲンガー")) return;
+    if (!fate::Opens(ctx, "ドッペルゲンガー")) return;
     DuelRecord& d = ctx.d;
     tchar& a = Attacker(ctx);
     tchar& t = Target(ctx);
@@ -54,9 +47,9 @@ void Doppelganger(DuelContext& ctx) {
 
 // Prank: the target's "大防御" stops it, high digits miss it, the doll turns it on the target alone.
 void Prank(DuelContext& ctx) {
-    if (!Opens(ctx, "いたずら")) return;
+    if (!fate::Opens(ctx, "いたずら")) return;
     DuelRecord& d = ctx.d;
-    if (fate::IsAnyCard(ctx, d.tgt_no, role::kGreatGuards)) return Line(ctx, "無効....");
+    if (IsAnyCard(ctx, d.tgt_no, role::kGreatDefence)) return Line(ctx, "無効....");
     if (d.luck >= Amounts(60).chance) return MissTail(ctx);
     tchar& a = Attacker(ctx);
     tchar& t = Target(ctx);
@@ -73,7 +66,7 @@ void Prank(DuelContext& ctx) {
 
 // Yin-yang: half of what the target has (nothing from a card at 0 or below).
 void YinYang(DuelContext& ctx) {
-    if (!Opens(ctx, "インヤン")) return;
+    if (!fate::Opens(ctx, "インヤン")) return;
     DuelRecord& d = ctx.d;
     tchar& a = Attacker(ctx);
     tchar& t = Target(ctx);
@@ -92,9 +85,7 @@ void MMethod(DuelContext& ctx) {
     if (!fate::SlotsSane(d)) return;
     Title(ctx, "Ｍ法");
     const auto& row = Amounts(70);
-    tchar& a = Attacker(ctx);
-    if (a.mp < row.need) return Line(ctx, "ＭＰが足りなかった....");
-    a.mp = WrapSub(a.mp, row.need);
+    if (!PayMp(ctx, row.need)) return;
     const bool both = d.luck >= row.chance;
     ctx.screen().PlaySe("magic.wav", kSe);
     for (int32_t s = OtherFirstSlot(d.atk_no); s < OtherFirstSlot(d.atk_no) + 3; ++s) {
@@ -105,7 +96,7 @@ void MMethod(DuelContext& ctx) {
         if (both) c.mp /= row.amount;
     }
     Line(ctx, (both ? "敵のHPとMPを 1/" : "敵のHPを 1/") + Num(row.amount) + "にさせた！");
-    fate::TrapTails(ctx);
+    BlowTraps(ctx);
 }
 
 // Geomancy: the attacker pays with its own HP first, then the opposite element follows it down.
@@ -132,7 +123,7 @@ void Geomancy(DuelContext& ctx) {
 
 // Witchcraft: both cards' HP becomes their LV; the attacker first.
 void Witchcraft(DuelContext& ctx) {
-    if (!Opens(ctx, "妖術")) return;
+    if (!fate::Opens(ctx, "妖術")) return;
     DuelRecord& d = ctx.d;
     ctx.screen().PlaySe("ma.wav", kSe);
     for (const int32_t s : {d.atk_no, d.tgt_no}) {
@@ -147,7 +138,7 @@ void Witchcraft(DuelContext& ctx) {
 
 // Conjuring: a small, sure drain with no counter-attack.
 void Conjuring(DuelContext& ctx) {
-    if (!Opens(ctx, "奇術")) return;
+    if (!fate::Opens(ctx, "奇術")) return;
     DuelRecord& d = ctx.d;
     const int32_t n = Amounts(97).amount;
     tchar& a = Attacker(ctx);

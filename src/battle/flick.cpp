@@ -8,6 +8,7 @@
 #include "battle/battle_rules.h"
 #include "battle/role_cards.h"
 #include "battle/technique.h"
+#include "battle/technique_kit.h"
 #include "duel/flash.h"
 
 namespace kestra {
@@ -17,34 +18,12 @@ namespace {
 constexpr int32_t kLight = 1, kDark = 2, kFire = 3, kWater = 4;
 constexpr int32_t kNoElement = 0;
 
-// Difference with the silent 32-bit wrap both programs share.
-int32_t WrapSub(int32_t a, int32_t b) {
-    return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
-}
-
-// Twice the value, with the same wrap.
-int32_t WrapDouble(int32_t a) { return static_cast<int32_t>(static_cast<uint32_t>(a) * 2u); }
-
-// Subtract, but never below 0.
-int32_t LoseDownToZero(int32_t value, int32_t loss) { return std::max(0, WrapSub(value, loss)); }
-
-// The card that flicks.
-const tchar& Attacker(const DuelContext& ctx) { return Slot(ctx.d, ctx.d.atk_no); }
-// The card that is flicked.
-const tchar& Target(const DuelContext& ctx) { return Slot(ctx.d, ctx.d.tgt_no); }
+using namespace kit;
 
 // Light against dark or fire against water, either way round.
 bool Opposed(int32_t a, int32_t b) {
     const auto pair = [&](int32_t x, int32_t y) { return (a == x && b == y) || (a == y && b == x); };
     return pair(kLight, kDark) || pair(kFire, kWater);
-}
-
-// Either side wears an icon of this number.
-bool EitherWears(const DuelRecord& d, int32_t icon) { return SideWears(d, 1, icon) || SideWears(d, 4, icon); }
-
-// Either side wears an icon of this name.
-bool EitherWearsNamed(const DuelContext& ctx, std::string_view name) {
-    return SideWearsNamed(ctx.d, ctx.cat, 1, name) || SideWearsNamed(ctx.d, ctx.cat, 4, name);
 }
 
 // The attacker is strengthened (<↑>), the target weakened (<↓>): 2 more each.
@@ -92,8 +71,7 @@ bool Misses(const DuelContext& ctx) {
 // The four immune cards, a <魔道> target whose MP exceeds its HP, でこぴんライバル on the target's side.
 bool Immune(const DuelContext& ctx) {
     const tchar& t = Target(ctx);
-    for (const int32_t card : role::kFlickImmune)
-        if (IsCard(ctx.d, ctx.cat, ctx.d.tgt_no, card)) return true;
+    if (IsAnyCard(ctx, ctx.d.tgt_no, role::kFlickImmune)) return true;
     if (t.status2 == 8 && t.mp > t.hp) return true;
     return SideWearsNamed(ctx.d, ctx.cat, ctx.d.tgt_no, "でこぴんライバル");
 }
@@ -193,24 +171,6 @@ int32_t CounterDamage(const DuelContext& ctx, int32_t hp_before) {
     return std::max(0, c);
 }
 
-// Icon 69 on the target's side: the attacker's HP is halved, the target heals 5 HP and 5 MP; shown
-// with the title, flashes and clicks of the petrify trap.
-void RecoilTrap(DuelContext& ctx) {
-    DuelRecord& d = ctx.d;
-    if (!SideWears(d, d.tgt_no, 69)) return;
-    tchar& a = Slot(d, d.atk_no);
-    tchar& t = Slot(d, d.tgt_no);
-    SpringTrap(ctx);
-    a.hp /= 2;
-    ctx.msg.AddMessage(a.name + "のHPが半減した!!");
-    ctx.msg.WaitClick();
-    Flash(ctx, FlashColour::Blue, d.tgt_no);
-    t.hp = WrapAdd(t.hp, 5);
-    t.mp = WrapAdd(t.mp, 5);
-    ctx.msg.AddMessage(t.name + "のHP･MP 5回復");
-    ctx.msg.WaitClick();
-}
-
 }  // namespace
 
 // The particular cards' own moves (about forty of them) hook in here, each with its "＞" title;
@@ -265,6 +225,22 @@ void CounterAttack(DuelContext& ctx, int32_t counter_base) {
     a.hp = LoseDownToZero(a.hp, c);
     ctx.screen().PlaySe("punch.wav", 3);
     ctx.msg.AddMessage("反撃＞ " + std::to_string(c) + "ダメージ食らった！");
+    ctx.msg.WaitClick();
+}
+
+void RecoilTrap(DuelContext& ctx) {
+    DuelRecord& d = ctx.d;
+    if (!SideWears(d, d.tgt_no, 69)) return;
+    tchar& a = Slot(d, d.atk_no);
+    tchar& t = Slot(d, d.tgt_no);
+    SpringTrap(ctx);
+    a.hp /= 2;
+    ctx.msg.AddMessage(a.name + "のHPが半減した!!");
+    ctx.msg.WaitClick();
+    Flash(ctx, FlashColour::Blue, d.tgt_no);
+    t.hp = WrapAdd(t.hp, 5);
+    t.mp = WrapAdd(t.mp, 5);
+    ctx.msg.AddMessage(t.name + "のHP･MP 5回復");
     ctx.msg.WaitClick();
 }
 

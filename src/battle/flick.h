@@ -79,6 +79,10 @@ void StrikeWith(DuelContext& ctx, const BlowRules& rules, int32_t base,
 // The counter-attack alone: red flash on the attacker, which loses C HP (not below 0).
 void CounterAttack(DuelContext& ctx, int32_t counter_base);
 
+// Icon 69 on the target's side: the attacker's HP is halved, the target heals 5 HP and 5 MP; shown
+// with the title, flashes and clicks of the petrify trap.
+void RecoilTrap(DuelContext& ctx);
+
 // The target side's trap tails after a blow: the recoil trap of icon 69, then the petrify trap.
 void BlowTraps(DuelContext& ctx);
 

@@ -6,6 +6,7 @@
 
 #include "base/int_text.h"
 #include "battle/battle_rules.h"
+#include "battle/flick.h"
 #include "battle/role_cards.h"
 #include "battle/status_family.h"
 #include "battle/technique.h"
@@ -17,7 +18,6 @@ namespace kestra {
 namespace {
 
 using namespace kit;
-using status::kSe;
 using status::Of;
 
 constexpr int32_t kFire = 3;
@@ -38,10 +38,7 @@ void FairyBlow(DuelContext& ctx, int32_t slot, int32_t loss, const std::string& 
 }
 
 // The bomb-proof cards laugh at a bomb, planted or going off.
-bool BombProof(const DuelContext& ctx, int32_t slot) {
-    return IsCard(ctx.d, ctx.cat, slot, role::kBombProof[0]) ||
-           IsCard(ctx.d, ctx.cat, slot, role::kBombProof[1]);
-}
+bool BombProof(const DuelContext& ctx, int32_t slot) { return IsAnyCard(ctx, slot, role::kBombProof); }
 
 // One step of a countdown a hastened bomb takes: <時３> → <時２> → <時１> → <爆弾>.
 struct Fuse {
@@ -105,7 +102,7 @@ void Temptation(DuelContext& ctx) {
         t.status1 = 7;
         Line(ctx, t.name + "は混乱した！");
     }
-    status::TrapTails(ctx);
+    BlowTraps(ctx);
 }
 
 // The town doctor knows the cure before the sickness comes.
@@ -177,7 +174,7 @@ void BlueWind(DuelContext& ctx) {
     ctx.screen().PlaySe("magic.wav", kSe);
     Target(ctx).mp = 0;
     Line(ctx, Target(ctx).name + "のMPを０にした！");
-    status::RecoilTrap(ctx);
+    RecoilTrap(ctx);
 }
 
 // The curse halves the target's HP on each of its own actions, so the sutra misses often.

@@ -14,15 +14,11 @@ namespace kestra {
 namespace {
 
 using namespace kit;
-using status::Facing;
-using status::kSe;
 using status::Of;
 
 // The cards that read every contract to the last line.
 bool ContractProof(const DuelContext& ctx, int32_t slot) {
-    for (const int32_t n : role::kContractProof)
-        if (IsCard(ctx.d, ctx.cat, slot, n)) return true;
-    return false;
+    return IsAnyCard(ctx, slot, role::kContractProof);
 }
 
 // Moves one status field from slot `from` to the card across; a dead card across takes nothing and
@@ -61,7 +57,7 @@ void EachWith(DuelContext& ctx, int32_t first, int32_t tchar::*field, Act act) {
 void Judgement(DuelContext& ctx) {
     const status::Figures& f = Of<45>();
     Title(ctx, "審判 (MP -" + std::to_string(f.cost) + ")");
-    if (!status::PayMp(ctx, f.cost)) return;
+    if (!PayMp(ctx, f.cost)) return;
     tchar& a = Attacker(ctx);
     Flash(ctx, FlashColour::Yellow, ctx.d.atk_no);
     a.status2 = 9;
@@ -81,11 +77,7 @@ void Contract(DuelContext& ctx) {
     if (!status::TargetStands(ctx)) return;
     const status::Figures& f = Of<46>();
     tchar& a = Attacker(ctx);
-    if (a.lv < f.cost) {
-        Line(ctx, "ＬＶが足りなかった....");
-        return;
-    }
-    a.lv = WrapAdd(a.lv, -f.cost);
+    if (!PayLv(ctx, f.cost)) return;
     if (ctx.d.luck < f.low) {
         Flash(ctx, FlashColour::Black, ctx.d.atk_no);
         ctx.screen().PlaySe("blood.wav", kSe);

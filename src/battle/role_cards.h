@@ -6,8 +6,8 @@
 
 namespace kestra::role {
 
-inline constexpr int32_t kFixedFlick33 = 33;      // its flick always strikes for 33
-inline constexpr int32_t kFixedFlick99 = 99;      // its flick always strikes for 99 (0 against a shield)
+inline constexpr int32_t kFixedFlick33 = 33;  // its flick always strikes for 33
+inline constexpr int32_t kFixedFlick99 = 99;  // its flick always strikes for 99 (0 against a shield)
 inline constexpr std::array<int32_t, 4> kFlickImmune = {77, 96, 177, 185};
 inline constexpr int32_t kDrainingFlicker = 232;  // heals 1 HP with every flick
 inline constexpr int32_t kNoCounter = 91;         // takes no counter-attack
@@ -15,11 +15,11 @@ inline constexpr int32_t kDoubleCounter = 64;     // strikes back twice as hard
 inline constexpr int32_t kStealGuard = 50;        // while alive, its side cannot be robbed
 inline constexpr std::array<int32_t, 2> kPoisonEaters = {47, 54};
 inline constexpr std::array<int32_t, 2> kBombProof = {53, 58};
-inline constexpr int32_t kSelfCalming = 61;       // recovers from confusion after its fit
-inline constexpr int32_t kWildRampager = 207;     // its rampage hits twice as hard
-inline constexpr int32_t kGhost = 187;            // may rise again by level and chance
-inline constexpr int32_t kUndead = 181;           // rises with the promise of revival again
-inline constexpr int32_t kSuicideCard = 57;       // its suicide takes all of a non-light card's HP
+inline constexpr int32_t kSelfCalming = 61;    // recovers from confusion after its fit
+inline constexpr int32_t kWildRampager = 207;  // its rampage hits twice as hard
+inline constexpr int32_t kGhost = 187;         // may rise again by level and chance
+inline constexpr int32_t kUndead = 181;        // rises with the promise of revival again
+inline constexpr int32_t kSuicideCard = 57;    // its suicide takes all of a non-light card's HP
 
 // ---- The blow family's named cards (swords, guns, martial arts, spears, other strikes) ----
 inline constexpr int32_t kGunsmith = 128;           // 鉄砲鍛冶: its shepherd's gun never misses
@@ -38,12 +38,10 @@ inline constexpr std::array<int32_t, 26> kDarkKind = {2,   17,  32,  77,  82,  8
                                                       272, 277, 282, 287, 292, 297, 302, 322};
 
 // ---- The status family's named cards (charms, poisons, bombs, songs, walls, contracts) ----
-inline constexpr std::array<int32_t, 3> kGreatDefence = {165, 176, 198};      // "大防御": no rampage, no freeze
-inline constexpr int32_t kTownDoctor = 40;                                     // 町医者 never falls ill
-inline constexpr std::array<int32_t, 4> kContractProof = {31, 45, 71, 229};    // 契約 does not bind them
-
-
-
+// The "大防御" holders (万年亀の将, 光盾の守護天使, 溶岩の盾兵): no rampage, no freeze, no いたずら.
+inline constexpr std::array<int32_t, 3> kGreatDefence = {165, 176, 198};
+inline constexpr int32_t kTownDoctor = 40;                                   // 町医者 never falls ill
+inline constexpr std::array<int32_t, 4> kContractProof = {31, 45, 71, 229};  // 契約 does not bind them
 
 // ---- The fate family's named cards (revival, self-sacrifice, copies and swaps, icons, heals) ----
 // 丁半の博徒: its 自爆 is all-or-nothing.
@@ -60,8 +58,6 @@ inline constexpr int32_t kSummonRounds = 106;
 inline constexpr int32_t kSummonRoundsAtLv9 = 255;
 // 精霊呼びの娘: gains 10 MP after a summon.
 inline constexpr int32_t kSummonMpCard = 56;
-// The "大防御" holders (万年亀の将, 光盾の守護天使, 溶岩の盾兵): いたずら fails on them.
-inline constexpr std::array<int32_t, 3> kGreatGuards = {165, 176, 198};
 // さかさま人形: its いたずら flips the target's own HP and MP.
 inline constexpr int32_t kUpsideDownDoll = 80;
 // 暁の不死鳥: its 転生 needs no LV and leaves it 5 HP above its LV.

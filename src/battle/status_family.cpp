@@ -3,9 +3,7 @@
 #include "base/int_text.h"
 #include "battle/battle_rules.h"
 #include "battle/role_cards.h"
-#include "battle/technique.h"
 #include "battle/technique_kit.h"
-#include "duel/flash.h"
 
 namespace kestra::status {
 
@@ -24,39 +22,7 @@ bool TargetStands(DuelContext& ctx) {
 // The three heavy guardians stand behind their "大防御"; matched by name, so a card that became one
 // of them holds it too.
 bool GreatDefence(const DuelContext& ctx, int32_t slot) {
-    for (const int32_t n : role::kGreatDefence)
-        if (IsCard(ctx.d, ctx.cat, slot, n)) return true;
-    return false;
-}
-
-bool PayMp(DuelContext& ctx, int32_t cost) {
-    tchar& a = kit::Attacker(ctx);
-    if (a.mp < cost) {
-        kit::Line(ctx, "ＭＰが足りなかった....");
-        return false;
-    }
-    a.mp = WrapAdd(a.mp, -cost);
-    return true;
-}
-
-// Sprung like the flick's recoil trap: the trap line, the halving, then the target's share.
-void RecoilTrap(DuelContext& ctx) {
-    DuelRecord& d = ctx.d;
-    if (!SideWears(d, d.tgt_no, 69)) return;
-    tchar& a = Slot(d, d.atk_no);
-    tchar& t = Slot(d, d.tgt_no);
-    SpringTrap(ctx);
-    a.hp /= 2;
-    kit::Line(ctx, a.name + "のHPが半減した!!");
-    Flash(ctx, FlashColour::Blue, d.tgt_no);
-    t.hp = WrapAdd(t.hp, 5);
-    t.mp = WrapAdd(t.mp, 5);
-    kit::Line(ctx, t.name + "のHP･MP 5回復");
-}
-
-void TrapTails(DuelContext& ctx) {
-    RecoilTrap(ctx);
-    PetrifyTrap(ctx);
+    return kit::IsAnyCard(ctx, slot, role::kGreatDefence);
 }
 
 }  // namespace kestra::status

@@ -1,6 +1,6 @@
 #pragma once
 // The status family's figures in one table, and the small steps its techniques share: the target
-// check, the recoil trap, the "大防御" defence and the costs.
+// check, the "大防御" defence.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -62,9 +62,6 @@ constexpr const Figures& Of() {
     return kFigures[RowOf(Key)];
 }
 
-// Technique sounds play on channel 3.
-inline constexpr int32_t kSe = 3;
-
 // Bad statuses the strengthened mist cannot lift: <仮死>, <裏切>, <契約>, <牢>, <爆弾>.
 bool Unliftable(int32_t status1);
 
@@ -73,17 +70,5 @@ bool TargetStands(DuelContext& ctx);
 
 // The card in the slot holds the "大防御" defence.
 bool GreatDefence(const DuelContext& ctx, int32_t slot);
-
-// The attacker pays `cost` MP; without enough, "ＭＰが足りなかった...." and false.
-bool PayMp(DuelContext& ctx, int32_t cost);
-
-// The slot across from this one (1 <-> 4, 2 <-> 5, 3 <-> 6).
-inline int32_t Facing(int32_t slot) { return slot <= 3 ? slot + 3 : slot - 3; }
-
-// Icon 69 on the target's side: the attacker's HP is halved, the target heals 5 HP and 5 MP.
-void RecoilTrap(DuelContext& ctx);
-
-// Both traps of the target's side after a technique that landed: icon 69, then icon 83.
-void TrapTails(DuelContext& ctx);
 
 }  // namespace kestra::status

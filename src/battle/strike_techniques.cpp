@@ -20,26 +20,6 @@ using namespace kit;
 
 // The countdown's last step the shepherd's gun may leave.
 constexpr int32_t kTimeOne = 12;
-constexpr int32_t kSeChannel = 3;
-
-// The attacker is one of these named cards.
-template <size_t N>
-bool AttackerIsOneOf(const DuelContext& ctx, const std::array<int32_t, N>& cards) {
-    return std::any_of(cards.begin(), cards.end(),
-                       [&](int32_t n) { return IsCard(ctx.d, ctx.cat, ctx.d.atk_no, n); });
-}
-
-// The card in the slot is one of these named cards.
-template <size_t N>
-bool SlotIsOneOf(const DuelContext& ctx, int32_t slot, const std::array<int32_t, N>& cards) {
-    return std::any_of(cards.begin(), cards.end(),
-                       [&](int32_t n) { return IsCard(ctx.d, ctx.cat, slot, n); });
-}
-
-// Either side wears an icon of this name.
-bool EitherWearsNamed(const DuelContext& ctx, std::string_view name) {
-    return SideWearsNamed(ctx.d, ctx.cat, 1, name) || SideWearsNamed(ctx.d, ctx.cat, 4, name);
-}
 
 // The base of a key's row from the attacker's figures.
 int32_t AttackerBase(DuelContext& ctx, int32_t key) { return BlowBase(BlowAmountOf(key), Attacker(ctx)); }
@@ -54,7 +34,7 @@ void Wound(DuelContext& ctx, int32_t dmg) {
 // Red flash on the target and the technique's sound.
 void Aim(DuelContext& ctx, std::string_view wave) {
     Flash(ctx, FlashColour::Red, ctx.d.tgt_no);
-    ctx.screen().PlaySe(wave, kSeChannel);
+    ctx.screen().PlaySe(wave, kSe);
 }
 
 // A shot that spares only one kind of card: "無効...." for any other, else the sound and D damage.
@@ -62,7 +42,7 @@ template <size_t N>
 void KindOnlyBlow(DuelContext& ctx, std::string_view caption, std::string_view wave,
                   const std::array<int32_t, N>& kind, int32_t dmg) {
     Title(ctx, caption);
-    if (!SlotIsOneOf(ctx, ctx.d.tgt_no, kind)) {
+    if (!IsAnyCard(ctx, ctx.d.tgt_no, kind)) {
         Line(ctx, "無効....");
         return;
     }
@@ -115,7 +95,7 @@ void ShepherdGun(DuelContext& ctx) {
 void WolfArrow(DuelContext& ctx) {
     BlowRules rules;
     rules.steps = kShield | kImmunity | kCritical | kTraps;
-    if (!AttackerIsOneOf(ctx, role::kArchers)) rules.steps |= kMiss;
+    if (!IsAnyCard(ctx, ctx.d.atk_no, role::kArchers)) rules.steps |= kMiss;
     rules.wave = "lazer.wav";
     const int32_t base = AttackerBase(ctx, 11);
     Title(ctx, "弓矢狼");
@@ -135,12 +115,12 @@ void Astrology(DuelContext& ctx) {
     Flash(ctx, FlashColour::Red, ctx.d.tgt_no);
     tchar& t = Target(ctx);
     if (ctx.d.luck % 2 == 0) {
-        ctx.screen().PlaySe("punch.wav", kSeChannel);
+        ctx.screen().PlaySe("punch.wav", kSe);
         t.hp = WrapSub(t.hp, amount);
         Line(ctx, std::to_string(amount) + "ダメージ!!");
         return;
     }
-    ctx.screen().PlaySe("magic.wav", kSeChannel);
+    ctx.screen().PlaySe("magic.wav", kSe);
     t.mp = WrapSub(t.mp, amount);
     Line(ctx, t.name + "のMPを " + std::to_string(amount) + "削った!!");
 }
@@ -181,8 +161,8 @@ void DragonTongue(DuelContext& ctx) {
     tchar& t = Target(ctx);
     t.hp = LoseDownToZero(t.hp, amount);
     Line(ctx, t.name + "に" + std::to_string(amount) + "のダメージ分" + "を与えた！");
-    const bool dragons = SlotIsOneOf(ctx, ctx.d.atk_no, role::kDragonKind) ||
-                         SlotIsOneOf(ctx, ctx.d.tgt_no, role::kDragonKind);
+    const bool dragons =
+        IsAnyCard(ctx, ctx.d.atk_no, role::kDragonKind) || IsAnyCard(ctx, ctx.d.tgt_no, role::kDragonKind);
     if (dragons) {
         t.hp = LoseDownToZero(t.hp, row.extra);
         Line(ctx, "追加ダメージ " + std::to_string(row.extra) + "!!");

@@ -27,7 +27,7 @@ constexpr TechniqueRow kCoreTechniques[] = {
 
 // The technique in one family's rows, or nullptr.
 TechniqueFn FindIn(std::span<const TechniqueRow> rows, int32_t key) {
-    for (const TechniqueRow &row : rows)
+    for (const TechniqueRow& row : rows)
         if (row.key == key) return row.run;
     return nullptr;
 }

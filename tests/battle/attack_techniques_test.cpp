@@ -10,22 +10,22 @@
 #include "battle/technique.h"
 #include "duel/mirror_check.h"
 #include "support/duel_fixture.h"
+#include "support/technique_fixture.h"
 
 namespace kestra {
 namespace {
 
+using test::BusyCard;
+using test::BusyRow;
 using test::Card;
 using test::DuelSide;
-
-constexpr std::array<int32_t, 4> kBare = {-1, -1, -1, -1};
-
-// The number of an icon by its catalogue name.
-int32_t IconNamed(const std::string& name) {
-    for (int32_t n = 0; n < kListedIcons; ++n)
-        if (test::GameCatalogue().icon[static_cast<size_t>(n)].name == name) return n;
-    ADD_FAILURE() << name;
-    return -1;
-}
+using test::Exchange;
+using test::IconNamed;
+using test::kBare;
+using test::LinesAfterTitle;
+using test::Mirrored;
+using test::MirroredFlashes;
+using test::Wear;
 
 // A blow by its key: the family's rows, and 赤い風, which waits outside them for the simulator.
 TechniqueFn Blow(int32_t key) { return key == 50 ? RedWind : FindTechnique(key); }
@@ -47,17 +47,7 @@ void Seat(DuelSide& s, int32_t attacker, int32_t target, int32_t luck, const std
     s.d.tgt_no = 4;
     s.d.luck = luck;
     s.d.turn = 5;
-    s.d.my_icon1 = icons[0];
-    s.d.my_icon2 = icons[1];
-    s.d.e_icon1 = icons[2];
-    s.d.e_icon2 = icons[3];
-}
-
-// Every shown or added line after the title, in order.
-std::vector<std::string> LinesAfterTitle(const test::RecordingPresenter& screen) {
-    std::vector<std::string> out = screen.Messages();
-    if (!out.empty()) out.erase(out.begin());
-    return out;
+    Wear(s.d, icons);
 }
 
 using Prepare = void (*)(DuelRecord&);
@@ -99,10 +89,7 @@ void RunCases(const std::vector<BlowCase>& cases) {
     }
 }
 
-// "D ダメージ与えた！" and the counter line for C.
-std::vector<std::string> Exchange(int32_t d, int32_t c) {
-    return {std::to_string(d) + "ダメージ与えた！", "反撃＞ " + std::to_string(c) + "ダメージ食らった！"};
-}
+// "D ダメージ与えた！" alone.
 std::string Hit(int32_t d) { return std::to_string(d) + "ダメージ与えた！"; }
 
 void Frozen(DuelRecord& d) { d.chara[4].status1 = 8; }
@@ -301,43 +288,11 @@ TEST(BlowFamily, OddRecordsDoNotBreak) {
             }
 }
 
-// Slot 1..3 <-> 4..6.
-int32_t MirrorSlot(int32_t slot) { return slot <= 3 ? slot + 3 : slot - 3; }
-
-// The record as the other program holds it: sides and icons exchanged.
-DuelRecord Mirrored(const DuelRecord& d) {
-    DuelRecord m = d;
-    for (size_t i = 1; i <= 3; ++i) std::swap(m.chara[i], m.chara[i + 3]);
-    std::swap(m.my_icon1, m.e_icon1);
-    std::swap(m.my_icon2, m.e_icon2);
-    m.atk_no = MirrorSlot(d.atk_no);
-    m.tgt_no = MirrorSlot(d.tgt_no);
-    return m;
-}
-
-// The transcript with each flash moved to the mirrored slot.
-std::vector<std::string> MirroredCues(std::vector<std::string> transcript) {
-    for (std::string& line : transcript)
-        if (line.rfind("flash ", 0) == 0)
-            line.back() = static_cast<char>('0' + MirrorSlot(line.back() - '0'));
-    return transcript;
-}
-
 // A busy record: dragons and dark cards, the weakling, statuses, the edge carrier.
 void SeatBusy(DuelRecord& d) {
-    struct Row {
-        int32_t card, lv, hp, mp, status1, status2;
-    };
-    const Row rows[] = {{171, 9, 7, 4, 0, 3}, {38, 4, 5, 2, 4, 0}, {12, 0, 7, 9, 0, 13},
-                        {17, 3, 7, 3, 8, 0},  {38, 9, 5, 0, 0, 8}, {14, 1, 2, 1, 8, 1}};
-    for (size_t i = 1; i <= 6; ++i) {
-        const Row& r = rows[i - 1];
-        d.chara[i] = Card(r.card, r.lv, 31);
-        d.chara[i].hp = r.hp;
-        d.chara[i].mp = r.mp;
-        d.chara[i].status1 = r.status1;
-        d.chara[i].status2 = r.status2;
-    }
+    const BusyRow rows[] = {{171, 9, 7, 4, 0, 3}, {38, 4, 5, 2, 4, 0}, {12, 0, 7, 9, 0, 13},
+                            {17, 3, 7, 3, 8, 0},  {38, 9, 5, 0, 0, 8}, {14, 1, 2, 1, 8, 1}};
+    for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1], 31);
     d.turn = 6;
 }
 
@@ -359,10 +314,7 @@ TEST(BlowFamily, BothProgramsAgree) {
                                                       << luck << " icons " << icons[0]);
                     DuelSide one, other;
                     SeatBusy(one.d);
-                    one.d.my_icon1 = icons[0];
-                    one.d.my_icon2 = icons[1];
-                    one.d.e_icon1 = icons[2];
-                    one.d.e_icon2 = icons[3];
+                    Wear(one.d, icons);
                     one.d.atk_no = 1;
                     one.d.tgt_no = tgt;
                     one.d.luck = luck;
@@ -370,7 +322,7 @@ TEST(BlowFamily, BothProgramsAgree) {
                     Blow(key)(one.ctx);
                     Blow(key)(other.ctx);
                     EXPECT_EQ(MirrorMismatch(one.d, other.d), "");
-                    EXPECT_EQ(MirroredCues(one.screen.transcript), other.screen.transcript);
+                    EXPECT_EQ(MirroredFlashes(one.screen.transcript), other.screen.transcript);
                 }
 }
 

@@ -16,26 +16,22 @@
 #include "battle/technique.h"
 #include "duel/mirror_check.h"
 #include "support/duel_fixture.h"
+#include "support/technique_fixture.h"
 
 namespace kestra {
 namespace {
 
+using test::After;
+using test::BusyCard;
+using test::BusyRow;
 using test::Card;
 using test::DuelSide;
-
-// 旅の行商人 無, 朝告げ鳥 光, 夜鳴き梟 闇 / 鍛冶場の親方 火, 雨乞いの巫女 水, 白鷺の射手 光; each HP 5,
-// MP 3, LV 0; slot 1 acts on slot 4 on turn 7.
-void Seat(DuelRecord& d) {
-    const std::array<int32_t, 6> cards = {10, 11, 12, 13, 14, 16};
-    for (size_t i = 1; i <= 6; ++i) {
-        d.chara[i] = Card(cards[i - 1]);
-        d.chara[i].hp = 5;
-        d.chara[i].mp = 3;
-    }
-    d.atk_no = 1;
-    d.tgt_no = 4;
-    d.turn = 7;
-}
+using test::ExpectTitledRun;
+using test::Kill;
+using test::Mirrored;
+using test::MirrorSlot;
+using test::SeatSix;
+using test::Wear;
 
 // Another card in a slot, at the seat's HP 5 and MP 3.
 void Put(DuelRecord& d, size_t slot, int32_t card, int32_t lv = 0, int32_t waza = 0) {
@@ -44,16 +40,7 @@ void Put(DuelRecord& d, size_t slot, int32_t card, int32_t lv = 0, int32_t waza 
     d.chara[slot].mp = 3;
 }
 
-void Kill(DuelRecord& d, size_t slot) { d.chara[slot].name = std::string(kDeadName); }
-
 using Prepare = void (*)(DuelRecord&);
-
-// What a case expects of one slot afterwards.
-struct After {
-    size_t slot;
-    int32_t hp, mp, lv, status1, status2;
-    bool operator==(const After&) const = default;
-};
 
 struct FateCase {
     const char* what;
@@ -71,22 +58,11 @@ void RunCases(const std::vector<FateCase>& cases) {
     for (const FateCase& c : cases) {
         SCOPED_TRACE(c.what);
         DuelSide s;
-        Seat(s.d);
+        SeatSix(s.d);
         if (c.setup) c.setup(s.d);
         c.run(s.ctx);
-        ASSERT_GE(s.screen.transcript.size(), 2u);
-        EXPECT_EQ(s.screen.transcript[0].rfind("show: ＞", 0), 0u);
-        EXPECT_EQ(s.screen.transcript[1], "click");
-        for (const After& a : c.after) {
-            const tchar& card = s.d.chara[a.slot];
-            EXPECT_EQ((After{a.slot, card.hp, card.mp, card.lv, card.status1, card.status2}), a)
-                << "slot " << a.slot;
-        }
-        EXPECT_EQ(s.screen.Cues(), c.cues);
-        std::vector<std::string> lines = s.screen.Messages();
-        lines.erase(lines.begin());
-        EXPECT_EQ(lines, c.lines);
-        EXPECT_EQ(s.screen.clicks, static_cast<int>(c.lines.size()) + 1);
+        ExpectTitledRun(s, c.after, c.cues, c.lines);
+        if (::testing::Test::HasFatalFailure()) return;
         if (!c.icons.empty()) {
             EXPECT_EQ(c.icons, (std::vector<int32_t>{s.d.my_icon1, s.d.my_icon2, s.d.e_icon1, s.d.e_icon2}));
         }
@@ -301,7 +277,7 @@ TEST(FateSummon, Rounds) {
                         {role::kSummonRounds, 0, 30, summoner_icon, 4}};
     for (const Row& r : rows) {
         DuelSide s;
-        Seat(s.d);
+        SeatSix(s.d);
         Put(s.d, 1, r.card, r.lv, r.waza);
         s.d.my_icon1 = r.icon;
         EXPECT_EQ(SummonRounds(s.ctx), r.rounds) << r.card << " LV " << r.lv;
@@ -313,27 +289,13 @@ TEST(FateSummon, Rounds) {
 TEST(FateRevival, PictureReloaded) {
     for (const int32_t icon : {-1, 200}) {
         DuelSide s;
-        Seat(s.d);
+        SeatSix(s.d);
         Kill(s.d, 6);
         s.d.e_icon2 = icon;
         Sorcery(s.ctx);
         EXPECT_TRUE(s.screen.Has("picture 6: cg/unit16.bmp"));
         EXPECT_EQ(s.d.chara[6].name, icon == 200 ? "????" : "白鷺の射手");
     }
-}
-
-// Slot 1..3 <-> 4..6.
-int32_t MirrorSlot(int32_t slot) { return slot <= 3 ? slot + 3 : slot - 3; }
-
-// The record as the other program holds it: sides and icons exchanged.
-DuelRecord Mirrored(const DuelRecord& d) {
-    DuelRecord m = d;
-    for (size_t i = 1; i <= 3; ++i) std::swap(m.chara[i], m.chara[i + 3]);
-    std::swap(m.my_icon1, m.e_icon1);
-    std::swap(m.my_icon2, m.e_icon2);
-    m.atk_no = MirrorSlot(d.atk_no);
-    m.tgt_no = MirrorSlot(d.tgt_no);
-    return m;
 }
 
 // An icon line as the other program words it: "あなたの" and "相手の" change hands.
@@ -366,36 +328,23 @@ std::vector<std::string> Story(const std::vector<std::string>& transcript, bool 
 
 // A busy record: named cards of the family, the dead, statuses, LVs and icons on both sides.
 void SeatBusy(DuelRecord& d, int32_t variant) {
-    struct Row {
-        int32_t card, lv, hp, mp, status1, status2;
-    };
-    const Row plain[] = {{10, 5, 7, 4, 1, 0}, {11, 9, 5, 2, 0, 3}, {12, 0, 4, 6, 0, 0},
-                         {13, 3, 9, 3, 0, 0}, {14, 9, 6, 9, 2, 0}, {16, 1, 2, 1, 0, 0}};
-    const Row named[] = {{role::kVampire, 9, 8, 5, 0, 0},
-                         {role::kGambler, 2, 6, 4, 0, 0},
-                         {67, 6, 3, 0, 0, 0},
-                         {100, 3, 9, 3, 0, 0},
-                         {165, 9, 6, 9, 0, 0},
-                         {51, 1, 2, 1, 0, 0}};
-    const Row* rows = variant % 2 == 0 ? plain : named;
-    for (size_t i = 1; i <= 6; ++i) {
-        const Row& r = rows[i - 1];
-        d.chara[i] = Card(r.card, r.lv, variant == 1 ? 30 : 0);
-        d.chara[i].hp = r.hp;
-        d.chara[i].mp = r.mp;
-        d.chara[i].status1 = r.status1;
-        d.chara[i].status2 = r.status2;
-    }
+    const BusyRow plain[] = {{10, 5, 7, 4, 1, 0}, {11, 9, 5, 2, 0, 3}, {12, 0, 4, 6, 0, 0},
+                             {13, 3, 9, 3, 0, 0}, {14, 9, 6, 9, 2, 0}, {16, 1, 2, 1, 0, 0}};
+    const BusyRow named[] = {{role::kVampire, 9, 8, 5, 0, 0},
+                             {role::kGambler, 2, 6, 4, 0, 0},
+                             {67, 6, 3, 0, 0, 0},
+                             {100, 3, 9, 3, 0, 0},
+                             {165, 9, 6, 9, 0, 0},
+                             {51, 1, 2, 1, 0, 0}};
+    const BusyRow* rows = variant % 2 == 0 ? plain : named;
+    for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1], variant == 1 ? 30 : 0);
     if (variant >= 2) {
         Kill(d, 3);
         Kill(d, 5);
     }
     const std::array<std::array<int32_t, 4>, 4> icons = {
         {{74, 165, 69, 83}, {215, 169, 208, 217}, {10, -1, 20, 30}, {-1, 5, 74, -1}}};
-    d.my_icon1 = icons[static_cast<size_t>(variant)][0];
-    d.my_icon2 = icons[static_cast<size_t>(variant)][1];
-    d.e_icon1 = icons[static_cast<size_t>(variant)][2];
-    d.e_icon2 = icons[static_cast<size_t>(variant)][3];
+    Wear(d, icons[static_cast<size_t>(variant)]);
     d.turn = 6;
 }
 
@@ -429,7 +378,7 @@ TEST(FateEdges, OddRecordsDoNotBreak) {
              std::vector<std::pair<int32_t, int32_t>>{{1, 2}, {3, 3}, {0, 4}, {1, 7}}) {
             SCOPED_TRACE(::testing::Message() << "key " << row.key << " " << atk << "->" << tgt);
             DuelSide s;
-            Seat(s.d);
+            SeatSix(s.d);
             for (size_t i = 1; i <= 6; ++i) {
                 s.d.chara[i].hp = INT32_MAX - 1;
                 s.d.chara[i].mp = INT32_MIN + 1;

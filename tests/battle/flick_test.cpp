@@ -8,22 +8,18 @@
 
 #include "battle/technique.h"
 #include "support/duel_fixture.h"
+#include "support/technique_fixture.h"
 
 namespace kestra {
 namespace {
 
 using test::Card;
 using test::DuelSide;
-
-constexpr std::array<int32_t, 4> kBare = {-1, -1, -1, -1};
-
-// The number of an icon by its catalogue name.
-int32_t IconNamed(const std::string& name) {
-    for (int32_t n = 0; n < kListedIcons; ++n)
-        if (test::GameCatalogue().icon[static_cast<size_t>(n)].name == name) return n;
-    ADD_FAILURE() << name;
-    return -1;
-}
+using test::Exchange;
+using test::IconNamed;
+using test::kBare;
+using test::LinesAfterTitle;
+using test::Wear;
 
 // Slot 1 flicks slot 4; the attacker has HP 6, the target HP 9, the others stand by.
 void Seat(DuelSide& s, int32_t attacker, int32_t target, int32_t luck, const std::array<int32_t, 4>& icons) {
@@ -35,17 +31,7 @@ void Seat(DuelSide& s, int32_t attacker, int32_t target, int32_t luck, const std
     s.d.atk_no = 1;
     s.d.tgt_no = 4;
     s.d.luck = luck;
-    s.d.my_icon1 = icons[0];
-    s.d.my_icon2 = icons[1];
-    s.d.e_icon1 = icons[2];
-    s.d.e_icon2 = icons[3];
-}
-
-// Every shown or added line after the title, in order.
-std::vector<std::string> LinesAfterTitle(const test::RecordingPresenter& screen) {
-    std::vector<std::string> out = screen.Messages();
-    if (!out.empty()) out.erase(out.begin());
-    return out;
+    Wear(s.d, icons);
 }
 
 using Setup = void (*)(DuelRecord&);
@@ -79,11 +65,6 @@ void Check(const FlickCase& c) {
     EXPECT_EQ(s.d.chara[4].hp, c.target_hp);
     EXPECT_EQ(s.d.chara[1].hp, c.attacker_hp);
     EXPECT_EQ(LinesAfterTitle(s.screen), c.lines);
-}
-
-// "D ダメージ与えた！" followed by the counter line for C.
-std::vector<std::string> Exchange(int32_t d, int32_t c) {
-    return {std::to_string(d) + "ダメージ与えた！", "反撃＞ " + std::to_string(c) + "ダメージ食らった！"};
 }
 
 TEST(FlickDamage, Modifiers) {

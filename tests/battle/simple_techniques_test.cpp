@@ -13,42 +13,25 @@
 #include "battle/steal.h"
 #include "battle/technique.h"
 #include "support/duel_fixture.h"
+#include "support/technique_fixture.h"
 
 namespace kestra {
 namespace {
 
+using test::After;
+using test::BusyCard;
+using test::BusyRow;
 using test::Card;
 using test::DuelSide;
-
-// Six cards of every element (旅の行商人 無, 朝告げ鳥 光, 夜鳴き梟 闇 / 鍛冶場の親方 火, 雨乞いの巫女 水,
-// 白鷺の射手 光), each HP 5, MP 3, LV 0; slot 1 acts on slot 4.
-void Seat(DuelSide& s) {
-    const std::array<int32_t, 6> cards = {10, 11, 12, 13, 14, 16};
-    for (size_t i = 1; i <= 6; ++i) {
-        s.d.chara[i] = Card(cards[i - 1]);
-        s.d.chara[i].hp = 5;
-        s.d.chara[i].mp = 3;
-    }
-    s.d.atk_no = 1;
-    s.d.tgt_no = 4;
-    s.d.turn = 7;
-}
-
-// Every shown or added line after the title, in order.
-std::vector<std::string> LinesAfterTitle(const test::RecordingPresenter& screen) {
-    std::vector<std::string> out = screen.Messages();
-    if (!out.empty()) out.erase(out.begin());
-    return out;
-}
+using test::ExpectTitledRun;
+using test::IconNamed;
+using test::LinesAfterTitle;
+using test::Mirrored;
+using test::MirroredFlashes;
+using test::SeatSix;
+using test::Wear;
 
 using Prepare = void (*)(DuelRecord&);
-
-// What a case expects of one slot afterwards.
-struct After {
-    size_t slot;
-    int32_t hp, mp, lv, status1, status2;
-    bool operator==(const After&) const = default;
-};
 
 struct SimpleCase {
     const char* what;
@@ -66,20 +49,11 @@ void RunCases(const std::vector<SimpleCase>& cases) {
     for (const SimpleCase& c : cases) {
         SCOPED_TRACE(c.what);
         DuelSide s;
-        Seat(s);
+        SeatSix(s.d);
         if (c.setup) c.setup(s.d);
         c.run(s.ctx);
-        ASSERT_GE(s.screen.transcript.size(), 2u);
-        EXPECT_EQ(s.screen.transcript[0].rfind("show: ＞", 0), 0u);
-        EXPECT_EQ(s.screen.transcript[1], "click");
-        for (const After& a : c.after) {
-            const tchar& card = s.d.chara[a.slot];
-            EXPECT_EQ((After{a.slot, card.hp, card.mp, card.lv, card.status1, card.status2}), a)
-                << "slot " << a.slot;
-        }
-        EXPECT_EQ(s.screen.Cues(), c.cues);
-        EXPECT_EQ(LinesAfterTitle(s.screen), c.lines);
-        EXPECT_EQ(s.screen.clicks, static_cast<int>(c.lines.size()) + 1);
+        ExpectTitledRun(s, c.after, c.cues, c.lines);
+        if (::testing::Test::HasFatalFailure()) return;
     }
 }
 
@@ -157,33 +131,13 @@ TEST(TechniqueTable, Keys) {
     }
 }
 
-// Slot 1..3 <-> 4..6.
-int32_t MirrorSlot(int32_t slot) { return slot <= 3 ? slot + 3 : slot - 3; }
-
-// The record as the other program holds it: sides and icons exchanged.
-DuelRecord Mirrored(const DuelRecord& d) {
-    DuelRecord m = d;
-    for (size_t i = 1; i <= 3; ++i) std::swap(m.chara[i], m.chara[i + 3]);
-    std::swap(m.my_icon1, m.e_icon1);
-    std::swap(m.my_icon2, m.e_icon2);
-    m.atk_no = MirrorSlot(d.atk_no);
-    m.tgt_no = MirrorSlot(d.tgt_no);
-    return m;
-}
-
 // The story a transcript tells, the purse lines left out (each player has a purse of his own);
 // with mirror, the flashes move to the mirrored slots.
 std::vector<std::string> Story(const std::vector<std::string>& transcript, bool mirror) {
     std::vector<std::string> out;
-    for (std::string line : transcript) {
-        if (line.find("所持金") != std::string::npos) continue;
-        if (mirror && line.rfind("flash ", 0) == 0) {
-            const int32_t slot = line.back() - '0';
-            line.back() = static_cast<char>('0' + MirrorSlot(slot));
-        }
-        out.push_back(line);
-    }
-    return out;
+    for (const std::string& line : transcript)
+        if (line.find("所持金") == std::string::npos) out.push_back(line);
+    return mirror ? MirroredFlashes(out) : out;
 }
 
 // The walks over all six slots go 1..6 on each machine, so each program names its own cards first:
@@ -195,28 +149,10 @@ std::vector<std::string> Sorted(std::vector<std::string> lines) {
 
 // A busy record: every element, several statuses, LVs and figures.
 void SeatBusy(DuelRecord& d) {
-    struct Row {
-        int32_t card, lv, hp, mp, status1, status2;
-    };
-    const Row rows[] = {{11, 9, 7, 4, 0, 3}, {14, 4, 5, 2, 4, 0}, {12, 0, 7, 9, 0, 13},
-                        {12, 3, 7, 3, 8, 0}, {13, 9, 5, 9, 0, 8}, {10, 1, 2, 1, 1, 1}};
-    for (size_t i = 1; i <= 6; ++i) {
-        const Row& r = rows[i - 1];
-        d.chara[i] = Card(r.card, r.lv);
-        d.chara[i].hp = r.hp;
-        d.chara[i].mp = r.mp;
-        d.chara[i].status1 = r.status1;
-        d.chara[i].status2 = r.status2;
-    }
+    const BusyRow rows[] = {{11, 9, 7, 4, 0, 3}, {14, 4, 5, 2, 4, 0}, {12, 0, 7, 9, 0, 13},
+                            {12, 3, 7, 3, 8, 0}, {13, 9, 5, 9, 0, 8}, {10, 1, 2, 1, 1, 1}};
+    for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1]);
     d.turn = 5;
-}
-
-// The number of an icon by its catalogue name.
-int32_t IconNamed(const std::string& name) {
-    for (int32_t n = 0; n < kListedIcons; ++n)
-        if (test::GameCatalogue().icon[static_cast<size_t>(n)].name == name) return n;
-    ADD_FAILURE() << name;
-    return -1;
 }
 
 // The same action on a record and on its mirror ends in mirrored records with the same story,
@@ -242,10 +178,7 @@ TEST(TechniqueMirror, BothProgramsAgree) {
                                                           << " luck " << luck << " icons " << icons[0]);
                         DuelSide one, other;
                         SeatBusy(one.d);
-                        one.d.my_icon1 = icons[0];
-                        one.d.my_icon2 = icons[1];
-                        one.d.e_icon1 = icons[2];
-                        one.d.e_icon2 = icons[3];
+                        Wear(one.d, icons);
                         one.d.atk_no = atk;
                         one.d.tgt_no = tgt;
                         one.d.luck = luck;

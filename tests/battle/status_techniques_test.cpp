@@ -12,34 +12,23 @@
 #include "battle/technique.h"
 #include "duel/mirror_check.h"
 #include "support/duel_fixture.h"
+#include "support/technique_fixture.h"
 
 namespace kestra {
 namespace {
 
+using test::After;
+using test::BusyCard;
+using test::BusyRow;
 using test::Card;
 using test::DuelSide;
-
-// The number of an icon by its catalogue name.
-int32_t IconNamed(const std::string& name) {
-    for (int32_t n = 0; n < kListedIcons; ++n)
-        if (test::GameCatalogue().icon[static_cast<size_t>(n)].name == name) return n;
-    ADD_FAILURE() << name;
-    return -1;
-}
-
-// Six cards (旅の行商人 無, 朝告げ鳥 光, 夜鳴き梟 闇 / 鍛冶場の親方 火, 雨乞いの巫女 水, 白鷺の射手 光), each
-// HP 5, MP 3, LV 0; slot 1 acts on slot 4.
-void Seat(DuelSide& s) {
-    const std::array<int32_t, 6> cards = {10, 11, 12, 13, 14, 16};
-    for (size_t i = 1; i <= 6; ++i) {
-        s.d.chara[i] = Card(cards[i - 1]);
-        s.d.chara[i].hp = 5;
-        s.d.chara[i].mp = 3;
-    }
-    s.d.atk_no = 1;
-    s.d.tgt_no = 4;
-    s.d.turn = 7;
-}
+using test::ExpectAfter;
+using test::IconNamed;
+using test::Kill;
+using test::Mirrored;
+using test::MirroredFlashes;
+using test::SeatSix;
+using test::Wear;
 
 // Puts catalogue card n in a slot, keeping the seat's figures.
 void Put(DuelRecord& d, size_t slot, int32_t n) {
@@ -48,13 +37,6 @@ void Put(DuelRecord& d, size_t slot, int32_t n) {
     d.chara[slot].hp = was.hp;
     d.chara[slot].mp = was.mp;
 }
-
-// What a case expects of one slot afterwards.
-struct After {
-    size_t slot;
-    int32_t hp, mp, lv, status1, status2;
-    bool operator==(const After&) const = default;
-};
 
 struct Case {
     const char* what;
@@ -71,22 +53,16 @@ void RunCases(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         DuelSide s;
-        Seat(s);
+        SeatSix(s.d);
         s.d.luck = c.luck;
         if (c.setup) c.setup(s.d);
         c.run(s.ctx);
-        for (const After& a : c.after) {
-            const tchar& card = s.d.chara[a.slot];
-            EXPECT_EQ((After{a.slot, card.hp, card.mp, card.lv, card.status1, card.status2}), a)
-                << "slot " << a.slot;
-        }
+        ExpectAfter(s.d, c.after);
         EXPECT_EQ(s.screen.Cues(), c.cues);
         EXPECT_EQ(s.screen.Messages(), c.lines);
         EXPECT_EQ(s.screen.clicks, static_cast<int>(c.lines.size()));
     }
 }
-
-void Dead(DuelRecord& d, size_t slot) { d.chara[slot].name = std::string(kDeadName); }
 
 const std::vector<std::string> kMissLines = {"Miss...."};
 
@@ -94,10 +70,10 @@ const std::vector<std::string> kMissLines = {"Miss...."};
 TEST(StatusHexes, TargetTakesTheStatus) {
     RunCases({
         {"妖精王: the fairies leave below 3", FairyKing, 2, nullptr, {{4, 5, 3, 0, 0, 0}}, {"se3: down.wav"}, {"＞妖精王ミディール", "妖精達に見放された！"}},
-        {"妖精王: target -2, living side-mates -1", FairyKing, 3, [](DuelRecord& d) { Dead(d, 6); },
+        {"妖精王: target -2, living side-mates -1", FairyKing, 3, [](DuelRecord& d) { Kill(d, 6); },
          {{4, 3, 3, 0, 0, 0}, {5, 4, 3, 0, 0, 0}, {6, 5, 3, 0, 0, 0}}, {"se3: punch.wav", "flash red 4", "flash red 5"},
          {"＞妖精王ミディール", "鍛冶場の親方は妖精達に攻撃された！ HP -2", "雨乞いの巫女は妖精達に攻撃された！ HP-1"}},
-        {"妖精王 at a dead target", FairyKing, 9, [](DuelRecord& d) { Dead(d, 4); }, {{5, 5, 3, 0, 0, 0}}, {}, {"＞妖精王ミディール", "無効...."}},
+        {"妖精王 at a dead target", FairyKing, 9, [](DuelRecord& d) { Kill(d, 4); }, {{5, 5, 3, 0, 0, 0}}, {}, {"＞妖精王ミディール", "無効...."}},
         {"テンプテーション misses below 2", Temptation, 1, nullptr, {{4, 5, 3, 0, 0, 0}}, {}, {"＞テンプテーション", "Miss...."}},
         {"テンプテーション's miss springs the petrify trap", Temptation, 0, [](DuelRecord& d) { d.e_icon2 = 83; },
          {{1, 5, 3, 0, 5, 0}, {4, 10, 3, 0, 0, 0}}, {"se2: time_wav.wav", "flash purple 1", "flash blue 4"},
@@ -165,11 +141,11 @@ TEST(StatusBlessings, OwnSideGains) {
         {"いつくしむ心 passes over the second card on 4", Nightingale, 4, [](DuelRecord& d) { d.my_icon2 = 168; },
          {{1, 5, 3, 0, 0, 7}, {2, 5, 3, 0, 0, 0}, {3, 5, 3, 0, 0, 7}}, {"flash blue 1", "se3: iyasi.wav", "flash blue 3", "se3: iyasi.wav"},
          {"＞いつくしむ心", "旅の行商人は慈愛の精神に包まれた！", "朝告げ鳥には届かなかった....", "夜鳴き梟は慈愛の精神に包まれた！"}},
-        {"いつくしむ心 with ブルーセンシティブ, the dead left out", Nightingale, 0, [](DuelRecord& d) { d.my_icon1 = 168; d.my_icon2 = 166; Dead(d, 3); },
+        {"いつくしむ心 with ブルーセンシティブ, the dead left out", Nightingale, 0, [](DuelRecord& d) { d.my_icon1 = 168; d.my_icon2 = 166; Kill(d, 3); },
          {{1, 8, 3, 0, 0, 7}, {2, 8, 3, 0, 0, 7}, {3, 5, 3, 0, 0, 0}}, {"flash blue 1", "se3: iyasi.wav", "flash blue 2", "se3: iyasi.wav"},
          {"＞いつくしむ心", "旅の行商人は慈愛の精神に包まれた！ HP+3", "朝告げ鳥は慈愛の精神に包まれた！ HP+3"}},
         {"パルテナ鏡 short of MP", LightMirror, 5, nullptr, {{1, 5, 3, 0, 0, 0}}, {}, {"＞パルテナ鏡 (MP -4)", "ＭＰが足りなかった...."}},
-        {"パルテナ鏡", LightMirror, 5, [](DuelRecord& d) { d.chara[1].mp = 4; Dead(d, 2); }, {{1, 9, 0, 0, 0, 3}, {2, 5, 3, 0, 0, 0}, {3, 9, 3, 0, 0, 3}},
+        {"パルテナ鏡", LightMirror, 5, [](DuelRecord& d) { d.chara[1].mp = 4; Kill(d, 2); }, {{1, 9, 0, 0, 0, 3}, {2, 5, 3, 0, 0, 0}, {3, 9, 3, 0, 0, 3}},
          {"flash blue 1", "se3: baria.wav", "flash blue 3", "se3: baria.wav"},
          {"＞パルテナ鏡 (MP -4)", "旅の行商人は光の壁に包まれた！ HP+4", "夜鳴き梟は光の壁に包まれた！ HP+4"}},
         {"魔方陣", MagicCircle, 5, nullptr, {{1, 5, 1, 0, 0, 8}, {3, 5, 3, 0, 0, 8}, {4, 5, 3, 0, 0, 0}},
@@ -185,11 +161,11 @@ TEST(StatusBlessings, OwnSideGains) {
          {{1, 5, 8, 0, 0, 4}, {3, 5, 3, 0, 9, 0}}, {"flash black 1", "se3: magic.wav"}, {"＞オールト雲", "黒い霧に包まれた！ MP+5"}},
         {"約束 short of MP", Promise, 5, [](DuelRecord& d) { d.chara[1].mp = 2; }, {{1, 5, 2, 0, 0, 0}}, {}, {"＞約束 (MP -3)", "ＭＰが足りなかった...."}},
         {"約束", Promise, 5, nullptr, {{1, 5, 0, 0, 0, 5}}, {"flash blue 1", "se3: yakusoku.wav"}, {"＞約束 (MP -3)", "旅の行商人は復活が約束された！"}},
-        {"癒しの風 on 3", HealingWind, 3, [](DuelRecord& d) { Dead(d, 1); d.atk_no = 2; }, {{1, 5, 3, 0, 0, 0}, {2, 6, 3, 0, 0, 0}},
+        {"癒しの風 on 3", HealingWind, 3, [](DuelRecord& d) { Kill(d, 1); d.atk_no = 2; }, {{1, 5, 3, 0, 0, 0}, {2, 6, 3, 0, 0, 0}},
          {"flash blue 2", "se3: iyasi.wav", "flash blue 3", "se3: iyasi.wav"}, {"＞癒しの風", "朝告げ鳥は癒された！ HP+1", "夜鳴き梟は癒された！ HP+1"}},
-        {"癒しの風 on 8", HealingWind, 8, [](DuelRecord& d) { Dead(d, 2); Dead(d, 3); }, {{1, 8, 3, 0, 0, 0}}, {"flash blue 1", "se3: iyasi.wav"},
+        {"癒しの風 on 8", HealingWind, 8, [](DuelRecord& d) { Kill(d, 2); Kill(d, 3); }, {{1, 8, 3, 0, 0, 0}}, {"flash blue 1", "se3: iyasi.wav"},
          {"＞癒しの風", "旅の行商人は癒された！ HP+3"}},
-        {"獣神イリューガー lends HP", BeastGod, 6, [](DuelRecord& d) { d.atk_no = 2; Dead(d, 3); }, {{1, 6, 3, 0, 0, 0}, {2, 7, 3, 0, 0, 0}},
+        {"獣神イリューガー lends HP", BeastGod, 6, [](DuelRecord& d) { d.atk_no = 2; Kill(d, 3); }, {{1, 6, 3, 0, 0, 0}, {2, 7, 3, 0, 0, 0}},
          {"flash blue 1", "se3: kaifuku.wav", "flash blue 2", "se3: kaifuku.wav"},
          {"＞獣神イリューガー", "旅の行商人は獣神の力をもらった!! HP +1", "朝告げ鳥は獣神の力をもらった!! HP +2"}},
         {"獣神イリューガー dwells from 7", BeastGod, 7, nullptr, {{1, 5, 3, 0, 0, 2}, {2, 5, 3, 0, 0, 0}}, {"flash yellow 1", "se3: up.wav"},
@@ -225,60 +201,32 @@ TEST(StatusPacts, ContractsAndTransfers) {
          {"flash black 1", "se3: blood.wav"}, {"＞契約", "旅の行商人は<契約状態>になってしまった！"}},
         {"契約: the scrivener reads it through", Contract, 5, [](DuelRecord& d) { d.chara[1].lv = 9; Put(d, 4, 45); },
          {{1, 5, 3, 6, 0, 0}, {4, 5, 3, 0, 0, 0}}, {}, {"＞契約", "無効...."}},
-        {"ユージュアル moves across or clears", Usual, 0, [](DuelRecord& d) { d.chara[1].status1 = 1; d.chara[2].status1 = 9; Dead(d, 5); d.chara[4].status1 = 3; },
+        {"ユージュアル moves across or clears", Usual, 0, [](DuelRecord& d) { d.chara[1].status1 = 1; d.chara[2].status1 = 9; Kill(d, 5); d.chara[4].status1 = 3; },
          {{1, 5, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}, {4, 5, 3, 0, 1, 0}, {5, 5, 3, 0, 0, 0}},
          {"se3: ma2.wav", "flash white 1", "flash white 4", "se3: ma2.wav", "flash white 2"},
          {"＞ユージュアル", "旅の行商人のステータス異状を相手側に転換させた！", "朝告げ鳥のステータス異状が消え去った！"}},
         {"ユージュアル with nothing to move", Usual, 0, [](DuelRecord& d) { d.chara[4].status1 = 3; }, {{4, 5, 3, 0, 3, 0}}, {}, {"＞ユージュアル", "何も起きなかった..."}},
         {"ユージュアル２ from the other side", UsualTwo, 0,
-         [](DuelRecord& d) { d.atk_no = 5; d.tgt_no = 2; d.chara[1].status2 = 3; Dead(d, 3); d.chara[3].status2 = 9; d.chara[5].status2 = 1; },
+         [](DuelRecord& d) { d.atk_no = 5; d.tgt_no = 2; d.chara[1].status2 = 3; Kill(d, 3); d.chara[3].status2 = 9; d.chara[5].status2 = 1; },
          {{1, 5, 3, 0, 0, 0}, {3, 5, 3, 0, 0, 9}, {4, 5, 3, 0, 0, 3}, {5, 5, 3, 0, 0, 1}},
          {"se3: ma_up.wav", "flash white 1", "flash white 4"},
          {"＞ユージュアル２", "旅の行商人のグッドステータスをこちら側に転換させた！"}},
-        {"ユージュアル２: a dead card across takes nothing", UsualTwo, 0, [](DuelRecord& d) { d.chara[6].status2 = 9; Dead(d, 3); },
+        {"ユージュアル２: a dead card across takes nothing", UsualTwo, 0, [](DuelRecord& d) { d.chara[6].status2 = 9; Kill(d, 3); },
          {{3, 5, 3, 0, 0, 0}, {6, 5, 3, 0, 0, 0}}, {"se3: ma_up.wav", "flash white 6"}, {"＞ユージュアル２", "白鷺の射手のグッドステータスが消え去った！"}},
     });
 }
 // clang-format on
 
-// Slot 1..3 <-> 4..6.
-int32_t MirrorSlot(int32_t slot) { return slot <= 3 ? slot + 3 : slot - 3; }
-
-// The record as the other program holds it: sides and icons exchanged.
-DuelRecord Mirrored(const DuelRecord& d) {
-    DuelRecord m = d;
-    for (size_t i = 1; i <= 3; ++i) std::swap(m.chara[i], m.chara[i + 3]);
-    std::swap(m.my_icon1, m.e_icon1);
-    std::swap(m.my_icon2, m.e_icon2);
-    m.atk_no = MirrorSlot(d.atk_no);
-    m.tgt_no = MirrorSlot(d.tgt_no);
-    return m;
-}
-
-// The transcript with its flashes moved to the mirrored slots.
-std::vector<std::string> MirroredStory(std::vector<std::string> transcript) {
-    for (std::string& line : transcript)
-        if (line.rfind("flash ", 0) == 0)
-            line.back() = static_cast<char>('0' + MirrorSlot(line.back() - '0'));
-    return transcript;
-}
-
 // A busy record: statuses of every kind, LVs and figures, a transplanted 雲, a 大防御 holder and a dead
 // card.
 void SeatBusy(DuelRecord& d) {
     struct Row {
-        int32_t card, lv, hp, mp, status1, status2, waza;
+        BusyRow card;
+        int32_t waza;
     };
-    const Row rows[] = {{11, 9, 7, 4, 7, 3, 35}, {14, 4, 5, 2, 14, 0, 0}, {12, 3, 7, 9, 0, 13, 0},
-                        {13, 3, 7, 3, 9, 0, 0},  {176, 9, 5, 9, 1, 8, 0}, {10, 1, 2, 1, 12, 1, 0}};
-    for (size_t i = 1; i <= 6; ++i) {
-        const Row& r = rows[i - 1];
-        d.chara[i] = Card(r.card, r.lv, r.waza);
-        d.chara[i].hp = r.hp;
-        d.chara[i].mp = r.mp;
-        d.chara[i].status1 = r.status1;
-        d.chara[i].status2 = r.status2;
-    }
+    const Row rows[] = {{{11, 9, 7, 4, 7, 3}, 35}, {{14, 4, 5, 2, 14, 0}, 0}, {{12, 3, 7, 9, 0, 13}, 0},
+                        {{13, 3, 7, 3, 9, 0}, 0},  {{176, 9, 5, 9, 1, 8}, 0}, {{10, 1, 2, 1, 12, 1}, 0}};
+    for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1].card, rows[i - 1].waza);
     d.chara[6].name = std::string(kDeadName);
     d.turn = 5;
 }
@@ -296,10 +244,7 @@ TEST(StatusMirror, BothProgramsAgree) {
                                                       << luck << " icons " << icons[0] << "," << icons[2]);
                     DuelSide one, other;
                     SeatBusy(one.d);
-                    one.d.my_icon1 = icons[0];
-                    one.d.my_icon2 = icons[1];
-                    one.d.e_icon1 = icons[2];
-                    one.d.e_icon2 = icons[3];
+                    Wear(one.d, icons);
                     one.d.atk_no = 1;
                     one.d.tgt_no = tgt;
                     one.d.luck = luck;
@@ -308,7 +253,7 @@ TEST(StatusMirror, BothProgramsAgree) {
                     row.run(one.ctx);
                     row.run(other.ctx);
                     EXPECT_EQ(MirrorMismatch(one.d, other.d), "");
-                    EXPECT_EQ(MirroredStory(one.screen.transcript), other.screen.transcript);
+                    EXPECT_EQ(MirroredFlashes(one.screen.transcript), other.screen.transcript);
                 }
 }
 

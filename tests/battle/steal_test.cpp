@@ -7,12 +7,14 @@
 
 #include "battle/technique.h"
 #include "support/duel_fixture.h"
+#include "support/technique_fixture.h"
 
 namespace kestra {
 namespace {
 
 using test::Card;
 using test::DuelSide;
+using test::LinesAfterTitle;
 
 // The figures a theft moves.
 struct Figures {
@@ -35,13 +37,6 @@ void Seat(DuelSide& s, int32_t thief_lv, int32_t luck) {
     s.d.tgt_no = 5;
     s.d.luck = luck;
     s.my.money = 100;
-}
-
-// Every shown or added line after the title, in order.
-std::vector<std::string> LinesAfterTitle(const test::RecordingPresenter& screen) {
-    std::vector<std::string> out = screen.Messages();
-    if (!out.empty()) out.erase(out.begin());
-    return out;
 }
 
 TEST(StealByLevel, Thresholds) {
