@@ -31,6 +31,8 @@ struct Stake {
     const char* what;
     int32_t kind;
     bool close_loser;
+    uint64_t seed_a = kSeedA, seed_b = kSeedB;  // the players' chance; it decides the battle type
+    int32_t battle_type = 0;                     // the battle type these seeds draw
 };
 
 // The case's name in test listings.
@@ -68,12 +70,13 @@ struct Played {
     size_t sounds_after_close = 0;     // what the closer's speakers played after the close
     std::vector<std::string> boxes;    // the closer's message boxes
     std::array<std::string, 2> files;  // a's and b's my.dat
+    int32_t battle_type = 0;           // as the duel start drew it
 };
 
 // The same two players play the same duel; without a plan nobody closes anything and both reach the
 // set IDs with their results saved.
-Played Play(int32_t kind, std::optional<ClosePlan> plan) {
-    Machine a(kSeedA, kDeckA), b(kSeedB, kDeckB);
+Played Play(const Stake& stake, std::optional<ClosePlan> plan) {
+    Machine a(stake.seed_a, kDeckA), b(stake.seed_b, kDeckB);
     WearIcons(a, 3);
     WearIcons(b, 5);
     AutoClicker clicker({a.window, b.window});
@@ -99,7 +102,8 @@ Played Play(int32_t kind, std::optional<ClosePlan> plan) {
         ++out.pauses[side];
         return true;
     };
-    duel_test::Meet(a, b, kind);
+    duel_test::Meet(a, b, stake.kind);
+    out.battle_type = a.d().battle_type;
     for (int turn = 0; turn < 80 && !closed; ++turn) {
         if (a.d().input_phase == kPhaseSetIds && b.d().input_phase == kPhaseSetIds) break;
         Machine* mover = duel_test::Mover(a, b);
@@ -128,7 +132,8 @@ TEST_P(DuelGameSetClosing, TheResultsStandAndAreSavedOnce) {
     const Stake& stake = GetParam();
     {
         // The results only: the same duel played to the set IDs with nobody closing anything.
-        const Played results = Play(stake.kind, std::nullopt);
+        const Played results = Play(stake, std::nullopt);
+        ASSERT_EQ(results.battle_type, stake.battle_type) << "the seeds no longer draw this battle type";
         const bool a_won = results.saved[0].wins > results.saved[1].wins;
         const bool side_a = stake.close_loser != a_won;
         const size_t side = side_a ? 0 : 1;
@@ -141,7 +146,7 @@ TEST_P(DuelGameSetClosing, TheResultsStandAndAreSavedOnce) {
             SCOPED_TRACE(plan.at == CloseAt::kGameSetPause ? "pause " + std::to_string(plan.k)
                          : plan.at == CloseAt::kSetIds     ? "set IDs"
                                                            : "ENDING");
-            const Played closed = Play(stake.kind, plan);
+            const Played closed = Play(stake, plan);
             EXPECT_TRUE(closed.saved[side] == results.saved[side]);  // the results, saved once, no abort
             if (closed.files[side] != results.files[side]) {
                 std::istringstream x(closed.files[side]), y(results.files[side]);
@@ -165,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(Stakes, DuelGameSetClosing,
                          testing::Values(Stake{"ordinary, the winner closes", 0, false},
                                          Stake{"ordinary, the loser closes", 0, true},
                                          Stake{"ICON duel, the loser closes", 1, true},
-                                         Stake{"ヘル field, the loser closes", 14, true}));
+                                         Stake{"ヘル field, the loser closes", 14, true},
+                                         Stake{"ダークバトル, the loser closes", 0, true, 18, 5018, 5}));
 
 }  // namespace
 }  // namespace kestra
