@@ -283,7 +283,7 @@ void SeatBusy(DuelRecord& d, const std::string& card_name, int32_t variant) {
 }
 
 // Every move on each digit, acted from slot 1 and from slot 4 on the mirrored record, ends in records
-// and stories that agree.
+// and stories that agree; every text it shows has a CP932 form.
 TEST(SignatureMoves, BothProgramsAgree) {
     const SignatureMoveLoad load = LoadEmbeddedSignatureMoves(GameCatalogue());
     ASSERT_EQ(load.error, "");
@@ -301,6 +301,8 @@ TEST(SignatureMoves, BothProgramsAgree) {
                 EXPECT_EQ(MirrorMismatch(one.d, other.d), "");
                 EXPECT_EQ(MirroredFlashes(one.screen.transcript), other.screen.transcript);
                 moved += one.screen.transcript[0] == "show: ＞" + m.name ? 1 : 0;
+                for (const std::string& text : one.screen.Messages())
+                    EXPECT_TRUE(Utf8ToCp932(text).has_value()) << text;
             }
     int32_t expected = 0;
     for (const SignatureMove& m : load.moves) expected += 2 * static_cast<int32_t>(m.luck.size());
