@@ -7,6 +7,7 @@
 #include "base/int_text.h"
 #include "battle/battle_rules.h"
 #include "battle/role_cards.h"
+#include "battle/signature_moves.h"
 #include "battle/technique.h"
 #include "battle/technique_kit.h"
 #include "duel/flash.h"
@@ -173,9 +174,7 @@ int32_t CounterDamage(const DuelContext& ctx, int32_t hp_before) {
 
 }  // namespace
 
-// The particular cards' own moves (about forty of them) hook in here, each with its "＞" title;
-// none is authored yet, so every card flicks.
-bool SignatureFlick(DuelContext& /*ctx*/) { return false; }
+bool SignatureFlick(DuelContext& ctx) { return RunSignatureMove(ctx); }
 
 int32_t FlickBase(const DuelContext& ctx) {
     if (IsCard(ctx.d, ctx.cat, ctx.d.atk_no, role::kFixedFlick33)) return 33;

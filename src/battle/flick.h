@@ -50,7 +50,8 @@ struct BlowRules {
 // The flick: the attacker strikes with its HP, the target strikes back with the HP it had.
 void Flick(DuelContext& ctx);
 
-// A particular attacker's own move in place of its flick; false when the attacker has none.
+// A particular attacker's own move in place of its flick (content/signature_moves.tsv); false when the
+// attacker has none for this chance digit, and then it flicks.
 bool SignatureFlick(DuelContext& ctx);
 
 // What a flick strikes for before its modifiers: the attacker's HP, or the fixed blow of cards 33 and 99.

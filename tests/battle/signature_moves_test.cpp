@@ -1,0 +1,313 @@
+#include "battle/signature_moves.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "battle/battle_content.h"
+#include "battle/death_reactions.h"
+#include "battle/flick.h"
+#include "duel/mirror_check.h"
+#include "player/cp932.h"
+#include "support/duel_fixture.h"
+#include "support/technique_fixture.h"
+
+namespace kestra {
+namespace {
+
+using test::After;
+using test::Card;
+using test::DuelSide;
+using test::ExpectTitledRun;
+using test::GameCatalogue;
+using test::Kill;
+using test::Mirrored;
+using test::MirroredFlashes;
+using test::SeatSix;
+
+const std::string kHead = "card\tmove\tshape\tamounts\tluck\tline\tflash\tsound\n";
+
+// A table of one move for 山の木こり (<無>), always on, with the line "えいっ！".
+std::vector<SignatureMove> OneMove(const std::string& shape, const std::string& amounts,
+                                   const std::string& flash, const std::string& sound,
+                                   const std::string& luck = "0123456789") {
+    const std::string row = "山の木こり\t試し技\t" + shape + "\t" + amounts + "\t" + luck + "\tえいっ！\t" +
+                            flash + "\t" + sound + "\n";
+    const SignatureMoveLoad load = LoadSignatureMoves(kHead + row, GameCatalogue());
+    EXPECT_EQ(load.error, "");
+    return load.moves;
+}
+
+// The six of SeatSix with 山の木こり (HP 5, MP 3) in slot 1 acting on 鍛冶場の親方 (<火>, HP 20, MP 6) in
+// slot 4; slots 3 and 6 are dead.
+void Seat(DuelSide& s, int32_t luck = 0) {
+    SeatSix(s.d);
+    s.d.chara[1] = Card(30);
+    s.d.chara[1].hp = 5;
+    s.d.chara[1].mp = 3;
+    s.d.chara[4].hp = 20;
+    s.d.chara[4].mp = 6;
+    Kill(s.d, 3);
+    Kill(s.d, 6);
+    s.d.luck = luck;
+}
+
+using Setup = void (*)(DuelRecord&);
+
+struct ShapeCase {
+    const char* what;
+    const char* shape;
+    const char* amounts;
+    const char* flash;
+    const char* sound;
+    Setup setup;  // beyond Seat, or nullptr
+    std::vector<After> after;
+    std::vector<std::string> cues;
+    std::vector<std::string> lines;  // after the title
+};
+
+TEST(SignatureMoves, EveryShape) {
+    // clang-format off
+    const ShapeCase cases[] = {
+        {"blow: N with the modifiers, no counter", "blow", "7", "red", "do.wav", nullptr,
+         {{1, 5, 3, 0, 0, 0}, {4, 13, 6, 0, 0, 0}},
+         {"flash red 4", "se3: do.wav"},
+         {"えいっ！", "7ダメージ与えた！"}},
+        {"blow on a shield", "blow", "7", "white", "ken.wav", [](DuelRecord& d) { d.chara[4].status2 = 3; },
+         {{1, 5, 3, 0, 0, 0}, {4, 16, 6, 0, 0, 3}},
+         {"flash white 4", "se3: ken.wav"},
+         {"えいっ！", "4ダメージ与えた！"}},
+        {"multiply: N times HP, then the counter", "multiply", "3", "red", "ryu.wav", nullptr,
+         {{1, 0, 3, 0, 0, 0}, {4, 5, 6, 0, 0, 0}},
+         {"flash red 4", "se3: ryu.wav", "flash red 1", "se3: punch.wav"},
+         {"えいっ！", "15ダメージ与えた！", "反撃＞ 20ダメージ食らった！"}},
+        {"drain: the attacker gains what was taken", "drain", "4", "black", "noroi.wav", nullptr,
+         {{1, 9, 3, 0, 0, 0}, {4, 16, 6, 0, 0, 0}},
+         {"flash black 4", "se3: noroi.wav", "flash blue 1"},
+         {"えいっ！", "鍛冶場の親方からHPを 4吸い取った！", "山の木こりのHPが 4回復した！"}},
+        {"drain: no more than the target has", "drain", "4", "black", "blood.wav", [](DuelRecord& d) { d.chara[4].hp = 3; },
+         {{1, 8, 3, 0, 0, 0}, {4, 0, 6, 0, 0, 0}},
+         {"flash black 4", "se3: blood.wav", "flash blue 1"},
+         {"えいっ！", "鍛冶場の親方からHPを 3吸い取った！", "山の木こりのHPが 3回復した！"}},
+        {"heal_side: the living of the attacker's side", "heal_side", "2|1", "blue", "kaifuku.wav", nullptr,
+         {{1, 7, 4, 0, 0, 0}, {2, 7, 4, 0, 0, 0}, {4, 20, 6, 0, 0, 0}},
+         {"se3: kaifuku.wav", "flash blue 1", "flash blue 2"},
+         {"えいっ！", "味方全員のHPが 2、MPが 1回復した！"}},
+        {"heal_side: HP only", "heal_side", "3|0", "aqua", "iyasi.wav", nullptr,
+         {{1, 8, 3, 0, 0, 0}, {2, 8, 3, 0, 0, 0}},
+         {"se3: iyasi.wav", "flash aqua 1", "flash aqua 2"},
+         {"えいっ！", "味方全員のHPが 3回復した！"}},
+        {"heal_side: MP only", "heal_side", "0|2", "blue", "kaifuku.wav", nullptr,
+         {{1, 5, 5, 0, 0, 0}, {2, 5, 5, 0, 0, 0}},
+         {"se3: kaifuku.wav", "flash blue 1", "flash blue 2"},
+         {"えいっ！", "味方全員のMPが 2回復した！"}},
+        {"status: the target's bad status, replaced", "status", "3", "black", "noroi.wav", [](DuelRecord& d) { d.chara[4].status1 = 1; },
+         {{4, 20, 6, 0, 3, 0}},
+         {"flash black 4", "se3: noroi.wav"},
+         {"えいっ！", "鍛冶場の親方は<呪>化した！"}},
+        {"buff: good status and HP", "buff", "13|3", "aqua", "baria.wav", nullptr,
+         {{1, 8, 3, 0, 0, 13}, {4, 20, 6, 0, 0, 0}},
+         {"flash aqua 1", "se3: baria.wav"},
+         {"えいっ！", "山の木こりはHP+3、<ﾊﾞﾘｱ>化した！"}},
+        {"buff: good status alone", "buff", "2|0", "yellow", "up.wav", nullptr,
+         {{1, 5, 3, 0, 0, 2}},
+         {"flash yellow 1", "se3: up.wav"},
+         {"えいっ！", "山の木こりは<↑>化した！"}},
+        {"mp_strike", "mp_strike", "4", "white", "magic.wav", nullptr,
+         {{1, 5, 3, 0, 0, 0}, {4, 20, 2, 0, 0, 0}},
+         {"flash white 4", "se3: magic.wav"},
+         {"えいっ！", "鍛冶場の親方のMPを 4削った！"}},
+        {"mp_strike: no more than the target has", "mp_strike", "8", "aqua", "ma2.wav", nullptr,
+         {{4, 20, 0, 0, 0, 0}},
+         {"flash aqua 4", "se3: ma2.wav"},
+         {"えいっ！", "鍛冶場の親方のMPを 6削った！"}},
+        {"side_blow: the living of the other side, not below 0", "side_blow", "6", "red", "baku.wav", nullptr,
+         {{1, 5, 3, 0, 0, 0}, {4, 14, 6, 0, 0, 0}, {5, 0, 3, 0, 0, 0}},
+         {"se3: baku.wav", "flash red 4", "flash red 5"},
+         {"えいっ！", "敵全員に 6ダメージ与えた！"}},
+    };
+    // clang-format on
+    for (const ShapeCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        DuelSide s;
+        Seat(s);
+        if (c.setup) c.setup(s.d);
+        ASSERT_TRUE(RunSignatureMove(s.ctx, OneMove(c.shape, c.amounts, c.flash, c.sound)));
+        EXPECT_EQ(s.screen.transcript[0], "show: ＞試し技");
+        ExpectTitledRun(s, c.after, c.cues, c.lines);
+    }
+}
+
+// On a digit outside the row's, the card flicks exactly as it would with no move at all.
+TEST(SignatureMoves, OtherDigitsFlickAsEveryCard) {
+    BattleContent gated, none;
+    gated.moves = OneMove("blow", "7", "red", "do.wav", "89");
+    for (int32_t luck = 0; luck <= 9; ++luck) {
+        SCOPED_TRACE(luck);
+        DuelSide with, plain;
+        Seat(with, luck);
+        Seat(plain, luck);
+        with.ctx.content = &gated;
+        plain.ctx.content = &none;
+        Flick(with.ctx);
+        Flick(plain.ctx);
+        EXPECT_EQ(with.screen.transcript[0], luck >= 8 ? "show: ＞試し技" : "show: ＞でこぴん");
+        if (luck >= 8) continue;
+        EXPECT_EQ(with.screen.transcript, plain.screen.transcript);
+        EXPECT_EQ(with.d.chara, plain.d.chara);
+    }
+}
+
+// The flick of the shipped table: a listed card on its digits, the ordinary flick on the others.
+TEST(SignatureMoves, FlickUsesTheShippedTable) {
+    struct Case {
+        int32_t card, luck;
+        std::string first_line;
+    };
+    const Case cases[] = {
+        {30, 0, "show: ＞大木倒し"},         // 山の木こり, every digit
+        {110, 9, "show: ＞名無しの一太刀"},  // 無銘の剣豪 at 8 and 9
+        {110, 7, "show: ＞でこぴん"},
+        {10, 5, "show: ＞でこぴん"},  // 旅の行商人 has no move
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.card);
+        DuelSide s;
+        Seat(s, c.luck);
+        s.d.chara[1] = Card(c.card);
+        Flick(s.ctx);
+        ASSERT_FALSE(s.screen.transcript.empty());
+        EXPECT_EQ(s.screen.transcript[0], c.first_line);
+    }
+}
+
+// A card transformed into a listed card flicks with that card's move; one transformed away flicks.
+TEST(SignatureMoves, TransformedCardsGoByName) {
+    DuelSide s;
+    Seat(s);
+    s.d.chara[1] = TransformedCard(GameCatalogue(), Card(10, 3), 32);  // into 洞窟の蝙蝠
+    s.d.chara[1].hp = 5;
+    Flick(s.ctx);
+    EXPECT_EQ(s.screen.transcript[0], "show: ＞暗がりの牙");
+    EXPECT_EQ(s.d.chara[1].hp, 6);
+    EXPECT_EQ(s.d.chara[4].hp, 19);
+
+    DuelSide away;
+    Seat(away);
+    away.d.chara[1] = TransformedCard(GameCatalogue(), Card(30), 10);  // 山の木こり into 旅の行商人
+    Flick(away.ctx);
+    EXPECT_EQ(away.screen.transcript[0], "show: ＞でこぴん");
+}
+
+// Every row names a listed card once, its texts have CP932 forms, and there are about forty.
+TEST(SignatureMoves, ShippedTable) {
+    const SignatureMoveLoad load = LoadEmbeddedSignatureMoves(GameCatalogue());
+    ASSERT_EQ(load.error, "");
+    EXPECT_GE(load.moves.size(), 36u);
+    EXPECT_LE(load.moves.size(), 44u);
+    std::set<std::string> cards, names;
+    std::set<MoveShape> shapes;
+    for (const SignatureMove& m : load.moves) {
+        EXPECT_TRUE(cards.insert(m.card).second) << m.card;
+        EXPECT_TRUE(names.insert(m.name).second) << m.name;
+        EXPECT_TRUE(Utf8ToCp932("＞" + m.name).has_value()) << m.name;
+        EXPECT_TRUE(Utf8ToCp932(m.line).has_value()) << m.name;
+        shapes.insert(m.shape);
+        bool listed = false;
+        for (const tcard& c : GameCatalogue().card) listed = listed || c.name == m.card;
+        EXPECT_TRUE(listed) << m.card;
+    }
+    EXPECT_EQ(shapes.size(), 8u);
+    const BattleContent content = LoadBattleContent(GameCatalogue());
+    EXPECT_EQ(content.error, "");
+    const std::vector<std::string> in_order = SignatureMoveNames(content);
+    ASSERT_EQ(in_order.size(), load.moves.size());
+    EXPECT_EQ(in_order.front(), load.moves.front().name);
+    EXPECT_EQ(in_order.back(), load.moves.back().name);
+}
+
+TEST(SignatureMoves, LoaderRefusesFaults) {
+    struct Case {
+        const char* what;
+        std::string rows;
+    };
+    const Case cases[] = {
+        {"unknown card", "山のきこり\tx\tblow\t5\t0\tl\tred\tdo.wav\n"},
+        {"a card twice",
+         "山の木こり\tx\tblow\t5\t0\tl\tred\tdo.wav\n山の木こり\ty\tblow\t5\t1\tl\tred\tdo.wav\n"},
+        {"unknown shape", "山の木こり\tx\tkick\t5\t0\tl\tred\tdo.wav\n"},
+        {"two amounts for one", "山の木こり\tx\tblow\t5|1\t0\tl\tred\tdo.wav\n"},
+        {"one amount for two", "山の木こり\tx\tbuff\t2\t0\tl\tred\tdo.wav\n"},
+        {"blow of 0", "山の木こり\tx\tblow\t0\t0\tl\tred\tdo.wav\n"},
+        {"multiply by 1", "山の木こり\tx\tmultiply\t1\t0\tl\tred\tdo.wav\n"},
+        {"bad status 21", "山の木こり\tx\tstatus\t21\t0\tl\tred\tdo.wav\n"},
+        {"good status 14", "山の木こり\tx\tbuff\t14|0\t0\tl\tred\tdo.wav\n"},
+        {"a heal of nothing", "山の木こり\tx\theal_side\t0|0\t0\tl\tred\tdo.wav\n"},
+        {"no digits", "山の木こり\tx\tblow\t5\t\tl\tred\tdo.wav\n"},
+        {"digits out of order", "山の木こり\tx\tblow\t5\t98\tl\tred\tdo.wav\n"},
+        {"a digit twice", "山の木こり\tx\tblow\t5\t77\tl\tred\tdo.wav\n"},
+        {"unknown colour", "山の木こり\tx\tblow\t5\t0\tl\tpink\tdo.wav\n"},
+        {"unknown sound", "山の木こり\tx\tblow\t5\t0\tl\tred\tboom.wav\n"},
+        {"no move name", "山の木こり\t\tblow\t5\t0\tl\tred\tdo.wav\n"},
+        {"no line", "山の木こり\tx\tblow\t5\t0\t\tred\tdo.wav\n"},
+        {"name outside CP932", "山の木こり\t\xF0\x9F\x90\x89\tblow\t5\t0\tl\tred\tdo.wav\n"},
+    };
+    for (const Case& c : cases) {
+        const SignatureMoveLoad load = LoadSignatureMoves(kHead + c.rows, GameCatalogue());
+        EXPECT_NE(load.error, "") << c.what;
+        EXPECT_TRUE(load.moves.empty()) << c.what;
+    }
+}
+
+// A busy record: every move's card in slot 1, figures, statuses, icons and a dead card on both sides.
+void SeatBusy(DuelRecord& d, const std::string& card_name, int32_t variant) {
+    SeatSix(d);
+    int32_t card = 0;
+    for (int32_t n = 0; n < static_cast<int32_t>(GameCatalogue().card.size()); ++n)
+        if (GameCatalogue().card[static_cast<size_t>(n)].name == card_name) card = n;
+    d.chara[1] = Card(card, 4);
+    d.chara[1].hp = 9;
+    d.chara[1].mp = 4;
+    d.chara[2].status2 = 3;
+    d.chara[4].hp = variant == 0 ? 12 : 2;
+    d.chara[4].mp = 7;
+    d.chara[4].status2 = variant == 0 ? 0 : 3;
+    d.chara[4].status1 = variant == 0 ? 8 : 1;
+    if (variant == 1) {
+        Kill(d, 3);
+        Kill(d, 5);
+        test::Wear(d, {37, 108, 69, 83});
+    }
+}
+
+// Every move on each digit, acted from slot 1 and from slot 4 on the mirrored record, ends in records
+// and stories that agree; every text it shows has a CP932 form.
+TEST(SignatureMoves, BothProgramsAgree) {
+    const SignatureMoveLoad load = LoadEmbeddedSignatureMoves(GameCatalogue());
+    ASSERT_EQ(load.error, "");
+    int32_t moved = 0;
+    for (const SignatureMove& m : load.moves)
+        for (int32_t variant = 0; variant < 2; ++variant)
+            for (int32_t luck = 0; luck <= 9; ++luck) {
+                SCOPED_TRACE(::testing::Message() << m.name << " variant " << variant << " luck " << luck);
+                DuelSide one, other;
+                SeatBusy(one.d, m.card, variant);
+                one.d.luck = luck;
+                other.d = Mirrored(one.d);
+                Flick(one.ctx);
+                Flick(other.ctx);
+                EXPECT_EQ(MirrorMismatch(one.d, other.d), "");
+                EXPECT_EQ(MirroredFlashes(one.screen.transcript), other.screen.transcript);
+                moved += one.screen.transcript[0] == "show: ＞" + m.name ? 1 : 0;
+                for (const std::string& text : one.screen.Messages())
+                    EXPECT_TRUE(Utf8ToCp932(text).has_value()) << text;
+            }
+    int32_t expected = 0;
+    for (const SignatureMove& m : load.moves) expected += 2 * static_cast<int32_t>(m.luck.size());
+    EXPECT_EQ(moved, expected);
+}
+
+}  // namespace
+}  // namespace kestra
