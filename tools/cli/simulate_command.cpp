@@ -8,6 +8,7 @@
 
 #include "base/fnv_hash.h"
 #include "battle/battle_phase.h"
+#include "battle/offered_buttons.h"
 #include "battle/technique.h"
 #include "duel/duel_start.h"
 #include "duel/mirror_check.h"
@@ -21,18 +22,6 @@
 namespace kestra::cli {
 
 namespace {
-
-// The technique keys a simulated player picks from: every key of the table but the item (which
-// has its own turn below), the flick four times over as players use it most, and 92, an empty key.
-const std::vector<int32_t>& Keys() {
-    static const std::vector<int32_t> keys = [] {
-        std::vector<int32_t> k = {10, 10, 10, 92};
-        for (const int32_t key : kTableKeys)
-            if (key != kItemKey) k.push_back(key);
-        return k;
-    }();
-    return keys;
-}
 
 constexpr int32_t kMaxPhases = 400;
 
@@ -75,6 +64,17 @@ std::optional<int32_t> PickItem(Program& p) {
     return std::nullopt;
 }
 
+// One of the buttons the acting card is offered, as the duel window would offer them (アイテム
+// aside: the item turn above uses items); a pass when nothing else is offered.
+std::string SendOfferedButton(Program& p) {
+    std::vector<OfferedButton> offered = OfferedButtons(p.d, p.ctx.cat, p.rng);
+    std::erase_if(offered, [](const OfferedButton& o) { return o.name == kItemButton; });
+    if (offered.empty()) return SendPass(p.ctx);
+    const OfferedButton& o = offered[static_cast<size_t>(p.rng.Random(static_cast<int32_t>(offered.size())))];
+    const TechniqueButton* b = FindTechniqueButton(o.name);
+    return SendCommand(p.ctx, b->waza_kind, b->waza_arg1);
+}
+
 // The mover's random legal action; returns the BATTLE NUMBER text it sends.
 std::string ChooseAction(Program& p) {
     const int32_t r = p.rng.Random(100);
@@ -93,9 +93,7 @@ std::string ChooseAction(Program& p) {
                 if (const auto text = UseItem(p.ctx, row)) return *text;
         }
     }
-    const std::vector<int32_t>& keys = Keys();
-    const int32_t key = keys[static_cast<size_t>(p.rng.Random(static_cast<int32_t>(keys.size())))];
-    return SendCommand(p.ctx, key / 10, key % 10);
+    return SendOfferedButton(p);
 }
 
 // Both programs' records agree, or the run records the first difference.
