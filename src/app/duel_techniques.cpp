@@ -21,7 +21,8 @@ void LayOutOfferedButtons(DuelLayout& ui, const std::vector<OfferedButton>& offe
         if (button->parentWidget() != panel) button->setParent(panel);
         const int place = static_cast<int>(k % per_panel);
         const int col = place % kPanelColumns, row = place / kPanelColumns;
-        button->setGeometry(kLeft + 2 + col * (kButtonWidth + 4), kTop + row * kButtonStep, kButtonWidth, kButtonHeight);
+        button->setGeometry(kLeft + 2 + col * (kButtonWidth + 4), kTop + row * kButtonStep, kButtonWidth,
+                            kButtonHeight);
         button->setText(Utf8(offered[k].caption));
         button->show();
     }

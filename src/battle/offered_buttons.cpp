@@ -185,8 +185,8 @@ std::vector<OfferedButton> OfferedButtons(const DuelRecord& d, const Catalogue& 
     return OfferedButtons(d, cat, EmbeddedTechniqueLists(), rng);
 }
 
-std::vector<OfferedButton> OfferedButtons(const DuelRecord& d, const Catalogue& cat, const TechniqueLists& lists,
-                                          Rng& rng) {
+std::vector<OfferedButton> OfferedButtons(const DuelRecord& d, const Catalogue& cat,
+                                          const TechniqueLists& lists, Rng& rng) {
     // Step 1: everything hidden; m1, m61, m2 and m12 have their default captions (the table's).
     Panel panel;
     if (d.atk_no < 1 || d.atk_no > 3) return {};
@@ -202,7 +202,8 @@ std::vector<OfferedButton> OfferedButtons(const DuelRecord& d, const Catalogue& 
     const int32_t help_draw = rng.Random(4), ultra_draw = rng.Random(5);
     const auto [opp_alive, opp_hp] = OpponentAliveAndHp(d);
     const bool two_dead = OwnDead(d) == 2, within = a.hp <= opp_hp;
-    if (d.battle_type == kHelpBattleType || ((fixed || help_draw == 0) && two_dead && opp_alive == 3 && within))
+    if (d.battle_type == kHelpBattleType ||
+        ((fixed || help_draw == 0) && two_dead && opp_alive == 3 && within))
         panel.Show(kHelpButton, "");
     if (a.hp < 4 && (fixed || ultra_draw == 0) && two_dead && within) panel.Show(kUltraFlickButton, "");
     if (IWearIcon(d, 148)) panel.Show("m44", "");

@@ -59,8 +59,8 @@ struct OfferedButton {
 // (0..87). Only buttons whose key the battle runs are offered.
 std::vector<OfferedButton> OfferedButtons(const DuelRecord& d, const Catalogue& cat, Rng& rng);
 // The same with a given table of lists (tests).
-std::vector<OfferedButton> OfferedButtons(const DuelRecord& d, const Catalogue& cat, const TechniqueLists& lists,
-                                          Rng& rng);
+std::vector<OfferedButton> OfferedButtons(const DuelRecord& d, const Catalogue& cat,
+                                          const TechniqueLists& lists, Rng& rng);
 
 // The button of a transplanted technique 1..18 ("" for others): 1 m67 魔術 ... 18 m84 冥術.
 std::string_view SingleWordButton(int32_t waza);

@@ -1,12 +1,10 @@
 // The duel window's technique panels show exactly the buttons the rules offer the acting card.
-#include "app/duel_window.h"
-
 #include <gtest/gtest.h>
 
 #include <QPushButton>
-
 #include <set>
 
+#include "app/duel_window.h"
 #include "battle/offered_buttons.h"
 #include "duel_players.h"
 
@@ -35,7 +33,8 @@ std::vector<OfferedButton> ShownButtons(const Machine& m, std::set<std::string>*
 
 // Sorted by name, to compare with the panel's order-free view.
 std::vector<OfferedButton> ByName(std::vector<OfferedButton> v) {
-    std::sort(v.begin(), v.end(), [](const OfferedButton& a, const OfferedButton& b) { return a.name < b.name; });
+    std::sort(v.begin(), v.end(),
+              [](const OfferedButton& a, const OfferedButton& b) { return a.name < b.name; });
     return v;
 }
 
@@ -61,7 +60,8 @@ TEST(DuelOffer, ThePanelsShowExactlyTheOfferedButtonsOfThreeCards) {
         EXPECT_FALSE(mover->Widget("waza_box")->isHidden());
         // Buttons sit in order: the first eight in waza_box2, the rest in waza_box.
         EXPECT_EQ(panels.count("waza_box"), offered.size() > 8 ? 1u : 0u) << slot;
-        EXPECT_EQ(mover->Button(std::string(offered[0].name).c_str())->parentWidget()->objectName(), "waza_box2");
+        EXPECT_EQ(mover->Button(std::string(offered[0].name).c_str())->parentWidget()->objectName(),
+                  "waza_box2");
         std::string all;
         for (const OfferedButton& o : offered) all += o.caption + " ";
         captions.insert(all);

@@ -58,11 +58,25 @@ TEST(OfferedButtons, ButtonsSendTheirKeys) {
         const char* caption;
     };
     const Case cases[] = {
-        {"m1", 10, "でこぴん"},  {"m9", 90, "タマネギ斬り"}, {"m10", 11, "弓矢狼"}, {"m24", 62, "約束"},
-        {"m25", 82, "ビンタ"},   {"m26", 92, ""},            {"m30", 3, "盗む"},    {"m39", 93, "凍結"},
-        {"m56", 65, "ヘルプ！！"}, {"m58", 85, "トロッコ銃"}, {"m75", 57, "死術"},  {"m80", 8, "錬金術"},
-        {"m86", 68, "ウルトラでこぴん"}, {"m87", 78, "アイテム"}, {"m88", 88, "森羅万象"}, {"m5a", 50, "赤い風"},
-        {"m61", 16, "転生"}, {"m2", 20, "占星術"}, {"m12", 31, "自爆"},
+        {"m1", 10, "でこぴん"},
+        {"m9", 90, "タマネギ斬り"},
+        {"m10", 11, "弓矢狼"},
+        {"m24", 62, "約束"},
+        {"m25", 82, "ビンタ"},
+        {"m26", 92, ""},
+        {"m30", 3, "盗む"},
+        {"m39", 93, "凍結"},
+        {"m56", 65, "ヘルプ！！"},
+        {"m58", 85, "トロッコ銃"},
+        {"m75", 57, "死術"},
+        {"m80", 8, "錬金術"},
+        {"m86", 68, "ウルトラでこぴん"},
+        {"m87", 78, "アイテム"},
+        {"m88", 88, "森羅万象"},
+        {"m5a", 50, "赤い風"},
+        {"m61", 16, "転生"},
+        {"m2", 20, "占星術"},
+        {"m12", 31, "自爆"},
     };
     for (const Case& c : cases) {
         const TechniqueButton* b = FindTechniqueButton(c.name);
@@ -88,29 +102,105 @@ TEST(OfferedButtons, TheCardsListAndSingleWord) {
         Offer expected;
     };
     const std::vector<Case> cases = {
-        {"shared village list", 0, 0, "", {-1, -1}, {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
-        {"same list, other card", 112, 0, "", {-1, -1}, {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
-        {"a name-bound entry shows for its name", 0, 0, "月夜の吸血卿", {-1, -1},
+        {"shared village list",
+         0,
+         0,
+         "",
+         {-1, -1},
+         {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
+        {"same list, other card",
+         112,
+         0,
+         "",
+         {-1, -1},
+         {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
+        {"a name-bound entry shows for its name",
+         0,
+         0,
+         "月夜の吸血卿",
+         {-1, -1},
          {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}, {"m4", "噛みつく"}}},
         {"the list relabels m1", 24, 0, "", {-1, -1}, {{"m1", "はさむ"}, {"m38", "食べる"}, {"m39", "凍結"}}},
-        {"the list relabels m12", 60, 0, "", {-1, -1},
+        {"step 1: m12 keeps its default caption elsewhere",
+         53,
+         0,
+         "",
+         {-1, -1},
+         {{"m1", "でこぴん"},
+          {"m52", "時限爆弾"},
+          {"m12", "自爆"},
+          {"m59", "ミサイル"},
+          {"m58", "トロッコ銃"}}},
+        {"the list relabels m12",
+         60,
+         0,
+         "",
+         {-1, -1},
          {{"m1", "でこぴん"}, {"m12", "丁半自爆"}, {"m6", "いたずら"}, {"m46", "集中"}, {"m30", "盗む"}}},
-        {"the list relabels m61", 103, 0, "", {-1, -1}, {{"m1", "ころがる"}, {"m61", "孵化"}, {"m38", "食べる"}}},
-        {"single-word after the list", 0, 11, "", {-1, -1},
+        {"the list relabels m61",
+         103,
+         0,
+         "",
+         {-1, -1},
+         {{"m1", "ころがる"}, {"m61", "孵化"}, {"m38", "食べる"}}},
+        {"single-word after the list",
+         0,
+         11,
+         "",
+         {-1, -1},
          {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}, {"m77", "剣術"}}},
-        {"death art, key 57", 0, 9, "", {-1, -1},
+        {"death art, key 57",
+         0,
+         9,
+         "",
+         {-1, -1},
          {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}, {"m75", "死術"}}},
-        {"single-word already listed shows once", 3, 11, "", {-1, -1},
-         {{"m1", "でこぴん"}, {"m3", "鍛え打ち"}, {"m37", "ヴァイスクロイツ"}, {"m45", "魔剣"}, {"m77", "剣術"}}},
-        {"waza 19 is no single word", 0, 19, "", {-1, -1}, {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
-        {"icon 148 adds 青い風", 0, 0, "", {148, -1},
+        {"single-word already listed shows once",
+         3,
+         11,
+         "",
+         {-1, -1},
+         {{"m1", "でこぴん"},
+          {"m3", "鍛え打ち"},
+          {"m37", "ヴァイスクロイツ"},
+          {"m45", "魔剣"},
+          {"m77", "剣術"}}},
+        {"waza 19 is no single word",
+         0,
+         19,
+         "",
+         {-1, -1},
+         {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
+        {"icon 148 adds 青い風",
+         0,
+         0,
+         "",
+         {148, -1},
          {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}, {"m44", "青い風"}}},
-        {"icon 198 adds アイテム", 0, 0, "", {-1, 198},
+        {"icon 198 adds アイテム",
+         0,
+         0,
+         "",
+         {-1, 198},
          {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}, {"m87", "アイテム"}}},
-        {"waza 23 adds アイテム", 0, 23, "", {-1, -1},
+        {"waza 23 adds アイテム",
+         0,
+         23,
+         "",
+         {-1, -1},
          {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}, {"m87", "アイテム"}}},
-        {"icon 227 relabels m1", 0, 0, "", {227, -1}, {{"m1", "バリア"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
-        {"icon 228 over the list's relabel", 24, 0, "", {-1, 228}, {{"m1", "刻印剣"}, {"m38", "食べる"}, {"m39", "凍結"}}},
+        {"icon 227 relabels m1",
+         0,
+         0,
+         "",
+         {227, -1},
+         {{"m1", "バリア"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
+        {"icon 228 over the list's relabel",
+         24,
+         0,
+         "",
+         {-1, 228},
+         {{"m1", "刻印剣"}, {"m38", "食べる"}, {"m39", "凍結"}}},
     };
     for (const Case& c : cases) {
         DuelRecord d = Acting(c.card, c.waza);
@@ -134,8 +224,8 @@ TEST(OfferedButtons, LastStandEdges) {
         {"HP 3, two dead, sum 15", 2, 0, 3, 5, 0, true, true, true},
         {"HP 4 is not below 4", 2, 0, 4, 5, 0, true, true, false},
         {"one dead: neither", 1, 0, 3, 5, 0, true, false, false},
-        {"HP equal to the sum", 2, 0, 3, 1, 0, true, true, true},  // sum 3 == HP 3
-        {"HP above the sum: neither", 2, 0, 3, 0, 0, true, false, false},             // sum 0 < 3
+        {"HP equal to the sum", 2, 0, 3, 1, 0, true, true, true},          // sum 3 == HP 3
+        {"HP above the sum: neither", 2, 0, 3, 0, 0, true, false, false},  // sum 0 < 3
         {"an opponent card dead: only ultra", 2, 1, 3, 5, 0, true, false, true},
         {"battle type 19 always helps", 0, 0, 9, 5, 19, false, true, false},
     };
@@ -201,7 +291,8 @@ TEST(OfferedButtons, IconEightyLeavesOneOfEightyEight) {
         const Offer o = OfferOf(d, seed);
         ASSERT_EQ(o.size(), 1u);
         EXPECT_EQ(o[0].name, expected);
-        EXPECT_EQ(o[0].caption, expected == "m1" ? "刻印剣" : std::string(FindTechniqueButton(expected)->caption));
+        EXPECT_EQ(o[0].caption,
+                  expected == "m1" ? "刻印剣" : std::string(FindTechniqueButton(expected)->caption));
     }
 }
 
@@ -216,7 +307,8 @@ TEST(OfferedButtons, OnlyBuiltButtonsAndLocalAttackers) {
             ASSERT_FALSE(o.empty()) << card;
             EXPECT_EQ(o[0].name, "m1") << card;
             EXPECT_LE(o.size(), static_cast<size_t>(kPanelCapacity)) << card;
-            for (const OfferedButton& b : o) EXPECT_TRUE(TechniqueBuilt(KeyOfButton(b.name))) << card << b.name;
+            for (const OfferedButton& b : o)
+                EXPECT_TRUE(TechniqueBuilt(KeyOfButton(b.name))) << card << b.name;
         }
 }
 
@@ -240,7 +332,8 @@ TEST(TechniqueLists, TheTableCoversEveryCardAndKey) {
         }
     }
     for (const int32_t key : kTableKeys) {
-        if (key == kItemKey || key == KeyOfButton(kHelpButton) || key == KeyOfButton(kUltraFlickButton)) continue;
+        if (key == kItemKey || key == KeyOfButton(kHelpButton) || key == KeyOfButton(kUltraFlickButton))
+            continue;
         EXPECT_TRUE(keys.count(key)) << "no list offers key " << key;
     }
     EXPECT_EQ(TechniqueListOf(load.lists, 327).size(), 0u);
