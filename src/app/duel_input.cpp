@@ -13,24 +13,14 @@ using namespace duel_ui;
 
 namespace {
 
-constexpr int kButtonWidth = 78, kButtonHeight = 24, kButtonStep = 26;
-
 // This side may still choose its action this turn.
 bool Choosing(const DuelParts& p) {
     return p.stage == DuelStage::kBattle && !p.busy && !p.number_sent && p.d.own_turn && !p.d.look_mode;
 }
 
-// The offered technique buttons laid out two to a row, the others hidden.
+// The offered technique buttons in the technique panels, the others hidden.
 void OfferCommands(DuelParts& p) {
-    for (auto& [name, button] : p.ui.technique) button->hide();
-    const std::vector<OfferedButton> offered = OfferedButtons(p.d, p.session.rng);
-    for (size_t k = 0; k < offered.size(); ++k) {
-        QPushButton* button = p.ui.technique.find(offered[k].name)->second;
-        const int col = static_cast<int>(k % 2), row = static_cast<int>(k / 2);
-        button->setGeometry(6 + col * (kButtonWidth + 4), 18 + row * kButtonStep, kButtonWidth, kButtonHeight);
-        button->setText(Utf8(offered[k].caption));
-        button->show();
-    }
+    LayOutOfferedButtons(p.ui, OfferedButtons(p.d, p.ctx.cat, p.session.rng));
     p.ui.item_box->hide();
     p.ui.command_box->show();
 }

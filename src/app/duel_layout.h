@@ -42,8 +42,10 @@ struct DuelLayout {
     ClickLabel* opponent_id_paste = nullptr;
     QPushButton* id_ok = nullptr;
 
-    // The command box with its technique buttons, by name, and the item box.
+    // The technique panels: waza_box2 ("COMMAND", the first eight offered buttons) with waza_box
+    // ("WAZA", the next eight) inside its lower half; the technique buttons by name; the item box.
     QGroupBox* command_box = nullptr;
+    QGroupBox* technique_box = nullptr;
     std::map<std::string, QPushButton*, std::less<>> technique;
     QGroupBox* item_box = nullptr;
     QListWidget* item_list = nullptr;

@@ -1,4 +1,4 @@
-// The command box with every technique button, the item box, and the ENDING box.
+// The technique panels with every technique button, the item box, and the ENDING box.
 #include "app/duel_layout.h"
 #include "app/duel_techniques.h"
 
@@ -10,6 +10,7 @@ using namespace duel_ui;
 
 void BuildCommandBoxes(QWidget* window, DuelLayout& ui) {
     ui.command_box = MakeBox(window, "waza_box2", QStringLiteral("COMMAND"), QRect(340, 0, 171, 246));
+    ui.technique_box = MakeBox(ui.command_box, "waza_box", QStringLiteral("WAZA"), QRect(2, 120, 167, 124));
     for (const TechniqueButton& b : TechniqueButtons()) {
         const std::string name(b.name);
         QPushButton* button = MakeButton(ui.command_box, name.c_str(), Utf8(b.caption), QRect(6, 18, 78, 24));

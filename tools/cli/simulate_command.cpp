@@ -1,5 +1,6 @@
 #include "simulate_command.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <filesystem>
@@ -8,6 +9,7 @@
 
 #include "base/fnv_hash.h"
 #include "battle/battle_phase.h"
+#include "battle/offered_buttons.h"
 #include "battle/technique.h"
 #include "duel/duel_start.h"
 #include "duel/mirror_check.h"
@@ -21,18 +23,6 @@
 namespace kestra::cli {
 
 namespace {
-
-// The technique keys a simulated player picks from: every key of the table but the item (which
-// has its own turn below), the flick four times over as players use it most, and 92, an empty key.
-const std::vector<int32_t>& Keys() {
-    static const std::vector<int32_t> keys = [] {
-        std::vector<int32_t> k = {10, 10, 10, 92};
-        for (const int32_t key : kTableKeys)
-            if (key != kItemKey) k.push_back(key);
-        return k;
-    }();
-    return keys;
-}
 
 constexpr int32_t kMaxPhases = 400;
 
@@ -75,8 +65,22 @@ std::optional<int32_t> PickItem(Program& p) {
     return std::nullopt;
 }
 
-// The mover's random legal action; returns the BATTLE NUMBER text it sends.
-std::string ChooseAction(Program& p) {
+// One of the buttons the acting card is offered, as the duel window would offer them (アイテム
+// aside: the item turn above uses items); a pass when nothing else is offered. The keys offered
+// go to offered_keys.
+std::string SendOfferedButton(Program& p, std::vector<int32_t>& offered_keys) {
+    std::vector<OfferedButton> offered = OfferedButtons(p.d, p.ctx.cat, p.rng);
+    std::erase_if(offered, [](const OfferedButton& o) { return o.name == kItemButton; });
+    if (offered.empty()) return SendPass(p.ctx);
+    for (const OfferedButton& o : offered) offered_keys.push_back(KeyOfButton(o.name));
+    const OfferedButton& o = offered[static_cast<size_t>(p.rng.Random(static_cast<int32_t>(offered.size())))];
+    const TechniqueButton* b = FindTechniqueButton(o.name);
+    return SendCommand(p.ctx, b->waza_kind, b->waza_arg1);
+}
+
+// The mover's random legal action; returns the BATTLE NUMBER text it sends. A technique turn leaves
+// the keys its card was offered in offered_keys (empty for a pass, a time-out or an item).
+std::string ChooseAction(Program& p, std::vector<int32_t>& offered_keys) {
     const int32_t r = p.rng.Random(100);
     if (r < 6) return SendPass(p.ctx);
     if (r < 9) {
@@ -93,9 +97,7 @@ std::string ChooseAction(Program& p) {
                 if (const auto text = UseItem(p.ctx, row)) return *text;
         }
     }
-    const std::vector<int32_t>& keys = Keys();
-    const int32_t key = keys[static_cast<size_t>(p.rng.Random(static_cast<int32_t>(keys.size())))];
-    return SendCommand(p.ctx, key / 10, key % 10);
+    return SendOfferedButton(p, offered_keys);
 }
 
 // Both programs' records agree, or the run records the first difference.
@@ -155,9 +157,16 @@ void PlayDuel(const Catalogue& cat, const BattleContent& content, uint64_t seed,
         for (; run.phases < kMaxPhases; ++run.phases) {
             Program& mover = a.d.own_turn ? a : b;
             Program& other = a.d.own_turn ? b : a;
-            const std::string number = ChooseAction(mover);
+            std::vector<int32_t> offered_keys;
+            const std::string number = ChooseAction(mover, offered_keys);
             const std::string digits = BattleDigits(number);
             run.replay << digits << "\n";
+            if (!offered_keys.empty() && digits.size() == 8 &&
+                std::find(offered_keys.begin(), offered_keys.end(), KeyOf(digits)) == offered_keys.end()) {
+                run.failure = "the mover sent a key its card was not offered";
+                run.action = number;
+                break;
+            }
             const PhaseEnd mine = PressBattlePhase(mover.ctx, "", mover.hooks);
             const PhaseEnd theirs = PressBattlePhase(other.ctx, digits, other.hooks);
             if (theirs == PhaseEnd::Refused) {

@@ -205,6 +205,42 @@ QImage SwordArt(SampleGame& game) { return Technique(game, 11, -1, "m77", "＞�
 QImage BlueWind(SampleGame& game) { return Technique(game, 0, 148, "m44", "＞青い風"); }
 QImage Geomancy(SampleGame& game) { return Technique(game, 7, -1, "m73", "＞風水術"); }
 
+// The player also wears the icon in slot 2 (-1 for none); the save is written back sealed.
+void WearSecond(const std::filesystem::path& folder, int32_t icon) {
+    if (icon < 0) return;
+    const GameFolder f{folder};
+    LoadedGame game = LoadPlayerData(f);
+    game.my.icon_count[static_cast<size_t>(icon)] = 1;
+    game.my.icon_slot2 = icon;
+    SavePlayerData(f, game.my);
+}
+
+// The technique panels of the mover's card in a slot once its target is chosen: the card's own list,
+// its transplanted technique and what the worn icons add (-1: none).
+QImage Offer(SampleGame& game, int32_t waza, int32_t icon, int32_t icon2, int32_t slot, uint64_t seed) {
+    SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
+    Equip(game.folder(), waza, icon);
+    Equip(second.folder(), waza, icon);
+    WearSecond(game.folder(), icon2);
+    WearSecond(second.folder(), icon2);
+    Side a(game.folder(), seed), b(second.folder(), seed + 1);
+    script::AutoClicker clicker({&a.window, &b.window});
+    Meet(a, b);
+    Side* mover = Mover(a, b);
+    if (!mover) return {};
+    Click(mover->Find(("you_card" + std::to_string(slot)).c_str()));
+    Click(mover->Find("enemy_card1"));
+    mover->window.Refresh();
+    return Capture(mover->window);
+}
+
+// Three cards: the first with its own list only; the second with 剣術 transplanted, 青い風 from icon 148
+// and アイテム from icon 198, running over into waza_box; the third under icon 80, which leaves one
+// button drawn by local chance.
+QImage OfferPlain(SampleGame& game) { return Offer(game, 0, -1, -1, 1, 61); }
+QImage OfferTransplant(SampleGame& game) { return Offer(game, 11, 148, 198, 2, 63); }
+QImage OfferIconEighty(SampleGame& game) { return Offer(game, 0, 80, -1, 3, 65); }
+
 // View mode with a field rule pressed and both numbers pasted, the window grown to its situation texts.
 QImage ViewMode(SampleGame& game) {
     Side v(game.folder(), 41);
@@ -227,6 +263,9 @@ void AddDuelShots(std::vector<Shot>& shots) {
     shots.push_back({"duel_technique_sword", SwordArt});
     shots.push_back({"duel_technique_blue_wind", BlueWind});
     shots.push_back({"duel_technique_geomancy", Geomancy});
+    shots.push_back({"duel_offer_own_list", OfferPlain});
+    shots.push_back({"duel_offer_transplant_and_icon", OfferTransplant});
+    shots.push_back({"duel_offer_icon_80", OfferIconEighty});
     shots.push_back({"duel_view_mode", ViewMode});
 }
 
