@@ -10,6 +10,7 @@
 #include "base/fnv_hash.h"
 #include "battle/battle_phase.h"
 #include "battle/offered_buttons.h"
+#include "battle/signature_moves.h"
 #include "battle/technique.h"
 #include "duel/duel_start.h"
 #include "duel/mirror_check.h"
@@ -19,6 +20,7 @@
 #include "duel/verification.h"
 #include "duel_json.h"
 #include "program.h"
+#include "title_coverage.h"
 
 namespace kestra::cli {
 
@@ -144,7 +146,8 @@ bool SetIdsMatch(DuelRun& run, Program& a, Program& b) {
 }
 
 // Play one duel between two fresh programs.
-void PlayDuel(const Catalogue& cat, const BattleContent& content, uint64_t seed, int32_t kind, DuelRun& run) {
+void PlayDuel(const Catalogue& cat, const BattleContent& content, uint64_t seed, int32_t kind, DuelRun& run,
+              TitleCoverage* titles = nullptr) {
     Rng setup(seed * 7919u + 17u);
     Program a(cat, content, seed * 2 + 1), b(cat, content, seed * 2 + 2);
     GiveRandomPlayer(a.my, cat, setup);
@@ -184,6 +187,7 @@ void PlayDuel(const Catalogue& cat, const BattleContent& content, uint64_t seed,
             }
         }
     }
+    if (titles) titles->CountDuel(a.screen.transcript, b.screen.transcript);
     uint64_t h = Fnv1a("");
     for (const auto& line : a.screen.transcript) h = Fnv1a(line + "\n", h);
     for (const auto& line : b.screen.transcript) h = Fnv1a(line + "\n", h);
@@ -192,6 +196,13 @@ void PlayDuel(const Catalogue& cat, const BattleContent& content, uint64_t seed,
     if (!run.failure.empty()) {
         run.action += "\n--- applicant\n" + DuelToJson(a.d) + "\n--- receiver\n" + DuelToJson(b.d);
     }
+}
+
+// The signature moves, counted by their "＞" titles.
+TitleCoverage TitlesOf(const BattleContent& content) {
+    TitleCoverage titles;
+    for (const std::string& move : SignatureMoveNames(content)) titles.Add("move", "＞", move);
+    return titles;
 }
 
 // Write one duel's replay file into the log folder.
@@ -213,10 +224,12 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
     int32_t desyncs = 0;
     std::array<int64_t, 100> key_runs{};
     const BattleContent content = LoadBattleContent(cat);
+    TitleCoverage titles = TitlesOf(content);
     for (int32_t i = 0; i < options.duels; ++i) {
         const int32_t kind = options.kind.value_or(i % 19);
         DuelRun run;
-        PlayDuel(cat, content, options.seed * 100003u + static_cast<uint64_t>(i), kind, run);
+        PlayDuel(cat, content, options.seed * 100003u + static_cast<uint64_t>(i), kind, run,
+                 options.coverage ? &titles : nullptr);
         phases += run.phases;
         for (size_t k = 0; k < key_runs.size(); ++k) key_runs[k] += run.key_runs[k];
         if (!options.log_dir.empty()) WriteLog(options.log_dir, i, run);
@@ -233,6 +246,7 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
         << "\n";
     if (options.coverage)
         for (const int32_t key : kTableKeys) out << "key=" << key << " runs=" << key_runs[static_cast<size_t>(key)] << "\n";
+    if (options.coverage) titles.Print(out);
     return 0;
 }
 
