@@ -1,6 +1,6 @@
 // The duel window's screenshots: the warrior-number step, a battle phase caught mid-flash with its
-// markers, the ENDING box, and the view-mode box. Two sample players duel for real; the texts they would copy into
-// their chat are copied from one window to the other.
+// markers, the ENDING box, the view-mode box and a summoned being. Two sample players duel for real;
+// the texts they would copy into their chat are copied from one window to the other.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -15,6 +16,7 @@
 #include "app/duel_window.h"
 #include "app/slot_cues.h"
 #include "audio/audio.h"
+#include "battle/summon_beings.h"
 #include "duel_script/duel_script.h"
 #include "duel/presenter.h"
 #include "player/player_files.h"
@@ -205,6 +207,33 @@ QImage SwordArt(SampleGame& game) { return Technique(game, 11, -1, "m77", "＞�
 QImage BlueWind(SampleGame& game) { return Technique(game, 0, 148, "m44", "＞青い風"); }
 QImage Geomancy(SampleGame& game) { return Technique(game, 7, -1, "m73", "＞風水術"); }
 
+// A summon at the being's call: "召喚＞" and the icon's name in the message area, the being's picture
+// in the summon panel over the card boxes. Staged on the first mover's window after the meeting, the
+// way the window shows it while the being waits for the player's click (the per-card button lists
+// that offer 召喚 come with the technique lists).
+QImage Summoning(SampleGame& game) {
+    SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
+    Side a(game.folder(), 61), b(second.folder(), 62);
+    script::AutoClicker clicker({&a.window, &b.window});
+    Meet(a, b);
+    Side* mover = Mover(a, b);
+    if (!mover) return {};
+    const SummonBeing* being = nullptr;
+    for (const SummonBeing& s : SummonBeings())
+        if (s.icon == "ガルメキ") being = &s;
+    if (!being) return {};
+    mover->window.Refresh();
+    mover->window.findChild<QLabel*>(QStringLiteral("message_area"))
+        ->setText(QString::fromStdString("召喚＞" + being->icon));
+    const std::filesystem::path file = std::filesystem::path(KESTRA_BUILT_GAME_DIR) / being->picture;
+    const QPixmap picture(QString::fromStdString(file.string()));
+    mover->window.findChild<QLabel*>(QStringLiteral("s_cg"))->setPixmap(picture.scaled(128, 128));
+    QWidget* form = mover->Find("s_form");
+    form->show();
+    form->raise();
+    return Capture(mover->window);
+}
+
 // View mode with a field rule pressed and both numbers pasted, the window grown to its situation texts.
 QImage ViewMode(SampleGame& game) {
     Side v(game.folder(), 41);
@@ -228,6 +257,7 @@ void AddDuelShots(std::vector<Shot>& shots) {
     shots.push_back({"duel_technique_blue_wind", BlueWind});
     shots.push_back({"duel_technique_geomancy", Geomancy});
     shots.push_back({"duel_view_mode", ViewMode});
+    shots.push_back({"duel_summon", Summoning});
 }
 
 }  // namespace kestra::shots
