@@ -119,6 +119,7 @@ DuelLayout BuildDuelLayout(QWidget* window) {
     BuildMessageArea(window, ui);
     BuildSituationArea(window, ui);
     BuildEndingBox(window, ui);
+    BuildSummonPanel(window, ui);
     return ui;
 }
 

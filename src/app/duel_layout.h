@@ -92,6 +92,11 @@ struct DuelLayout {
     QLabel* ending_headline = nullptr;
     QLabel* new_card = nullptr;
     QPushButton* ending_ok = nullptr;
+
+    // The summon panel: a summoned being's picture, shown only while it acts.
+    QWidget* summon_form = nullptr;     // s_form
+    QGroupBox* summon_box = nullptr;    // s_box
+    QLabel* summon_picture = nullptr;   // s_cg
 };
 
 inline constexpr int kDuelWidth = 515;
@@ -108,6 +113,7 @@ void BuildCommandBoxes(QWidget* window, DuelLayout& ui);
 void BuildOptionBox(QWidget* window, DuelLayout& ui);
 void BuildBattleNumberArea(QWidget* window, DuelLayout& ui);
 void BuildEndingBox(QWidget* window, DuelLayout& ui);
+void BuildSummonPanel(QWidget* window, DuelLayout& ui);
 
 // Small helpers the builders share.
 namespace duel_ui {

@@ -11,6 +11,7 @@ using namespace duel_ui;
 namespace {
 
 constexpr int kPicture = 64;
+constexpr int kSummonPicture = 128;  // a summoned being, twice a card
 
 }  // namespace
 
@@ -75,6 +76,21 @@ void DuelScreen::SetSlotPicture(int32_t slot, std::string_view picture) {
     if (slot < 1 || slot > 6) return;
     CardBox& box = slot <= 3 ? ui_.you : ui_.enemy;
     box.picture[static_cast<size_t>((slot - 1) % 3)]->setPixmap(Picture(picture));
+}
+
+// The being's picture in the summon panel, raised over the boxes; "" hides the panel.
+void DuelScreen::ShowSummon(std::string_view picture) {
+    if (picture.empty()) {
+        ui_.summon_form->hide();
+        ui_.summon_picture->clear();
+        return;
+    }
+    QPixmap being(QString::fromStdString(session_.folder.File(picture).string()));
+    if (!being.isNull()) being = being.scaled(kSummonPicture, kSummonPicture);
+    ui_.summon_picture->setPixmap(being);
+    ui_.summon_form->show();
+    ui_.summon_form->raise();
+    window_->repaint();
 }
 
 void DuelScreen::SetTimeLabel(std::string_view text) { ui_.time_label->setText(Utf8(text)); }

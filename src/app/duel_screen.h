@@ -36,6 +36,7 @@ public:
     void PlaySe(std::string_view wave, int32_t channel) override;
     void PlayBgm(std::string_view piece) override;
     void SetSlotPicture(int32_t slot, std::string_view picture) override;
+    void ShowSummon(std::string_view picture) override;
     void SetTimeLabel(std::string_view text) override;
     void SetDisasterLabel(std::string_view text) override;
     void SetHint(std::string_view text) override;

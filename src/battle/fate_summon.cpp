@@ -1,7 +1,5 @@
 #include "battle/fate_summon.h"
 
-#include <array>
-
 #include "battle/fate_amounts.h"
 #include "battle/fate_common.h"
 #include "battle/role_cards.h"
@@ -13,9 +11,6 @@ using fate::Amounts;
 using fate::Num;
 
 namespace {
-
-// The beings come in this order; each is added here with its own act. None is authored yet.
-constexpr std::array<SummonBeing, 0> kSummonBeings{};
 
 // Icon 208 worn by anyone stops summons up to turn 4; icon 217 guards the side it is worn on.
 bool SummonBlocked(const DuelRecord& d) {
@@ -54,16 +49,16 @@ bool SummonerMp(DuelContext& ctx) {
 
 }  // namespace
 
-std::span<const SummonBeing> SummonBeings() { return kSummonBeings; }
-
-int32_t RunSummonBeings(DuelContext& ctx, int32_t round) {
+int32_t RunSummonBeings(DuelContext& ctx) {
     int32_t came = 0;
     for (const SummonBeing& being : SummonBeings()) {
         if (!SideWearsNamed(ctx.d, ctx.cat, ctx.d.atk_no, being.icon)) continue;
         ctx.screen().PlaySe("syoukan.wav", 2);
-        ctx.msg.ShowMessage("召喚＞" + std::string(being.icon));
+        ctx.msg.ShowMessage("召喚＞" + being.icon);
+        ctx.screen().ShowSummon(being.picture);
         ctx.msg.WaitClick();
-        being.act(ctx, round);
+        ActSummonBeing(ctx, being);
+        ctx.screen().ShowSummon("");
         ++came;
     }
     return came;
@@ -94,7 +89,7 @@ void Summon(DuelContext& ctx) {
     const int32_t rounds = SummonRounds(ctx);
     for (int32_t round = 1; round <= rounds; ++round) {
         if (AstralHeal(ctx)) any = true;
-        if (RunSummonBeings(ctx, round) > 0) any = true;
+        if (RunSummonBeings(ctx) > 0) any = true;
     }
     if (SummonerMp(ctx)) any = true;
     if (!any) Line(ctx, "何も現れなかった....");

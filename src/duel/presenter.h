@@ -36,6 +36,8 @@ struct Presenter {
     virtual void PlayBgm(std::string_view piece) = 0;
     // Slot 1..6 shows another picture (a path below the game folder, or "" for black).
     virtual void SetSlotPicture(int32_t slot, std::string_view picture) = 0;
+    // The summon panel shows a summoned being's picture (a path below the game folder); "" hides it.
+    virtual void ShowSummon(std::string_view picture) = 0;
     // The labels the rules write: the time label, the disaster label, the hint line, the caption.
     virtual void SetTimeLabel(std::string_view text) = 0;
     virtual void SetDisasterLabel(std::string_view text) = 0;

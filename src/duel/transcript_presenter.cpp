@@ -40,6 +40,10 @@ void TranscriptPresenter::SetSlotPicture(int32_t slot, std::string_view picture)
     transcript.push_back("picture " + std::to_string(slot) + ": " + std::string(picture));
 }
 
+void TranscriptPresenter::ShowSummon(std::string_view picture) {
+    transcript.push_back(picture.empty() ? std::string("summon hidden") : "summon: " + std::string(picture));
+}
+
 void TranscriptPresenter::SetTimeLabel(std::string_view text) { time_label = std::string(text); }
 void TranscriptPresenter::SetDisasterLabel(std::string_view text) { disaster_label = std::string(text); }
 void TranscriptPresenter::SetHint(std::string_view text) { hint = std::string(text); }

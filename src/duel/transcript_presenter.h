@@ -11,7 +11,8 @@ namespace kestra {
 
 class TranscriptPresenter : public Presenter {
 public:
-    // Every event as one line: "show: text", "add: text", "click", "se0: no.wav", "flash white 4", ...
+    // Every event as one line: "show: text", "add: text", "click", "se0: no.wav", "flash white 4",
+    // "summon: cg/x.bmp", "summon hidden", ...
     std::vector<std::string> transcript;
     std::string message;       // what the message area shows now
     std::string clipboard;
@@ -31,6 +32,7 @@ public:
     void PlaySe(std::string_view wave, int32_t channel) override;
     void PlayBgm(std::string_view piece) override;
     void SetSlotPicture(int32_t slot, std::string_view picture) override;
+    void ShowSummon(std::string_view picture) override;
     void SetTimeLabel(std::string_view text) override;
     void SetDisasterLabel(std::string_view text) override;
     void SetHint(std::string_view text) override;

@@ -22,7 +22,8 @@ namespace {
 const char* const kTables[] = {"cards.tsv", "icons.tsv", "items.tsv", "techniques.tsv",
                                "music.tsv", "music_groups.tsv", "names.tsv", "pair_events.tsv", "death_reactions.tsv",
                                "signature_moves.tsv",
-                               "technique_lists.tsv"};
+                               "technique_lists.tsv",
+                               "summon_beings.tsv"};
 
 // Read a whole file or stop the build.
 std::string Slurp(const fs::path& path) {

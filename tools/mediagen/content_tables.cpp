@@ -1,5 +1,6 @@
 #include "content_tables.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <functional>
@@ -7,6 +8,7 @@
 #include <string_view>
 
 #include "music_styles.h"
+#include "summon_art.h"
 
 namespace mediagen {
 
@@ -102,8 +104,53 @@ void read_piece_groups(const std::string& text, ContentTables& tables) {
     });
 }
 
+// Rows whose picture is not cg/<name>.bmp, or whose figure or flash is unknown, are reported and
+// skipped; so is a picture named twice.
+void read_summon_pictures(const std::string& text, ContentTables& tables) {
+    std::istringstream in(text);
+    std::string line;
+    int picture_at = -1, figure_at = -1, flash_at = -1, line_no = 0;
+    while (std::getline(in, line)) {
+        ++line_no;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#') continue;
+        const auto fields = split_tabs(line);
+        if (picture_at < 0) {
+            for (std::size_t i = 0; i < fields.size(); ++i) {
+                if (fields[i] == "picture") picture_at = static_cast<int>(i);
+                if (fields[i] == "figure") figure_at = static_cast<int>(i);
+                if (fields[i] == "flash") flash_at = static_cast<int>(i);
+            }
+            if (picture_at < 0 || figure_at < 0 || flash_at < 0) {
+                tables.warnings.push_back("summons: header lacks 'picture', 'figure' or 'flash'");
+                return;
+            }
+            continue;
+        }
+        const std::string where = "summons: line " + std::to_string(line_no);
+        if (static_cast<int>(fields.size()) <= std::max({picture_at, figure_at, flash_at})) {
+            tables.warnings.push_back(where + " unreadable");
+            continue;
+        }
+        const std::string picture(fields[static_cast<std::size_t>(picture_at)]);
+        const int figure = summon_index(kSummonFigures, fields[static_cast<std::size_t>(figure_at)]);
+        const int glow = summon_index(kSummonGlows, fields[static_cast<std::size_t>(flash_at)]);
+        const bool named = picture.size() > 7 && picture.rfind("cg/", 0) == 0 &&
+                           picture.compare(picture.size() - 4, 4, ".bmp") == 0 &&
+                           picture.find_first_of("/\\", 3) == std::string::npos;
+        bool twice = false;
+        for (const SummonArt& art : tables.summons) twice = twice || art.picture == picture;
+        if (!named || figure < 0 || glow < 0 || twice) {
+            tables.warnings.push_back(where + " ignored");
+            continue;
+        }
+        tables.summons.push_back({picture, figure, glow});
+    }
+}
+
 // Missing files are not an error: the game's media can be made before the tables exist.
-ContentTables load_tables(const std::string& cards_path, const std::string& music_path) {
+ContentTables load_tables(const std::string& cards_path, const std::string& music_path,
+                          const std::string& summons_path) {
     ContentTables tables = default_tables();
     std::string text;
     if (slurp(cards_path, text))
@@ -114,6 +161,11 @@ ContentTables load_tables(const std::string& cards_path, const std::string& musi
         read_piece_groups(text, tables);
     else
         tables.warnings.push_back("music: " + music_path + " not found, group = piece mod 9");
+    if (summons_path.empty()) return tables;
+    if (slurp(summons_path, text))
+        read_summon_pictures(text, tables);
+    else
+        tables.warnings.push_back("summons: " + summons_path + " not found, no being drawn");
     return tables;
 }
 

@@ -8,6 +8,7 @@
 #include "composer.h"
 #include "jpeg_writer.h"
 #include "sound_table.h"
+#include "summon_art.h"
 #include "title_art.h"
 #include "wave_writer.h"
 
@@ -25,7 +26,7 @@ void write_file(const std::filesystem::path& path, const Bytes& bytes) {
 }
 }  // namespace
 
-// Cards, the four duel bitmaps, title frames, sounds, pieces, opening theme.
+// Cards, the four duel bitmaps, the summoned beings, title frames, sounds, pieces, opening theme.
 std::vector<MediaFile> media_files(const ContentTables& tables) {
     std::vector<MediaFile> files;
     for (int n = 0; n < kCardCount; ++n) {
@@ -36,6 +37,9 @@ std::vector<MediaFile> media_files(const ContentTables& tables) {
     files.push_back({"cg/god.bmp", [] { return encode_bmp(god_picture()); }});
     files.push_back({"cg/hades.bmp", [] { return encode_bmp(hades_picture()); }});
     files.push_back({"cg/car.bmp", [] { return encode_bmp(car_picture()); }});
+    for (const SummonArt& art : tables.summons)
+        files.push_back(
+            {art.picture, [art] { return encode_bmp(summon_picture(art.picture, art.figure, art.glow)); }});
     for (int phase = 0; phase < kTitleFrames; ++phase)
         files.push_back({kTitleFiles[phase], [phase] { return encode_jpeg(title_frame(phase), 90); }});
     for (const SoundRecipe& recipe : sound_recipes())
@@ -49,10 +53,10 @@ std::vector<MediaFile> media_files(const ContentTables& tables) {
     return files;
 }
 
-// The list does not depend on the tables, only on what the game opens.
-std::vector<std::string> media_file_list() {
+// The list depends on the tables only through the summon beings' pictures.
+std::vector<std::string> media_file_list(const ContentTables& tables) {
     std::vector<std::string> paths;
-    for (const MediaFile& f : media_files(default_tables())) paths.push_back(f.path);
+    for (const MediaFile& f : media_files(tables)) paths.push_back(f.path);
     return paths;
 }
 

@@ -21,8 +21,8 @@ struct MediaFile {
 // All outputs in a fixed order, made according to the content tables.
 std::vector<MediaFile> media_files(const ContentTables& tables);
 
-// Relative paths of every file the generator writes (cg/..., dat/...).
-std::vector<std::string> media_file_list();
+// Relative paths of every file the generator writes (cg/..., dat/...) for these tables.
+std::vector<std::string> media_file_list(const ContentTables& tables = default_tables());
 
 // What a run wrote.
 struct WriteReport {

@@ -1,6 +1,6 @@
 // The duel window's screenshots: the warrior-number step, a battle phase caught mid-flash with its
-// markers, the ENDING box, and the view-mode box. Two sample players duel for real; the texts they would copy into
-// their chat are copied from one window to the other.
+// markers, the ENDING box, the view-mode box and a summoned being. Two sample players duel for real;
+// the texts they would copy into their chat are copied from one window to the other.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -162,9 +163,10 @@ QImage Ending(SampleGame& game) {
 
 // Every deck card of the player carries the transplanted technique, and icon slot 1 holds the icon
 // (-1 for none); the save is written back sealed.
-void Equip(const std::filesystem::path& folder, int32_t waza, int32_t icon) {
+void Equip(const std::filesystem::path& folder, int32_t waza, int32_t icon, int32_t whole_deck = -1) {
     const GameFolder f{folder};
     LoadedGame game = LoadPlayerData(f);
+    if (whole_deck >= 0) game.my.deck.fill(whole_deck);
     for (const int32_t card : game.my.deck)
         if (card >= 0) game.my.card_magic[static_cast<size_t>(card)] = waza;
     if (icon >= 0) {
@@ -174,23 +176,33 @@ void Equip(const std::filesystem::path& folder, int32_t waza, int32_t icon) {
     SavePlayerData(f, game.my);
 }
 
-// A technique of one family caught at its result line: both players carry it, the first mover uses
-// it through its button.
-QImage Technique(SampleGame& game, int32_t waza, int32_t icon, const char* button, const char* title) {
+// What a technique shot stages: the transplanted technique and icon both players carry, the button
+// the first mover presses, the title to catch (at its result line unless told otherwise) and, when
+// not -1, the one card kind every deck slot holds.
+struct Scene {
+    int32_t waza, icon;
+    const char* button;
+    const char* title;
+    bool at_result = true;
+    int32_t whole_deck = -1;
+};
+
+// A technique caught on the mover's window at the scene's title.
+QImage Technique(SampleGame& game, const Scene& scene) {
     SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
-    Equip(game.folder(), waza, icon);
-    Equip(second.folder(), waza, icon);
+    Equip(game.folder(), scene.waza, scene.icon, scene.whole_deck);
+    Equip(second.folder(), scene.waza, scene.icon, scene.whole_deck);
     Side a(game.folder(), 51), b(second.folder(), 52);
     script::AutoClicker clicker({&a.window, &b.window});
     Meet(a, b);
     Side* mover = Mover(a, b);
     if (!mover) return {};
-    script::ChooseTechniqueOrPass(mover->window, button);
+    script::ChooseTechniqueOrPass(mover->window, scene.button);
     QImage picture;
     clicker.before_click = [&](DuelWindow* w) {
         const QString text = w->findChild<QLabel*>(QStringLiteral("message_area"))->text();
-        if (w != &mover->window || !picture.isNull() || !text.startsWith(QString::fromUtf8(title)) ||
-            !text.contains(QLatin1Char('\n')))
+        if (w != &mover->window || !picture.isNull() || !text.startsWith(QString::fromUtf8(scene.title)) ||
+            (scene.at_result && !text.contains(QLatin1Char('\n'))))
             return true;
         mover->window.Refresh();
         picture = mover->window.grab().toImage();
@@ -201,9 +213,13 @@ QImage Technique(SampleGame& game, int32_t waza, int32_t icon, const char* butto
 }
 
 // 剣術 (the blow family), 青い風 under icon 148 (the status family), 風水術 (the fate family).
-QImage SwordArt(SampleGame& game) { return Technique(game, 11, -1, "m77", "＞剣術"); }
-QImage BlueWind(SampleGame& game) { return Technique(game, 0, 148, "m44", "＞青い風"); }
-QImage Geomancy(SampleGame& game) { return Technique(game, 7, -1, "m73", "＞風水術"); }
+QImage SwordArt(SampleGame& game) { return Technique(game, {11, -1, "m77", "＞剣術"}); }
+QImage BlueWind(SampleGame& game) { return Technique(game, {0, 148, "m44", "＞青い風"}); }
+QImage Geomancy(SampleGame& game) { return Technique(game, {7, -1, "m73", "＞風水術"}); }
+
+// A real summon: every deck holds 星詠みの召喚士 (card 106, whose list offers 召喚) and wears ガルメキ
+// (icon 131); caught while the being's picture waits for the click.
+QImage Summoning(SampleGame& game) { return Technique(game, {0, 131, "m32", "召喚＞ガルメキ", false, 106}); }
 
 // The player also wears the icon in slot 2 (-1 for none); the save is written back sealed.
 void WearSecond(const std::filesystem::path& folder, int32_t icon) {
@@ -267,6 +283,7 @@ void AddDuelShots(std::vector<Shot>& shots) {
     shots.push_back({"duel_offer_transplant_and_icon", OfferTransplant});
     shots.push_back({"duel_offer_icon_80", OfferIconEighty});
     shots.push_back({"duel_view_mode", ViewMode});
+    shots.push_back({"duel_summon", Summoning});
 }
 
 }  // namespace kestra::shots
