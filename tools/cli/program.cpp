@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include "battle/summon_beings.h"
+#include "battle/technique_lists.h"
 #include "duel/duel_flow.h"
 
 namespace kestra::cli {
@@ -26,6 +28,33 @@ int32_t NamedIcon(const Catalogue& cat, Rng& rng) {
     }
 }
 
+// The cards whose own list offers 召喚 (m32), in card order.
+const std::vector<int32_t>& SummonerCards() {
+    static const std::vector<int32_t> cards = [] {
+        std::vector<int32_t> out;
+        for (int32_t c = 0; c < kListedCards; ++c)
+            for (const ListEntry& e : TechniqueListOf(EmbeddedTechniqueLists(), c))
+                if (e.button == "m32" && e.only_name.empty()) {
+                    out.push_back(c);
+                    break;
+                }
+        return out;
+    }();
+    return cards;
+}
+
+// One player in eight is a summoner: a card that offers 召喚 in the first deck slot and a summon
+// icon in the first icon slot, so every summon being gets its turn in a long run.
+void MakeSummoner(tmy& my, const Catalogue& cat, Rng& rng) {
+    const std::vector<int32_t>& summoners = SummonerCards();
+    const std::vector<std::string> beings = SummonIconNames();
+    if (summoners.empty() || beings.empty() || rng.Random(8) != 0) return;
+    my.deck[0] = summoners[static_cast<size_t>(rng.Random(static_cast<int32_t>(summoners.size())))];
+    const std::string& wanted = beings[static_cast<size_t>(rng.Random(static_cast<int32_t>(beings.size())))];
+    for (int32_t i = 0; i < kListedIcons; ++i)
+        if (cat.icon[static_cast<size_t>(i)].name == wanted) my.icon_slot1 = i;
+}
+
 }  // namespace
 
 Program::Program(const Catalogue& cat, const BattleContent& content, uint64_t seed)
@@ -47,6 +76,7 @@ void GiveRandomPlayer(tmy& my, const Catalogue& cat, Rng& rng) {
         my.icon_slot1 = my.icon_slot2 = -1;
     }
     for (int i = 0; i < 3; ++i) my.item_count[static_cast<size_t>(rng.Random(97))] += 1 + rng.Random(3);
+    MakeSummoner(my, cat, rng);
 }
 
 std::string PastedPart(const std::string& shown) {

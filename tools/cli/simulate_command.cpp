@@ -11,6 +11,7 @@
 #include "battle/battle_phase.h"
 #include "battle/offered_buttons.h"
 #include "battle/signature_moves.h"
+#include "battle/summon_beings.h"
 #include "battle/technique.h"
 #include "duel/duel_start.h"
 #include "duel/mirror_check.h"
@@ -198,10 +199,11 @@ void PlayDuel(const Catalogue& cat, const BattleContent& content, uint64_t seed,
     }
 }
 
-// The signature moves, counted by their "＞" titles.
+// The signature moves, counted by their "＞" titles, and the summon beings by "召喚＞" + their icon.
 TitleCoverage TitlesOf(const BattleContent& content) {
     TitleCoverage titles;
     for (const std::string& move : SignatureMoveNames(content)) titles.Add("move", "＞", move);
+    for (const std::string& icon : SummonIconNames()) titles.Add("summon", "召喚＞", icon);
     return titles;
 }
 
