@@ -221,6 +221,10 @@ QImage Geomancy(SampleGame& game) { return Technique(game, {7, -1, "m73", "＞�
 // (icon 131); caught while the being's picture waits for the click.
 QImage Summoning(SampleGame& game) { return Technique(game, {0, 131, "m32", "召喚＞ガルメキ", false, 106}); }
 
+// A signature move in place of the flick: every deck holds 泉の癒し手 (card 199), whose でこぴん is
+// "＞湧き出る泉" on every chance digit; caught at its result line.
+QImage SignatureMove(SampleGame& game) { return Technique(game, {0, -1, "m1", "＞湧き出る泉", true, 199}); }
+
 // The player also wears the icon in slot 2 (-1 for none); the save is written back sealed.
 void WearSecond(const std::filesystem::path& folder, int32_t icon) {
     if (icon < 0) return;
@@ -284,6 +288,7 @@ void AddDuelShots(std::vector<Shot>& shots) {
     shots.push_back({"duel_offer_icon_80", OfferIconEighty});
     shots.push_back({"duel_view_mode", ViewMode});
     shots.push_back({"duel_summon", Summoning});
+    shots.push_back({"duel_signature_move", SignatureMove});
 }
 
 }  // namespace kestra::shots
