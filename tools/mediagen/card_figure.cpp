@@ -9,11 +9,6 @@
 namespace mediagen {
 
 namespace {
-using Family = void (*)(FigureKit&);
-
-constexpr std::array<Family, 10> kFamilies = {draw_sigil,   draw_rune,   draw_beast, draw_ghost,
-                                              draw_fish,    draw_serpent, draw_person, draw_tower,
-                                              draw_crystal, draw_flame};
 
 // How likely each family is per element, so the pictures fit the element's world
 // (folk and tools, saints and birds, ghosts and curses, dragons and flames, fish and sailors).
@@ -40,16 +35,16 @@ constexpr std::array<Rgb, 5> kAccents = {{{214, 52, 36}, {52, 112, 220}, {255, 2
 double luminance(Rgb c) { return 0.3 * c.r + 0.59 * c.g + 0.11 * c.b; }
 
 // Picks a family by the element's weights.
-Family pick_family(int element, Rng& rng) {
+FigureFamily pick_family(int element, Rng& rng) {
     const auto& weights = kFamilyWeights[static_cast<std::size_t>(element)];
     int total = 0;
     for (int w : weights) total += w;
     int roll = rng.below(total);
     for (std::size_t i = 0; i < weights.size(); ++i) {
-        if (roll < weights[i]) return kFamilies[i];
+        if (roll < weights[i]) return kFigureFamilies[i];
         roll -= weights[i];
     }
-    return kFamilies[0];
+    return kFigureFamilies[0];
 }
 }  // namespace
 

@@ -1,6 +1,8 @@
 // Shared tools of the card figure painters: the picture, the seeded dice and the colours.
 #pragma once
 
+#include <array>
+
 #include "image.h"
 #include "mask.h"
 #include "rng.h"
@@ -37,5 +39,11 @@ void draw_person(FigureKit& kit);
 void draw_tower(FigureKit& kit);
 void draw_crystal(FigureKit& kit);
 void draw_flame(FigureKit& kit);
+
+// The ten families in their fixed order: card pictures weight them by element, summon beings name one.
+using FigureFamily = void (*)(FigureKit&);
+inline constexpr std::array<FigureFamily, 10> kFigureFamilies = {draw_sigil,  draw_rune,    draw_beast,  draw_ghost,
+                                                                 draw_fish,   draw_serpent, draw_person, draw_tower,
+                                                                 draw_crystal, draw_flame};
 
 }  // namespace mediagen

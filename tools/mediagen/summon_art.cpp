@@ -9,11 +9,6 @@
 namespace mediagen {
 
 namespace {
-using Family = void (*)(FigureKit&);
-
-constexpr std::array<Family, 10> kFamilies = {draw_sigil,   draw_rune,    draw_beast,  draw_ghost,
-                                              draw_fish,    draw_serpent, draw_person, draw_tower,
-                                              draw_crystal, draw_flame};
 
 // The light of each glow; "black" glows a cold pale grey so its circle still shows at night.
 constexpr std::array<Rgb, 10> kGlowLight = {{{255, 86, 64},
@@ -97,7 +92,7 @@ Image summon_picture(std::string_view name, int figure, int glow) {
     circle(img, light, rng);
     const Rgb body = mix(light, Rgb{255, 255, 255}, 0.45);
     FigureKit kit{img, rng, static_cast<int>(hash_name(name) % 5), body, Rgb{20, 12, 34}, light};
-    kFamilies[static_cast<std::size_t>(figure % 10)](kit);
+    kFigureFamilies[static_cast<std::size_t>(figure % 10)](kit);
     sparks(img, light, rng);
     rim(img, light);
     return img;
