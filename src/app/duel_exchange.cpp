@@ -13,6 +13,7 @@
 #include "duel/verification.h"
 #include "duel/warrior_number.h"
 #include "effects/duel_music.h"
+#include "effects/duel_start_effects.h"
 
 namespace kestra {
 
@@ -95,6 +96,7 @@ DuelStartHooks StartHooks(DuelParts& p) {
     hooks.start_effects = [&p](DuelContext& ctx) {
         if (p.stage == DuelStage::kIdle) return;
         ShowDuelMusic(p, StartDuelMusic(ctx, p.session.audio.MusicOn()));
+        DuelStartEffects(ctx);
     };
     return hooks;
 }

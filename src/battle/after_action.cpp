@@ -1,6 +1,6 @@
 #include "battle/after_action.h"
 
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "battle/deaths.h"
 #include "battle/disasters.h"
 #include "battle/end_of_action.h"

@@ -1,7 +1,7 @@
 #include "battle/battle_phase.h"
 
 #include "battle/after_action.h"
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "battle/technique.h"
 #include "duel/flash.h"
 #include "duel/turn_input.h"

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "base/int_text.h"
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "battle/status_family.h"
 #include "battle/technique_kit.h"
 #include "duel/flash.h"

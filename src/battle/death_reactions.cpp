@@ -6,7 +6,7 @@
 
 #include "base/int_text.h"
 #include "base/tsv_table.h"
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "catalogue/card_facts.h"
 #include "catalogue/embedded_content.h"
 #include "duel/flash.h"

@@ -1,6 +1,6 @@
 #include "battle/deaths.h"
 
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "battle/death_reactions.h"
 #include "battle/role_cards.h"
 #include "catalogue/card_facts.h"

@@ -1,7 +1,7 @@
 #include "battle/disasters.h"
 
 #include "base/int_text.h"
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "catalogue/card_facts.h"
 #include "duel/flash.h"
 #include "duel/icon_rules.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "battle/role_cards.h"
 #include "catalogue/card_facts.h"
 #include "duel/flash.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "base/int_text.h"
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "battle/flick.h"
 #include "battle/role_cards.h"
 #include "battle/status_family.h"

@@ -1,5 +1,5 @@
 #include "base/int_text.h"
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "battle/technique.h"
 #include "duel/flash.h"
 

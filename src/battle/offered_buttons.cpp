@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "battle/technique.h"
 
 namespace kestra {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/int_text.h"
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "battle/role_cards.h"
 #include "battle/status_family.h"
 #include "battle/technique_kit.h"

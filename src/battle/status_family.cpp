@@ -1,7 +1,7 @@
 #include "battle/status_family.h"
 
 #include "base/int_text.h"
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "battle/role_cards.h"
 #include "battle/technique_kit.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "battle/blow_amounts.h"
 #include "battle/flick.h"
 #include "battle/role_cards.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "base/int_text.h"
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "duel/duel_context.h"
 #include "duel/flash.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "duel/flash.h"
 
 namespace kestra {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 #include "battle/strike_techniques.h"
 #include "battle/technique.h"
 #include "duel/mirror_check.h"

@@ -6,6 +6,7 @@
 #include "battle/battle_phase.h"
 #include "duel/battle_number.h"
 #include "duel/duel_start.h"
+#include "effects/duel_start_effects.h"
 #include "duel/opening.h"
 #include "duel_json.h"
 #include "program.h"
@@ -56,7 +57,7 @@ int Replay(const Catalogue& cat, std::istream& file, std::ostream& out) {
         return 1;
     }
     ShowVerificationIds(p.ctx, "", "");
-    StartDuel(p.ctx, {});
+    StartDuel(p.ctx, {nullptr, [](DuelContext& ctx) { DuelStartEffects(ctx); }});
     bool ended = false;
     for (size_t i = 3; i < lines.size() && !ended; ++i) {
         const PhaseEnd end = PressBattlePhase(p.ctx, lines[i], p.hooks);

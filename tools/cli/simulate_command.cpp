@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <map>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "battle/summon_beings.h"
 #include "battle/technique.h"
 #include "duel/duel_start.h"
+#include "effects/duel_start_effects.h"
 #include "duel/mirror_check.h"
 #include "duel/opening.h"
 #include "duel/time_limit.h"
@@ -37,6 +39,7 @@ struct DuelRun {
     std::ostringstream replay;
     uint64_t transcript_hash = 0;
     std::array<int64_t, 100> key_runs{};  // resolved phases per technique key
+    StartReport start_report;             // the opening rules that acted (the applicant's program)
 };
 
 // The technique key a BATTLE NUMBER's digits carry: kind digit × 10 + first argument digit.
@@ -128,8 +131,8 @@ bool Meet(DuelRun& run, Program& a, Program& b) {
         run.failure = "the verification IDs differ";
         return false;
     }
-    StartDuel(a.ctx, {});
-    StartDuel(b.ctx, {});
+    StartDuel(a.ctx, {nullptr, [&run](DuelContext& ctx) { DuelStartEffects(ctx, &run.start_report); }});
+    StartDuel(b.ctx, {nullptr, [](DuelContext& ctx) { DuelStartEffects(ctx); }});
     return Agree(run, a, b, "duel start");
 }
 
@@ -225,6 +228,7 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
     int64_t phases = 0;
     int32_t desyncs = 0;
     std::array<int64_t, 100> key_runs{};
+    std::map<std::string, int64_t, std::less<>> start_runs;
     const BattleContent content = LoadBattleContent(cat);
     TitleCoverage titles = TitlesOf(content);
     for (int32_t i = 0; i < options.duels; ++i) {
@@ -234,6 +238,7 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
                  options.coverage ? &titles : nullptr);
         phases += run.phases;
         for (size_t k = 0; k < key_runs.size(); ++k) key_runs[k] += run.key_runs[k];
+        for (const std::string& rule : run.start_report.fired) ++start_runs[rule];
         if (!options.log_dir.empty()) WriteLog(options.log_dir, i, run);
         if (!run.failure.empty()) {
             ++desyncs;
@@ -249,6 +254,11 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
     if (options.coverage)
         for (const int32_t key : kTableKeys) out << "key=" << key << " runs=" << key_runs[static_cast<size_t>(key)] << "\n";
     if (options.coverage) titles.Print(out);
+    if (options.coverage)
+        for (const std::string_view rule : StartRuleNames()) {
+            const auto it = start_runs.find(rule);
+            out << "start=" << rule << " runs=" << (it == start_runs.end() ? 0 : it->second) << "\n";
+        }
     return 0;
 }
 

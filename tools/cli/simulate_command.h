@@ -16,7 +16,8 @@ struct SimulateOptions {
     std::string log_dir;          // write each duel as a replay file when not empty
     bool signature = false;       // print one hash of the transcripts of a fixed set of duels
     bool coverage = false;        // after the summary: "key=K runs=N" per table key, "move=NAME runs=N"
-                                  // per signature move, "summon=ICON runs=N" per summon being
+                                  // per signature move, "summon=ICON runs=N" per summon being,
+                                  // "start=NAME runs=N" per opening rule
 };
 
 // Run the duels, print the summary line; 0 when every phase agreed, 1 on the first disagreement.

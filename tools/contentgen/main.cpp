@@ -23,7 +23,8 @@ const char* const kTables[] = {"cards.tsv", "icons.tsv", "items.tsv", "technique
                                "music.tsv", "music_groups.tsv", "names.tsv", "pair_events.tsv", "death_reactions.tsv",
                                "signature_moves.tsv",
                                "technique_lists.tsv",
-                               "summon_beings.tsv"};
+                               "summon_beings.tsv",
+                               "data_roles.tsv"};
 
 // Read a whole file or stop the build.
 std::string Slurp(const fs::path& path) {

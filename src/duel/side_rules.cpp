@@ -1,4 +1,4 @@
-#include "battle/battle_rules.h"
+#include "duel/side_rules.h"
 
 namespace kestra {
 

@@ -1,5 +1,6 @@
 #pragma once
-// Small shared rules of the battle: sides, side words, icons by side, named cards.
+// Small shared rules of the duel record: sides, side words, icons by side, named cards; the battle
+// and the opening effects both read the record through them.
 #include <cstdint>
 #include <string>
 #include <string_view>
