@@ -12,6 +12,7 @@
 #include "duel_json.h"
 #include "replay_command.h"
 #include "simulate_command.h"
+#include "start_command.h"
 #include <fstream>
 #include "base/int_text.h"
 #include "player/catalogue_files.h"
@@ -31,7 +32,8 @@ constexpr const char* kUsage =
     "       kestra-cli phase --bn DIGITS [--side own|opponent] [--dir GAME_DIR] < record.json\n"
     "       kestra-cli simulate --duels N --seed S [--kind K] [--log DIR] [--signature] [--coverage]\n"
     "                  [--dir GAME_DIR]\n"
-    "       kestra-cli replay FILE [--dir GAME_DIR]\n";
+    "       kestra-cli replay FILE [--dir GAME_DIR]\n"
+    "       kestra-cli start [--dir GAME_DIR] < record.json\n";
 
 // The game folder that holds this program, the default for catalogue dumps.
 fs::path ProgramFolder(const char* argv0) {
@@ -121,6 +123,15 @@ int PhaseCommand(const std::vector<std::string>& args, const char* argv0) {
     return cli::Phase(*cat, in.str(), digits, side == "own", std::cout, std::cerr);
 }
 
+// start < record.json
+int StartCommand(const std::vector<std::string>& args, const char* argv0) {
+    const auto cat = LoadCatalogue(args, argv0);
+    if (!cat) return 2;
+    std::ostringstream in;
+    in << std::cin.rdbuf();
+    return cli::Start(*cat, in.str(), std::cout, std::cerr);
+}
+
 // simulate --duels N --seed S [--kind K] [--log DIR] [--signature] [--coverage]
 int SimulateCommand(const std::vector<std::string>& args, const char* argv0) {
     cli::SimulateOptions options;
@@ -165,6 +176,7 @@ int main(int argc, char** argv) {
     if (args[0] == "save") return Save(args);
     if (args[0] == "codes") return CodesCommand(args, argv[0]);
     if (args[0] == "phase") return PhaseCommand(args, argv[0]);
+    if (args[0] == "start") return StartCommand(args, argv[0]);
     if (args[0] == "simulate") return SimulateCommand(args, argv[0]);
     if (args[0] == "replay") return ReplayCommand(args, argv[0]);
     std::cerr << kUsage;

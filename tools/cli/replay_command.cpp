@@ -27,6 +27,9 @@ std::vector<std::string> ReplayLines(std::istream& file) {
     return lines;
 }
 
+
+}  // namespace
+
 // Print a transcript, one event a line; a line break inside a message is written as backslash-n.
 void PrintTranscript(const TranscriptPresenter& screen, std::ostream& out) {
     for (const auto& line : screen.transcript) {
@@ -37,8 +40,6 @@ void PrintTranscript(const TranscriptPresenter& screen, std::ostream& out) {
         out << "\n";
     }
 }
-
-}  // namespace
 
 int Replay(const Catalogue& cat, std::istream& file, std::ostream& out) {
     const auto lines = ReplayLines(file);

@@ -5,8 +5,12 @@
 #include <string>
 
 #include "catalogue/catalogue.h"
+#include "duel/transcript_presenter.h"
 
 namespace kestra::cli {
+
+// Print a transcript, one event a line; a line break inside a message is written as backslash-n.
+void PrintTranscript(const TranscriptPresenter& screen, std::ostream& out);
 
 // Replay a duel in view mode from a replay file (duel kind, the applicant's and the receiver's
 // warrior numbers, one BATTLE NUMBER a line, '#' comments); print the transcript and, last,
