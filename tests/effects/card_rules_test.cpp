@@ -12,6 +12,7 @@
 
 #include "duel/mirror_check.h"
 #include "duel/side_rules.h"
+#include "effects/duel_start_effects.h"
 #include "effects/statuses.h"
 #include "support/technique_fixture.h"
 
@@ -384,6 +385,34 @@ TEST(CardRules, OneCardsCuesInOrder) {
     const std::vector<std::string> expected = {"flash green 4", "se3: awa.wav", "add: 黒咳ウイルスに感染した",
                                                "click"};
     EXPECT_EQ(s.screen.transcript, expected);
+}
+
+// Card 141's lift, line and click come before the HP line and its click.
+TEST(CardRules, ProtectorBreakInOrder) {
+    DuelSide s;
+    Seat(s.d, {100, 141, 100, 101, 101, 101});
+    test::Wear(s.d, {-1, -1, 81, 146});
+    RunCardRules(s.ctx);
+    const std::vector<std::string> expected = {"se0: icon.wav",
+                                               "show: 護符破りの僧の力によって、相手の【ｱｲｺﾝﾌﾟﾛﾃｸﾀｰ】解除",
+                                               "click", "add: その効果発動により、味方全員 HP +2", "click"};
+    EXPECT_EQ(s.screen.transcript, expected);
+}
+
+// The duel start runs these rules in its order and reports them by name.
+TEST(CardRules, TheDuelStartRunsThem) {
+    DuelSide s;
+    Seat(s.d, {169, 37, 100, 101, 101, 101});
+    test::Wear(s.d, {-1, -1, 56, -1});
+    s.d.duel_kind = 14;
+    StartReport report;
+    DuelStartEffects(s.ctx, &report);
+    const std::vector<std::string> expected = {"kind14", "card169", "virus", "virus", "virus"};
+    ASSERT_GE(report.fired.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(report.fired.begin(), report.fired.begin() + 5), expected);
+    const std::vector<std::string_view> names = StartRuleNames();
+    for (const std::string_view name : CardRuleNames())
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
 }
 
 // The virus spares the virus, the doctor, 211, 258 and 260 of the other side.
