@@ -1,6 +1,10 @@
 #include "catalogue_dump.h"
 
+#include <array>
+#include <string>
+
 #include "catalogue/card_facts.h"
+#include "effects/data_roles.h"
 
 namespace kestra::cli {
 
@@ -53,6 +57,25 @@ void Music(const Catalogue& cat, std::ostream& out) {
     }
 }
 
+// Card numbers joined by commas.
+template <size_t N>
+std::string Joined(const std::array<int32_t, N>& cards) {
+    std::string text;
+    for (const int32_t n : cards) text += (text.empty() ? "" : ",") + std::to_string(n);
+    return text;
+}
+
+// roles: one line per data-file role, role=cards.
+void Roles(std::ostream& out) {
+    const DataRoles& r = EmbeddedDataRoles();
+    out << "virus=" << r.virus << '\n'
+        << "doctor=" << r.doctor << '\n'
+        << "contract_spared=" << Joined(r.contract_spared) << '\n'
+        << "icon39=" << r.icon39 << '\n'
+        << "trainee=" << Joined(r.trainee) << '\n'
+        << "icon147=" << Joined(r.icon147) << '\n';
+}
+
 }  // namespace
 
 bool DumpCatalogue(const Catalogue& cat, std::string_view table, std::ostream& out) {
@@ -61,6 +84,7 @@ bool DumpCatalogue(const Catalogue& cat, std::string_view table, std::ostream& o
     else if (table == "items") Items(cat, out);
     else if (table == "magic") Magic(cat, out);
     else if (table == "music") Music(cat, out);
+    else if (table == "roles") Roles(out);
     else return false;
     return true;
 }

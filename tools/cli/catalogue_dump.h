@@ -1,5 +1,6 @@
 #pragma once
-// `kestra-cli catalogue cards|icons|items|magic|music`: one TAB-separated row per used number.
+// `kestra-cli catalogue cards|icons|items|magic|music`: one TAB-separated row per used number;
+// `kestra-cli catalogue roles`: one `role=cards` line per data-file role of the opening rules.
 #include <ostream>
 #include <string_view>
 

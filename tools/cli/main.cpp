@@ -25,7 +25,7 @@ using namespace kestra;
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kestra-cli catalogue cards|icons|items|magic|music [--dir GAME_DIR]\n"
+    "usage: kestra-cli catalogue cards|icons|items|magic|music|roles [--dir GAME_DIR]\n"
     "       kestra-cli save check GAME_DIR\n"
     "       kestra-cli save new GAME_DIR --seed N\n"
     "       kestra-cli codes [--dir GAME_DIR] < record.json\n"
