@@ -168,10 +168,12 @@ bool InTable(int32_t icon) {
     return false;
 }
 
-// The four worn slots in their order: my_icon1, my_icon2, e_icon1, e_icon2.
+// The four worn slots in their order: my_icon1, my_icon2, e_icon1, e_icon2; or, when the order must
+// not depend on which side is local, the applicant's two slots first.
 template <typename F>
-void EachWornSlot(const DuelRecord& d, F f) {
-    for (const bool local : {true, false})
+void EachWornSlot(const DuelRecord& d, F f, bool applicant_first = false) {
+    const bool first = !applicant_first || d.duel_role == kApplicant;
+    for (const bool local : {first, !first})
         for (int32_t k = 1; k <= 2; ++k)
             if (const int32_t icon = IconIn(d, local, k); icon != -1) f(local, icon);
 }
@@ -196,8 +198,9 @@ void CopyFacingGood(DuelContext& ctx, StartReport& report) {
 std::string IconName(int32_t icon) { return "icon" + std::to_string(icon); }
 
 // Four passes, each over the worn slots in order: the table and the "ally" tags (each changes only the
-// wearer's cards, or all six by additions), the "foe" tags, the "all" tags, then 229. Every pass's result
-// is the same whichever side is local, so both programs reach the same record.
+// wearer's cards, or all six by additions), the "foe" tags, the "all" tags (the applicant's first, as
+// they touch both sides), then 229. Every pass's result is the same whichever side is local, so both
+// programs reach the same record.
 void OpeningTable(DuelContext& ctx, StartReport& report) {
     EachWornSlot(ctx.d, [&](bool local, int32_t icon) {
         if (!InTable(icon) || icon == 229) return;
@@ -207,10 +210,13 @@ void OpeningTable(DuelContext& ctx, StartReport& report) {
         OnSide(w);
     });
     for (const TagSide side : {TagSide::Ally, TagSide::Foe, TagSide::All})
-        EachWornSlot(ctx.d, [&](bool local, int32_t icon) {
-            if (InTable(icon)) return;
-            ApplyOpeningTag(ctx, report, local, icon, side);
-        });
+        EachWornSlot(
+            ctx.d,
+            [&](bool local, int32_t icon) {
+                if (InTable(icon)) return;
+                ApplyOpeningTag(ctx, report, local, icon, side);
+            },
+            side == TagSide::All);
     CopyFacingGood(ctx, report);
 }
 
