@@ -1,0 +1,480 @@
+#include "effects/icon_openings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "base/random.h"
+#include "duel/mirror_check.h"
+#include "effects/statuses.h"
+#include "support/duel_fixture.h"
+#include "support/technique_fixture.h"
+
+namespace kestra {
+namespace {
+
+using namespace status;
+using test::After;
+using test::Card;
+using test::DuelSide;
+using test::ExpectAfter;
+using test::kBare;
+using test::SeatSix;
+using test::Wear;
+
+// The three steps of this part, in their order.
+void RunOpenings(DuelContext& ctx, StartReport& report) {
+    TransplantedOpenings(ctx, report);
+    DarknessIcons(ctx, report);
+    IconOpenings(ctx, report);
+}
+
+// The record as the other program holds it: sides, icons, IDs and roles exchanged.
+DuelRecord OtherProgram(const DuelRecord& d) {
+    DuelRecord m = test::Mirrored(d);
+    std::swap(m.my_id, m.aite_id);
+    m.duel_role = d.duel_role == kApplicant ? kReceiver : kApplicant;
+    return m;
+}
+
+size_t Count(const StartReport& r, const std::string& name) {
+    return static_cast<size_t>(std::count(r.fired.begin(), r.fired.end(), name));
+}
+
+// ---- Step 5: transplanted techniques ----
+
+TEST(TransplantedOpenings, EachTechniqueOnSlotFive) {
+    struct Case {
+        int32_t waza;
+        After slot5, slot2;  // figures after (SeatSix: HP 5, MP 3, LV 0, no status)
+    };
+    const std::vector<Case> cases = {
+        {19, {5, 5, 3, 0, 0, kGoodStrengthened}, {2, 5, 3, 0, 0, 0}},
+        {20, {5, 5, 3, 0, kBadContract, 0}, {2, 5, 3, 0, 0, 0}},
+        {21, {5, 5, 3, 0, kBadWeakened, kGoodHealing}, {2, 5, 3, 0, 0, 0}},
+        {22, {5, 5, 3, 0, kBadConfusion, kGoodShield}, {2, 5, 3, 0, 0, 0}},
+        {24, {5, 15, 3, 0, kBadSuspended, 0}, {2, 5, 3, 0, 0, 0}},
+        {25, {5, 1, 1, 0, 0, kGoodDivinity}, {2, 5, 3, 0, 0, 0}},
+        {26, {5, 5, 3, 0, kBadBetrayal, 0}, {2, 5, 3, 0, kBadBetrayal, 0}},
+        {27, {5, 0, 13, 0, 0, 0}, {2, 5, 3, 0, 0, 0}},
+        {28, {5, 10, 8, 0, kBadTime1, 0}, {2, 5, 3, 0, 0, 0}},
+        {29, {5, 5, 3, 0, kBadJail, 0}, {2, 5, 3, 0, kBadJail, 0}},
+        {32, {5, 5, 3, 5, 0, 0}, {2, 5, 3, 0, 0, 0}},
+        {36, {5, 6, 4, 0, 0, 0}, {2, 5, 3, 0, 0, 0}},
+        {23, {5, 5, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}},  // no opening effect
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.waza);
+        DuelSide s;
+        SeatSix(s.d);
+        s.d.chara[5].waza = c.waza;
+        StartReport r;
+        TransplantedOpenings(s.ctx, r);
+        ExpectAfter(s.d, {c.slot5, c.slot2});
+        EXPECT_EQ(r.fired, c.waza == 23 ? std::vector<std::string>{}
+                                        : std::vector<std::string>{"tech" + std::to_string(c.waza)});
+        EXPECT_TRUE(s.screen.transcript.empty());
+    }
+}
+
+// Each card's own effect comes first, then the facing cards of 26 and 29, on both programs alike.
+TEST(TransplantedOpenings, FacingEffectsComeLast) {
+    DuelSide s;
+    SeatSix(s.d);
+    s.d.chara[1].waza = 20;  // contract on itself...
+    s.d.chara[4].waza = 26;  // ...then betrayal from the facing card
+    s.d.chara[3].waza = 29;
+    s.d.chara[6].waza = 26;  // slot 3 gets betrayal, slot 6 jail
+    StartReport r;
+    TransplantedOpenings(s.ctx, r);
+    EXPECT_EQ(s.d.chara[1].status1, kBadBetrayal);
+    EXPECT_EQ(s.d.chara[3].status1, kBadBetrayal);
+    EXPECT_EQ(s.d.chara[6].status1, kBadJail);
+    EXPECT_EQ(s.d.chara[4].status1, kBadBetrayal);
+}
+
+// ---- Step 6: darkness icons ----
+
+TEST(DarknessIcons, RemovalsAndLines) {
+    struct Case {
+        const char* name;
+        std::array<int32_t, 4> icons;
+        int32_t local_card, opponent_card;  // -1 keeps the seat, else a card for slot 1 / slot 4
+        std::array<int32_t, 4> after;
+        std::vector<std::string> lines;
+        std::vector<std::string> fired;
+    };
+    const std::vector<Case> cases = {
+        {"left hand",
+         {56, -1, 10, 11},
+         -1,
+         -1,
+         {56, -1, -1, 11},
+         {"相手のアイコン1を解除させた！"},
+         {"darkness56"}},
+        {"right hand",
+         {57, -1, 10, 11},
+         -1,
+         -1,
+         {57, -1, 10, -1},
+         {"相手のアイコン2を解除させた！"},
+         {"darkness57"}},
+        {"wedge and protector", {56, 57, 81, 146}, -1, -1, {56, 57, 81, 146}, {}, {}},
+        {"both hands",
+         {231, -1, 81, 146},
+         -1,
+         -1,
+         {231, -1, -1, -1},
+         {"相手のアイコン1,2を解除させた！"},
+         {"darkness231"}},
+        {"just removed still counts",
+         {56, 10, 56, 11},
+         -1,
+         -1,
+         {-1, 10, -1, 11},
+         {"相手のアイコン1を解除させた！", "アイコン1を解除させられた！"},
+         {"darkness56", "darkness56"}},
+        {"opponent's hands",
+         {10, 11, 57, 231},
+         -1,
+         -1,
+         {-1, -1, 57, 231},
+         {"アイコン1,2を解除させられた！"},
+         {"darkness57", "darkness231"}},
+        {"dawn bell",
+         {78, 10, 56, 231},
+         -1,
+         -1,
+         {78, 10, -1, -1},
+         {"相手のアイコン1,2を解除させた！"},
+         {"icon78"}},
+        {"card 274 here",
+         {-1, -1, 10, 11},
+         274,
+         -1,
+         {-1, -1, -1, 11},
+         {"相手のアイコン1を解除させた！"},
+         {"card274"}},
+        {"card 274 there",
+         {10, 11, -1, -1},
+         -1,
+         274,
+         {-1, 11, -1, -1},
+         {"アイコン1を解除させられた！"},
+         {"card274"}},
+        {"274 eats a 56 that bites back",
+         {81, -1, 56, -1},
+         274,
+         -1,
+         {-1, -1, -1, -1},
+         {"相手のアイコン1を解除させた！", "アイコン1を解除させられた！"},
+         {"card274"}},
+        {"claw",
+         {240, 10, 11, 146},
+         -1,
+         -1,
+         {240, 10, 11, -1},
+         {"相手のアイコン2を解除させた！"},
+         {"icon240"}},
+        {"claw against claw",
+         {10, 240, 11, 240},
+         -1,
+         -1,
+         {10, -1, 11, -1},
+         {"相手のアイコン2を解除させた！", "アイコン2を解除させられた！"},
+         {"icon240", "icon240"}},
+        {"nothing to lift", {56, 231, -1, -1}, -1, -1, {56, 231, -1, -1}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DuelSide s;
+        SeatSix(s.d);
+        if (c.local_card >= 0) s.d.chara[1] = Card(c.local_card);
+        if (c.opponent_card >= 0) s.d.chara[4] = Card(c.opponent_card);
+        Wear(s.d, c.icons);
+        StartReport r;
+        DarknessIcons(s.ctx, r);
+        EXPECT_EQ((std::array<int32_t, 4>{s.d.my_icon1, s.d.my_icon2, s.d.e_icon1, s.d.e_icon2}), c.after);
+        EXPECT_EQ(s.screen.Messages(), c.lines);
+        EXPECT_EQ(s.screen.Lines("se0: ").size(), c.lines.size());
+        if (!c.lines.empty()) {
+            EXPECT_EQ(s.screen.Lines("se0: ").front(), "se0: icon.wav");
+        }
+        EXPECT_EQ(r.fired, c.fired);
+    }
+}
+
+TEST(DarknessIcons, DawnBellGainsPerPair) {
+    DuelSide s;
+    SeatSix(s.d);
+    Wear(s.d, {78, 78, 56, 57});  // two bells against two hands: four pairs
+    StartReport r;
+    DarknessIcons(s.ctx, r);
+    ExpectAfter(s.d, {{1, 17, 15, 0, 0, 0}, {3, 17, 15, 0, 0, 0}, {4, 5, 3, 0, 0, 0}});
+    EXPECT_EQ(s.d.e_icon1, -1);
+    EXPECT_EQ(s.d.e_icon2, -1);
+}
+
+// In view mode a lifted local icon is first written into the save record's slot.
+TEST(DarknessIcons, ViewModeWritesTheSaveRecordSlot) {
+    DuelSide s;
+    SeatSix(s.d);
+    s.d.look_mode = 1;
+    s.my.icon_slot1 = 5;
+    s.my.icon_slot2 = 6;
+    Wear(s.d, {10, 11, 231, -1});
+    StartReport r;
+    DarknessIcons(s.ctx, r);
+    EXPECT_EQ(s.d.my_icon1, -1);
+    EXPECT_EQ(s.d.my_icon2, -1);
+    EXPECT_EQ(s.my.icon_slot1, 10);
+    EXPECT_EQ(s.my.icon_slot2, 11);
+    DuelSide p;  // not in view mode the save record stays
+    SeatSix(p.d);
+    p.my.icon_slot1 = 5;
+    Wear(p.d, {10, 11, 231, -1});
+    DarknessIcons(p.ctx, r);
+    EXPECT_EQ(p.my.icon_slot1, 5);
+}
+
+// ---- Step 7: the element stage and the table ----
+
+// A seat for the icon cases: slot 1 fire, 2 light, 3 dark; 4 water, 5 fire, 6 none (all HP 5, MP 3, LV 0).
+void SeatForIcons(DuelRecord& d) {
+    SeatSix(d);
+    const std::array<int32_t, 7> cards = {0, 13, 11, 12, 14, 18, 10};
+    for (size_t i = 1; i <= 6; ++i) {
+        d.chara[i] = Card(cards[i]);
+        d.chara[i].hp = 5;
+        d.chara[i].mp = 3;
+    }
+}
+
+TEST(IconOpenings, IconZeroWornTwice) {
+    DuelSide s;
+    SeatForIcons(s.d);
+    Wear(s.d, {0, 0, -1, -1});
+    StartReport r;
+    IconOpenings(s.ctx, r);
+    ExpectAfter(s.d, {{1, 17, 3, 2, 0, 0}, {2, 5, 3, 0, 0, 0}, {5, 5, 3, 0, 0, 0}});
+    EXPECT_EQ(Count(r, "icon0"), 2u);
+}
+
+TEST(IconOpenings, ElementStageOncePerSide) {
+    DuelSide s;
+    SeatForIcons(s.d);
+    s.d.chara[1].mp = 4;
+    Wear(s.d, {19, 19, 181, 181});  // local: all fire; opponent: LV = MP once, MP 0
+    StartReport r;
+    IconOpenings(s.ctx, r);
+    for (size_t k = 1; k <= 3; ++k) EXPECT_EQ(s.d.chara[k].element, 3) << k;
+    ExpectAfter(s.d, {{4, 5, 0, 3, 0, 0}, {5, 5, 0, 3, 0, 0}});
+    EXPECT_EQ(Count(r, "element19"), 1u);
+    EXPECT_EQ(Count(r, "element181"), 1u);
+}
+
+TEST(IconOpenings, RolesByName) {
+    DuelSide s;
+    SeatForIcons(s.d);
+    s.d.chara[1] = Card(3, 0);  // 見習い鍛冶: trainee
+    s.d.chara[2] = Card(94);    // 一座の歌姫: troupe
+    s.d.chara[3] = Card(42);    // 一座の影絵師: troupe (data file)
+    s.d.chara[4] = Card(5);     // an opponent's trainee: not the wearer's
+    s.d.chara[5] = Card(43);
+    const tchar t = s.d.chara[1], a = s.d.chara[2], b = s.d.chara[3], o = s.d.chara[4], q = s.d.chara[5];
+    s.d.chara[5].name = "改名";  // a renamed troupe card no longer counts
+    Wear(s.d, {43, 147, -1, 147});
+    StartReport r;
+    IconOpenings(s.ctx, r);
+    ExpectAfter(s.d, {{1, t.hp + 4, t.mp + 4, t.lv + 4, 0, 0},
+                      {2, a.hp + 3, a.mp + 3, a.lv, 0, 0},
+                      {3, b.hp + 3, b.mp + 3, b.lv, 0, 0},
+                      {4, o.hp, o.mp, o.lv, 0, 0},
+                      {5, q.hp, q.mp, q.lv, 0, 0}});
+}
+
+// The rules chosen for the icons the text leaves open, and a few of the table.
+TEST(IconOpenings, OpenIconsAndTable) {
+    struct Case {
+        const char* name;
+        std::array<int32_t, 4> icons;
+        void (*seat)(DuelRecord&);
+        std::vector<After> after;
+    };
+    const auto none = [](DuelRecord&) {};
+    const std::vector<Case> cases = {
+        {"30 light", {30, -1, -1, -1}, none, {{2, 5, 3, 1, 0, kGoodPromise}, {1, 5, 3, 0, 0, 0}}},
+        {"31 dark", {31, -1, -1, -1}, none, {{3, 5, 5, 0, 0, kGoodCloud}, {1, 5, 3, 0, 0, 0}}},
+        {"32 none", {-1, -1, 32, -1}, none, {{6, 7, 3, 0, 0, kGoodShield}, {4, 5, 3, 0, 0, 0}}},
+        {"36 floor of 5",
+         {36, -1, -1, -1},
+         [](DuelRecord& d) { d.chara[1].hp = 2, d.chara[2].hp = 7; },
+         {{1, 5, 3, 0, 0, 0}, {2, 7, 3, 0, 0, 0}}},
+        {"37 dark HP", {37, 37, -1, -1}, none, {{3, 7, 3, 0, 0, 0}, {1, 5, 3, 0, 0, 0}}},
+        {"38 low HP",
+         {38, -1, -1, -1},
+         [](DuelRecord& d) { d.chara[1].hp = 3, d.chara[2].hp = 4; },
+         {{1, 6, 3, 0, 0, 0}, {2, 4, 3, 0, 0, 0}}},
+        {"40 odd HP once",
+         {40, 40, -1, -1},
+         [](DuelRecord& d) { d.chara[2].hp = 6; },
+         {{1, 8, 3, 0, 0, 0}, {2, 6, 3, 0, 0, 0}}},
+        {"41 one element",
+         {41, 41, 41, -1},
+         [](DuelRecord& d) {
+             for (size_t k = 1; k <= 3; ++k) d.chara[k].element = 4;
+         },
+         {{1, 13, 11, 0, 0, 0}, {4, 5, 3, 0, 0, 0}}},
+        {"60 humble classes",
+         {60, -1, -1, -1},
+         [](DuelRecord& d) { d.chara[2].rarity = 4; },
+         {{1, 9, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
+        {"207 synthesis",
+         {207, -1, -1, -1},
+         [](DuelRecord& d) { d.chara[3].rarity = 14; },
+         {{3, 8, 6, 0, 0, 0}, {1, 5, 3, 0, 0, 0}}},
+        {"229 copies the facing good status",
+         {229, -1, 89, -1},
+         [](DuelRecord& d) { d.chara[6].status2 = kGoodCure; },
+         {{1, 5, 3, 0, 0, kGoodShield}, {3, 5, 3, 0, 0, kGoodShield}, {4, 5, 3, 0, 0, kGoodShield}}},
+        {"278 twins",
+         {278, -1, -1, -1},
+         [](DuelRecord& d) { d.chara[3] = d.chara[1]; },
+         {{1, 9, 7, 0, 0, 0}, {3, 9, 7, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
+        {"11 banner on all six",
+         {11, -1, -1, -1},
+         none,
+         {{1, 9, 3, 0, 0, 0}, {5, 9, 3, 0, 0, 0}, {4, 3, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
+        {"48 curse unless 26", {48, 26, 48, -1}, none, {{1, 14, 3, 0, 0, 0}, {4, 14, 3, 0, kBadCurse, 0}}},
+        {"65 per other icon", {65, -1, 24, 4}, none, {{1, 5, 13, 0, 0, 0}}},
+        {"96 altar", {96, -1, -1, -1}, none, {{1, 25, 3, 0, 0, 0}, {2, -15, 3, 0, 0, 0}}},
+        {"184 LV 4",
+         {184, -1, -1, -1},
+         [](DuelRecord& d) { d.chara[2].lv = 4; },
+         {{2, 5, 3, 4, 0, kGoodRampage}, {1, 5, 3, 0, 0, 0}}},
+        {"267 tag: third card", {267, -1, -1, -1}, none, {{3, 7, 5, 0, 0, kGoodShield}, {1, 5, 3, 0, 0, 0}}},
+        {"86 foe tag over the own 47",
+         {47, -1, 86, -1},
+         none,
+         {{1, 12, 3, 0, kBadCurse, 0}, {4, 5, 3, 0, 0, 0}}},
+        {"149 foe LV stops at 0",
+         {-1, -1, 149, -1},
+         [](DuelRecord& d) { d.chara[2].lv = 1; },
+         {{1, 5, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
+        {"226 all six", {-1, -1, 226, -1}, none, {{1, 3, 3, 0, 0, 0}, {6, 3, 3, 0, 0, 0}}},
+        {"193 class 6 only",
+         {193, -1, -1, -1},
+         [](DuelRecord& d) { d.chara[1].rarity = 6; },
+         {{1, 9, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DuelSide s, m;  // this program and the other one, which must reach the same record
+        SeatForIcons(s.d);
+        c.seat(s.d);
+        Wear(s.d, c.icons);
+        m.d = OtherProgram(s.d);
+        StartReport r, rm;
+        IconOpenings(s.ctx, r);
+        IconOpenings(m.ctx, rm);
+        ExpectAfter(s.d, c.after);
+        EXPECT_EQ(MirrorMismatch(s.d, m.d), "");
+    }
+}
+
+TEST(IconOpenings, TagLinesFlashesAndSounds) {
+    DuelSide s;
+    SeatForIcons(s.d);
+    Wear(s.d, {89, 276, -1, -1});
+    StartReport r;
+    IconOpenings(s.ctx, r);
+    const std::string n1 = s.d.chara[1].name, n2 = s.d.chara[2].name, n3 = s.d.chara[3].name;
+    const std::vector<std::string> expected = {
+        "flash blue 1", "se3: up.wav",   "show: " + n1 + "は<盾>状態になった", "click",
+        "flash blue 2", "se3: up.wav",   "show: " + n2 + "は<盾>状態になった", "click",
+        "flash blue 3", "se3: up.wav",   "show: " + n3 + "は<盾>状態になった", "click",
+        "flash red 1",  "se3: down.wav", "show: " + n1 + "はHP+3、MP-2",       "click",
+        "flash red 2",  "se3: down.wav", "show: " + n2 + "はHP+3、MP-2",       "click",
+        "flash red 3",  "se3: down.wav", "show: " + n3 + "はHP+3、MP-2",       "click",
+    };
+    EXPECT_EQ(s.screen.transcript, expected);
+    EXPECT_EQ(r.fired, (std::vector<std::string>{"icon89", "icon276"}));
+    ExpectAfter(s.d, {{1, 8, 1, 0, 0, kGoodShield}});
+}
+
+TEST(IconOpenings, DeadCardsSkippedByTags) {
+    DuelSide s;
+    SeatForIcons(s.d);
+    test::Kill(s.d, 2);
+    Wear(s.d, {52, -1, -1, -1});
+    StartReport r;
+    IconOpenings(s.ctx, r);
+    EXPECT_EQ(s.d.chara[2].hp, 5);
+    EXPECT_EQ(s.d.chara[1].hp, 7);
+}
+
+// ---- Names and the two programs ----
+
+TEST(IconOpenings, NamesAreUniqueAndCoverWhatFires) {
+    const std::span<const std::string_view> names = IconRuleNames();
+    const std::set<std::string_view> unique(names.begin(), names.end());
+    EXPECT_EQ(unique.size(), names.size());
+    for (const char* n : {"tech26", "icon78", "darkness56", "card274", "icon240", "element19", "icon0",
+                          "icon229", "icon267", "icon5", "element40"})
+        EXPECT_TRUE(unique.count(n)) << n;
+}
+
+// Icons and cards the opening rules name, for the mirror test.
+constexpr std::array<int32_t, 60> kMirrorIcons = {
+    0,   1,   3,   6,   10,  11,  14,  15,  19,  20,  23,  28,  29,  30,  31,  32,  36,  37,  38,  39,
+    40,  41,  43,  47,  48,  50,  54,  56,  57,  58,  60,  64,  65,  77,  78,  81,  85,  86,  89,  96,
+    146, 147, 149, 153, 167, 181, 182, 184, 191, 207, 226, 229, 231, 234, 240, 258, 267, 276, 278, 280};
+// Icons whose order matters most: statuses set from both sides, copies, LV floors and removals.
+constexpr std::array<int32_t, 16> kTrickyIcons = {229, 89,  86,  47, 149, 182, 184, 56,
+                                                  57,  231, 240, 78, 81,  146, 26,  48};
+constexpr std::array<int32_t, 16> kMirrorCards = {3,  5,  39, 42, 43, 94, 236, 274,
+                                                  10, 11, 12, 13, 14, 73, 136, 185};
+
+TEST(IconOpenings, BothProgramsReachTheSameRecord) {
+    Rng rng(20261207);
+    std::set<std::string> fired;
+    for (int run = 0; run < 2000; ++run) {
+        DuelSide a;
+        for (size_t k = 1; k <= 6; ++k) {
+            const int32_t card =
+                rng.Random(3) == 0 ? kMirrorCards[static_cast<size_t>(rng.Random(16))] : rng.Random(327);
+            a.d.chara[k] = Card(card, rng.Random(10), rng.Random(2) == 0 ? 1 + rng.Random(36) : 0);
+            a.d.chara[k].orig_no = card;
+            if (rng.Random(4) == 0) a.d.chara[k].status2 = 1 + rng.Random(13);
+            if (rng.Random(4) == 0) a.d.chara[k].status1 = 1 + rng.Random(20);
+        }
+        if (rng.Random(5) == 0) a.d.chara[3] = a.d.chara[1];
+        auto icon = [&] {
+            if (rng.Random(6) == 0) return -1;
+            return run % 2 ? kTrickyIcons[static_cast<size_t>(rng.Random(16))]
+                           : kMirrorIcons[static_cast<size_t>(rng.Random(60))];
+        };
+        Wear(a.d, {icon(), icon(), icon(), icon()});
+        a.d.my_id = rng.Random(100000);
+        a.d.aite_id = rng.Random(100000);
+        DuelSide b;
+        b.d = OtherProgram(a.d);
+        StartReport ra, rb;
+        RunOpenings(a.ctx, ra);
+        RunOpenings(b.ctx, rb);
+        ASSERT_EQ(MirrorMismatch(a.d, b.d), "") << "run " << run;
+        std::multiset<std::string> fa(ra.fired.begin(), ra.fired.end()), fb(rb.fired.begin(), rb.fired.end());
+        EXPECT_EQ(fa, fb) << "run " << run;
+        fired.insert(ra.fired.begin(), ra.fired.end());
+    }
+    const std::span<const std::string_view> names = IconRuleNames();
+    for (const std::string& f : fired) EXPECT_NE(std::find(names.begin(), names.end(), f), names.end()) << f;
+    EXPECT_GE(fired.size(), 60u);
+}
+
+}  // namespace
+}  // namespace kestra
