@@ -17,9 +17,7 @@ int Start(const Catalogue& cat, const std::string& record_json, std::ostream& ou
     const BattleContent content = LoadBattleContent(cat);
     Program p(cat, content, 1);
     p.d = *record;
-    // The save record wears what the record's own side wears, as at a real duel start.
-    p.my.icon_slot1 = p.d.my_icon1;
-    p.my.icon_slot2 = p.d.my_icon2;
+    // A fresh save record: only a viewed duel's lifted icons are written into it.
     const int32_t saved1 = p.my.icon_slot1, saved2 = p.my.icon_slot2;
     DuelStartEffects(p.ctx);
     PrintTranscript(p.screen, out);
