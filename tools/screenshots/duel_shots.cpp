@@ -261,6 +261,32 @@ QImage OfferPlain(SampleGame& game) { return Offer(game, 0, -1, -1, 1, 61); }
 QImage OfferTransplant(SampleGame& game) { return Offer(game, 11, 148, 198, 2, 63); }
 QImage OfferIconEighty(SampleGame& game) { return Offer(game, 0, 80, -1, 3, 65); }
 
+// The duel start caught on the applicant's window at the first pause whose message holds the text:
+// the applicant wears icons a1/a2 and holds deck_a (-1: its own), the receiver b1/b2 and deck_b.
+QImage Opening(SampleGame& game, std::array<int32_t, 2> icons_a, std::array<int32_t, 2> icons_b, int32_t deck_a,
+               int32_t deck_b, const char* caught) {
+    SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
+    Equip(game.folder(), 0, icons_a[0], deck_a);
+    Equip(second.folder(), 0, icons_b[0], deck_b);
+    WearSecond(game.folder(), icons_a[1]);
+    WearSecond(second.folder(), icons_b[1]);
+    Side a(game.folder(), 71), b(second.folder(), 72);
+    script::AutoClicker clicker({&a.window, &b.window});
+    QImage picture;
+    clicker.before_click = [&](DuelWindow* w) {
+        const QString text = w->findChild<QLabel*>(QStringLiteral("message_area"))->text();
+        if (w != &a.window || !picture.isNull() || !text.contains(QString::fromUtf8(caught))) return true;
+        a.window.Refresh();
+        picture = a.window.grab().toImage();
+        return true;
+    };
+    Meet(a, b);
+    return picture;
+}
+
+// The applicant's darkness icon 56 lifts the receiver's first icon as the duel starts.
+QImage DarknessLift(SampleGame& game) { return Opening(game, {56, -1}, {10, 11}, -1, -1, "のアイコン1を解除させた！"); }
+
 // View mode with a field rule pressed and both numbers pasted, the window grown to its situation texts.
 QImage ViewMode(SampleGame& game) {
     Side v(game.folder(), 41);
@@ -289,6 +315,7 @@ void AddDuelShots(std::vector<Shot>& shots) {
     shots.push_back({"duel_view_mode", ViewMode});
     shots.push_back({"duel_summon", Summoning});
     shots.push_back({"duel_signature_move", SignatureMove});
+    shots.push_back({"duel_start_darkness", DarknessLift});
 }
 
 }  // namespace kestra::shots
