@@ -26,7 +26,7 @@ void TripleFusions(DuelContext& ctx, StartReport& report);
 // Step 5: icon 221 lets cards 111 to 119 show their hidden identities.
 void HiddenIdentities(DuelContext& ctx, StartReport& report);
 
-// Step 2: HP and MP below 0 become 0.
+// Step 2: HP and MP below 0 become 0 (a clamp, reported by no name).
 void FloorAtZero(DuelContext& ctx, StartReport& report);
 // Steps 6 and 7: icons 212 and 213 (statuses by element and by LV).
 void StatusIcons(DuelContext& ctx, StartReport& report);

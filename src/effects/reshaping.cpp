@@ -8,7 +8,7 @@ namespace kestra {
 namespace {
 // Every name the reshaping reports, in the order of the steps.
 constexpr std::string_view kNames[] = {
-    "exchange59", "exchange63", "floor0",      "fusion82",    "triple62",    "triple52",    "triple0",
+    "exchange59", "exchange63", "fusion82",    "triple62",    "triple52",    "triple0",
     "triple19",   "triple9",    "triple48",    "triple27",    "triple20",    "triple14",    "identity111",
     "identity112", "identity113", "identity114", "identity115", "identity116", "identity117", "identity118",
     "identity119", "icon212",   "icon213",     "icon219",     "icon61",      "icon211",     "icon88",

@@ -3,6 +3,7 @@
 #include "battle/summon_beings.h"
 #include "battle/technique_lists.h"
 #include "duel/duel_flow.h"
+#include "effects/reshape_table.h"
 
 namespace kestra::cli {
 
@@ -55,6 +56,24 @@ void MakeSummoner(tmy& my, const Catalogue& cat, Rng& rng) {
         if (cat.icon[static_cast<size_t>(i)].name == wanted) my.icon_slot1 = i;
 }
 
+// One player in sixteen reshapes at the start (Part 5.4): half of them hold a deck of one triple-fusion
+// card with its key icon in the second icon slot, the other half the hidden-identity cards with icon
+// 221 there, so every fusion and identity of the opening gets its turn in a long run.
+void MakeReshaper(tmy& my, Rng& rng) {
+    const ReshapeTable& table = EmbeddedReshapeTable();
+    if (table.fusions.empty() || table.identities.empty() || rng.Random(16) != 0) return;
+    if (rng.Random(2) == 0) {
+        const TripleFusion& f = table.fusions[static_cast<size_t>(rng.Random(static_cast<int32_t>(table.fusions.size())))];
+        for (int32_t& slot : my.deck) slot = f.card;
+        my.icon_slot2 = f.icon;
+        return;
+    }
+    const int32_t first = rng.Random(static_cast<int32_t>(table.identities.size()));
+    for (size_t k = 0; k < my.deck.size(); ++k)
+        my.deck[k] = table.identities[(static_cast<size_t>(first) + k) % table.identities.size()].card;
+    my.icon_slot2 = 221;
+}
+
 }  // namespace
 
 Program::Program(const Catalogue& cat, const BattleContent& content, uint64_t seed)
@@ -77,6 +96,7 @@ void GiveRandomPlayer(tmy& my, const Catalogue& cat, Rng& rng) {
     }
     for (int i = 0; i < 3; ++i) my.item_count[static_cast<size_t>(rng.Random(97))] += 1 + rng.Random(3);
     MakeSummoner(my, cat, rng);
+    MakeReshaper(my, rng);
 }
 
 std::string PastedPart(const std::string& shown) {
