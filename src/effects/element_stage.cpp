@@ -39,7 +39,7 @@ void Average(DuelRecord& d, const std::vector<int32_t>& slots) {
     for (const int32_t s : slots) Slot(d, s).mp = mp / 3;
 }
 
-// The stage in its order: the rules of Part 5.1, then the rules chosen for icons 30..40.
+// The stage in its order: the game's fixed rules, then the rules chosen for icons 30..40.
 const std::array<StageRule, 17> kStage = {{
     {19, [](DuelRecord& d, const Slots& s) { SetElement(d, s, 3); }},
     {20, [](DuelRecord& d, const Slots& s) { SetElement(d, s, 4); }},

@@ -1,4 +1,4 @@
-// The icon opening table of step 7: the rules of Part 5.1 and the rules chosen for icons 39, 41, 43,
+// The icon opening table of step 7: the game's fixed rules and the rules chosen for icons 39, 41, 43,
 // 60, 147, 207, 278 and 229, each worn icon slot by itself (an icon worn twice acts twice).
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-// The opening rules cards bring (Part 5.1 steps 2 to 4): rule-duel openings, cards against icons, card
+// The opening rules cards bring: rule-duel openings, cards against icons, card
 // presence.
 #include "effects/card_rules.h"
 

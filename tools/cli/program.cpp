@@ -3,6 +3,7 @@
 #include "battle/summon_beings.h"
 #include "battle/technique_lists.h"
 #include "duel/duel_flow.h"
+#include "effects/reshape_table.h"
 
 namespace kestra::cli {
 
@@ -55,13 +56,10 @@ void MakeSummoner(tmy& my, const Catalogue& cat, Rng& rng) {
         if (cat.icon[static_cast<size_t>(i)].name == wanted) my.icon_slot1 = i;
 }
 
-// The cards whose presence the opening rules look for, the triple fusions with the icon each needs
-// (-1: none), and the icons that lift or guard: a simulated player meets them often enough that every
-// opening rule runs in a long simulation.
+// The cards whose presence the opening rules look for and the icons that lift or guard: a simulated
+// player meets them often enough that every opening rule runs in a long simulation.
 constexpr int32_t kPresenceCards[] = {169, 141, 166, 250, 230, 305, 315, 37, 40, 258, 228, 197, 216, 249,
                                       304, 251, 208, 209, 211, 274, 207, 221, 206, 205, 201, 139, 199, 198};
-constexpr std::pair<int32_t, int32_t> kTripleFusions[] = {{62, -1}, {52, -1}, {0, 99},  {19, 100}, {9, 101},
-                                                          {48, 102}, {27, 104}, {20, 103}, {14, 105}};
 constexpr int32_t kOpeningIcons[] = {56, 57, 231, 240, 241, 78, 146, 74, 81, 59, 63, 82, 219, 79, 221, 80};
 
 // One of a fixed list, uniformly.
@@ -70,21 +68,35 @@ int32_t OneOf(const int32_t (&list)[N], Rng& rng) {
     return list[static_cast<size_t>(rng.Random(static_cast<int32_t>(N)))];
 }
 
-// Now and then a player brings what the opening rules act on: a presence card in the deck, a deck of
-// one card kind for a triple fusion with its icon, an icon that lifts or guards, one icon worn twice.
+// Now and then a player brings what the opening rules act on: presence cards in the deck, an icon
+// that lifts or guards, one icon worn twice (the fusions and identities come with MakeReshaper).
 void SeasonForTheOpening(tmy& my, Rng& rng) {
     const int32_t roll = rng.Random(8);
     if (roll == 0) {
         for (size_t k = 0; k < 4; ++k) my.deck[k] = OneOf(kPresenceCards, rng);
     } else if (roll == 1) {
-        const auto& [card, icon] = kTripleFusions[static_cast<size_t>(rng.Random(9))];
-        my.deck.fill(card);
-        if (icon >= 0) my.icon_slot1 = icon;
-    } else if (roll == 2) {
         my.icon_slot2 = OneOf(kOpeningIcons, rng);
-    } else if (roll == 3) {
+    } else if (roll == 2) {
         my.icon_slot2 = my.icon_slot1;
     }
+}
+
+// One player in sixteen reshapes at the start: half of them hold a deck of one triple-fusion
+// card with its key icon in the second icon slot, the other half the hidden-identity cards with icon
+// 221 there, so every fusion and identity of the opening gets its turn in a long run.
+void MakeReshaper(tmy& my, Rng& rng) {
+    const ReshapeTable& table = EmbeddedReshapeTable();
+    if (table.fusions.empty() || table.identities.empty() || rng.Random(16) != 0) return;
+    if (rng.Random(2) == 0) {
+        const TripleFusion& f = table.fusions[static_cast<size_t>(rng.Random(static_cast<int32_t>(table.fusions.size())))];
+        for (int32_t& slot : my.deck) slot = f.card;
+        my.icon_slot2 = f.icon;
+        return;
+    }
+    const int32_t first = rng.Random(static_cast<int32_t>(table.identities.size()));
+    for (size_t k = 0; k < my.deck.size(); ++k)
+        my.deck[k] = table.identities[(static_cast<size_t>(first) + k) % table.identities.size()].card;
+    my.icon_slot2 = 221;
 }
 
 }  // namespace
@@ -110,6 +122,7 @@ void GiveRandomPlayer(tmy& my, const Catalogue& cat, Rng& rng) {
     for (int i = 0; i < 3; ++i) my.item_count[static_cast<size_t>(rng.Random(97))] += 1 + rng.Random(3);
     MakeSummoner(my, cat, rng);
     SeasonForTheOpening(my, rng);
+    MakeReshaper(my, rng);
 }
 
 std::string PastedPart(const std::string& shown) {

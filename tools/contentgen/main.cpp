@@ -24,7 +24,8 @@ const char* const kTables[] = {"cards.tsv", "icons.tsv", "items.tsv", "technique
                                "signature_moves.tsv",
                                "technique_lists.tsv",
                                "summon_beings.tsv",
-                               "data_roles.tsv"};
+                               "data_roles.tsv",
+                               "reshapings.tsv"};
 
 // Read a whole file or stop the build.
 std::string Slurp(const fs::path& path) {

@@ -106,7 +106,11 @@ void read_piece_groups(const std::string& text, ContentTables& tables) {
 
 // Rows whose picture is not cg/<name>.bmp, or whose figure or flash is unknown, are reported and
 // skipped; so is a picture named twice.
-void read_summon_pictures(const std::string& text, ContentTables& tables) {
+namespace {
+// Reads the picture, figure and glow columns of a being table into `out`; a row whose figure is `-`
+// has a picture drawn elsewhere and is passed over.
+void read_beings(const std::string& text, ContentTables& tables, std::vector<SummonArt>& out,
+                 const std::string& label, const char* glow_column) {
     std::istringstream in(text);
     std::string line;
     int picture_at = -1, figure_at = -1, flash_at = -1, line_no = 0;
@@ -119,19 +123,20 @@ void read_summon_pictures(const std::string& text, ContentTables& tables) {
             for (std::size_t i = 0; i < fields.size(); ++i) {
                 if (fields[i] == "picture") picture_at = static_cast<int>(i);
                 if (fields[i] == "figure") figure_at = static_cast<int>(i);
-                if (fields[i] == "flash") flash_at = static_cast<int>(i);
+                if (fields[i] == glow_column) flash_at = static_cast<int>(i);
             }
             if (picture_at < 0 || figure_at < 0 || flash_at < 0) {
-                tables.warnings.push_back("summons: header lacks 'picture', 'figure' or 'flash'");
+                tables.warnings.push_back(label + ": header lacks 'picture', 'figure' or '" + glow_column + "'");
                 return;
             }
             continue;
         }
-        const std::string where = "summons: line " + std::to_string(line_no);
+        const std::string where = label + ": line " + std::to_string(line_no);
         if (static_cast<int>(fields.size()) <= std::max({picture_at, figure_at, flash_at})) {
             tables.warnings.push_back(where + " unreadable");
             continue;
         }
+        if (label == "reshapings" && fields[static_cast<std::size_t>(figure_at)] == "-") continue;
         const std::string picture(fields[static_cast<std::size_t>(picture_at)]);
         const int figure = summon_index(kSummonFigures, fields[static_cast<std::size_t>(figure_at)]);
         const int glow = summon_index(kSummonGlows, fields[static_cast<std::size_t>(flash_at)]);
@@ -139,18 +144,27 @@ void read_summon_pictures(const std::string& text, ContentTables& tables) {
                            picture.compare(picture.size() - 4, 4, ".bmp") == 0 &&
                            picture.find_first_of("/\\", 3) == std::string::npos;
         bool twice = false;
-        for (const SummonArt& art : tables.summons) twice = twice || art.picture == picture;
+        for (const SummonArt& art : out) twice = twice || art.picture == picture;
         if (!named || figure < 0 || glow < 0 || twice) {
             tables.warnings.push_back(where + " ignored");
             continue;
         }
-        tables.summons.push_back({picture, figure, glow});
+        out.push_back({picture, figure, glow});
     }
+}
+}  // namespace
+
+void read_summon_pictures(const std::string& text, ContentTables& tables) {
+    read_beings(text, tables, tables.summons, "summons", "flash");
+}
+
+void read_reshape_pictures(const std::string& text, ContentTables& tables) {
+    read_beings(text, tables, tables.reshapes, "reshapings", "glow");
 }
 
 // Missing files are not an error: the game's media can be made before the tables exist.
 ContentTables load_tables(const std::string& cards_path, const std::string& music_path,
-                          const std::string& summons_path) {
+                          const std::string& summons_path, const std::string& reshapings_path) {
     ContentTables tables = default_tables();
     std::string text;
     if (slurp(cards_path, text))
@@ -161,11 +175,18 @@ ContentTables load_tables(const std::string& cards_path, const std::string& musi
         read_piece_groups(text, tables);
     else
         tables.warnings.push_back("music: " + music_path + " not found, group = piece mod 9");
-    if (summons_path.empty()) return tables;
-    if (slurp(summons_path, text))
-        read_summon_pictures(text, tables);
-    else
-        tables.warnings.push_back("summons: " + summons_path + " not found, no being drawn");
+    if (!summons_path.empty()) {
+        if (slurp(summons_path, text))
+            read_summon_pictures(text, tables);
+        else
+            tables.warnings.push_back("summons: " + summons_path + " not found, no being drawn");
+    }
+    if (!reshapings_path.empty()) {
+        if (slurp(reshapings_path, text))
+            read_reshape_pictures(text, tables);
+        else
+            tables.warnings.push_back("reshapings: " + reshapings_path + " not found, no fusion drawn");
+    }
     return tables;
 }
 

@@ -22,6 +22,7 @@ struct ContentTables {
     std::array<int, kCardCount> card_class{};  // 0..19, 0 when unknown
     std::array<int, kPieceCount> piece_group{};  // 0..8
     std::vector<SummonArt> summons;             // none without the summon table
+    std::vector<SummonArt> reshapes;            // fusions and hidden identities; none without their table
     std::vector<std::string> warnings;          // rows we could not use
 };
 
@@ -37,8 +38,12 @@ void read_piece_groups(const std::string& text, ContentTables& tables);
 // Reads the `picture`, `figure` and `flash` columns of the summon-being table.
 void read_summon_pictures(const std::string& text, ContentTables& tables);
 
+// Reads the `picture`, `figure` and `glow` columns of the reshaping table (rows with figure - are drawn
+// elsewhere and skipped).
+void read_reshape_pictures(const std::string& text, ContentTables& tables);
+
 // Loads the files that exist; a missing file keeps the fallbacks (an empty path is not looked for).
 ContentTables load_tables(const std::string& cards_path, const std::string& music_path,
-                          const std::string& summons_path = "");
+                          const std::string& summons_path = "", const std::string& reshapings_path = "");
 
 }  // namespace mediagen

@@ -26,7 +26,7 @@ void write_file(const std::filesystem::path& path, const Bytes& bytes) {
 }
 }  // namespace
 
-// Cards, the four duel bitmaps, the summoned beings, title frames, sounds, pieces, opening theme.
+// Cards, the four duel bitmaps, the summoned beings, the fused and revealed beings, title frames, sounds, pieces, opening theme.
 std::vector<MediaFile> media_files(const ContentTables& tables) {
     std::vector<MediaFile> files;
     for (int n = 0; n < kCardCount; ++n) {
@@ -40,6 +40,9 @@ std::vector<MediaFile> media_files(const ContentTables& tables) {
     for (const SummonArt& art : tables.summons)
         files.push_back(
             {art.picture, [art] { return encode_bmp(summon_picture(art.picture, art.figure, art.glow)); }});
+    for (const SummonArt& art : tables.reshapes)
+        files.push_back(
+            {art.picture, [art] { return encode_bmp(reshape_picture(art.picture, art.figure, art.glow)); }});
     for (int phase = 0; phase < kTitleFrames; ++phase)
         files.push_back({kTitleFiles[phase], [phase] { return encode_jpeg(title_frame(phase), 90); }});
     for (const SoundRecipe& recipe : sound_recipes())

@@ -98,4 +98,18 @@ Image summon_picture(std::string_view name, int figure, int glow) {
     return img;
 }
 
+// The being, then a gold frame one pixel in from its rim.
+Image reshape_picture(std::string_view name, int figure, int glow) {
+    Image img = summon_picture(name, figure, glow);
+    const Rgb gold{236, 196, 72};
+    const int w = img.width(), h = img.height();
+    for (int i = 1; i < w - 1; ++i) {
+        img.set(i, 1, gold);
+        img.set(i, h - 2, gold);
+        img.set(1, i, gold);
+        img.set(w - 2, i, gold);
+    }
+    return img;
+}
+
 }  // namespace mediagen

@@ -21,4 +21,8 @@ int summon_index(const std::array<std::string_view, 10>& names, std::string_view
 // A 64x64 being of figure family `figure` in glow `glow`; its own shape comes from `name`.
 Image summon_picture(std::string_view name, int figure, int glow);
 
+// A 64x64 fused or revealed being (cg/fusion_*.bmp, cg/identity_*.bmp): drawn like a summoned being,
+// inside a double gold frame that marks a card which changed its shape.
+Image reshape_picture(std::string_view name, int figure, int glow);
+
 }  // namespace mediagen
