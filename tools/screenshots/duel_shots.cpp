@@ -284,6 +284,9 @@ QImage Opening(SampleGame& game, std::array<int32_t, 2> icons_a, std::array<int3
     return picture;
 }
 
+// The applicant's icon 82 fuses its three cards into the first as the duel starts.
+QImage Fusion(SampleGame& game) { return Opening(game, {82, -1}, {10, 11}, -1, -1, "達が融合した"); }
+
 // The applicant's darkness icon 56 lifts the receiver's first icon as the duel starts.
 QImage DarknessLift(SampleGame& game) { return Opening(game, {56, -1}, {10, 11}, -1, -1, "のアイコン1を解除させた！"); }
 
@@ -316,6 +319,7 @@ void AddDuelShots(std::vector<Shot>& shots) {
     shots.push_back({"duel_summon", Summoning});
     shots.push_back({"duel_signature_move", SignatureMove});
     shots.push_back({"duel_start_darkness", DarknessLift});
+    shots.push_back({"duel_start_fusion", Fusion});
 }
 
 }  // namespace kestra::shots
