@@ -13,6 +13,7 @@ namespace kestra {
 
 namespace {
 
+using effect_kit::CardName;
 using effect_kit::SideHasCard;
 
 constexpr int32_t kLightCard = 169;      // lifts darkness icons
@@ -41,11 +42,6 @@ void LiftEach(DuelContext& ctx, StartReport& report, std::string_view rule, bool
         effect_kit::Say(ctx, line(icon_slot));
         report.Fired(rule);
     }
-}
-
-// The name of card n in the catalogue.
-const std::string& CardName(const DuelContext& ctx, int32_t n) {
-    return ctx.cat.card[static_cast<size_t>(n)].name;
 }
 
 // Card 169 on either side, then icon 241 on either side, lift the other side's darkness icons.

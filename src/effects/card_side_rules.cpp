@@ -17,16 +17,12 @@ namespace kestra {
 
 namespace {
 
+using effect_kit::CardName;
 using effect_kit::FirstSlot;
 using effect_kit::SideHasCard;
 
 // What a rule does to one card it touches.
 using CardChange = std::function<void(tchar&)>;
-
-// The name of card n in the catalogue.
-const std::string& CardName(const DuelContext& ctx, int32_t n) {
-    return ctx.cat.card[static_cast<size_t>(n)].name;
-}
 
 // The slot holds one of the listed cards (by name).
 bool HoldsAny(const DuelContext& ctx, int32_t slot, const std::vector<int32_t>& cards) {

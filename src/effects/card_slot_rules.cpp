@@ -14,6 +14,7 @@ namespace kestra {
 
 namespace {
 
+using effect_kit::CardName;
 constexpr int32_t kUnchanged = -1;
 
 // A card's fixed opening statuses (kUnchanged leaves that field alone).
@@ -31,11 +32,6 @@ constexpr std::array<FixedStatus, 20> kFixedStatuses = {{
 // Card 208's HP by (my_id + aite_id) mod 10; a negative remainder gives 6.
 constexpr std::array<int32_t, 10> kWhimHp = {1, 2, 3, 5, 7, 9, 11, 0, 15, 8};
 constexpr int32_t kWhimNegativeHp = 6;
-
-// The name of card n in the catalogue.
-const std::string& CardName(const DuelContext& ctx, int32_t n) {
-    return ctx.cat.card[static_cast<size_t>(n)].name;
-}
 
 // One of the six slots holds card n.
 bool AnywhereCard(const DuelContext& ctx, int32_t card) {

@@ -102,15 +102,6 @@ std::string StageName(int32_t icon) { return "element" + std::to_string(icon); }
 
 }  // namespace
 
-int32_t IconIn(const DuelRecord& d, bool local_side, int32_t icon_slot) {
-    if (local_side) return icon_slot == 2 ? d.my_icon2 : d.my_icon1;
-    return icon_slot == 2 ? d.e_icon2 : d.e_icon1;
-}
-
-bool Wears(const DuelRecord& d, bool local_side, int32_t icon) {
-    return IconIn(d, local_side, 1) == icon || IconIn(d, local_side, 2) == icon;
-}
-
 void ElementStage(DuelContext& ctx, StartReport& report) {
     for (const bool local : {true, false}) {
         const std::vector<int32_t> slots = SideSlots(local);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "duel/duel_context.h"
+#include "effects/effect_kit.h"
 #include "effects/start_report.h"
 
 namespace kestra::opening {
@@ -20,10 +21,9 @@ inline std::vector<int32_t> SideSlots(bool local_side) {
     return local_side ? std::vector<int32_t>{1, 2, 3} : std::vector<int32_t>{4, 5, 6};
 }
 
-// The worn icons of a side's two slots.
-int32_t IconIn(const DuelRecord& d, bool local_side, int32_t icon_slot);
-// The side wears the icon in one of its two slots.
-bool Wears(const DuelRecord& d, bool local_side, int32_t icon);
+// The worn icons by side, from the shared kit.
+using effect_kit::IconIn;
+using effect_kit::Wears;
 
 // The element stage: each rule once per side that wears its icon (step 7, first half).
 void ElementStage(DuelContext& ctx, StartReport& report);

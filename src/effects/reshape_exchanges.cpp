@@ -38,14 +38,6 @@ void SwapCards(DuelContext& ctx, int32_t k) {
 }
 }  // namespace
 
-bool WornAnywhere(const DuelRecord& d, int32_t icon) {
-    return d.my_icon1 == icon || d.my_icon2 == icon || d.e_icon1 == icon || d.e_icon2 == icon;
-}
-
-bool Wears(const DuelRecord& d, bool local_side, int32_t icon) {
-    return local_side ? d.my_icon1 == icon || d.my_icon2 == icon : d.e_icon1 == icon || d.e_icon2 == icon;
-}
-
 void ExchangeCards(DuelContext& ctx, StartReport& report) {
     for (const auto& [icon, k] : {std::pair{59, 1}, std::pair{63, 2}}) {
         const std::string rule = "exchange" + std::to_string(icon);

@@ -4,14 +4,14 @@
 #include <cstdint>
 
 #include "duel/duel_context.h"
+#include "effects/effect_kit.h"
 #include "effects/start_report.h"
 
 namespace kestra::reshape {
 
-// Some icon slot of either side holds the icon.
-bool WornAnywhere(const DuelRecord& d, int32_t icon);
-// The local side (my_icon*) or the opponent's (e_icon*) wears the icon.
-bool Wears(const DuelRecord& d, bool local_side, int32_t icon);
+// The worn icons by side and anywhere, from the shared kit.
+using effect_kit::Wears;
+using effect_kit::WornAnywhere;
 
 // Steps 1: icons 59 and 63 exchange the first and the second cards of the two sides.
 void ExchangeCards(DuelContext& ctx, StartReport& report);
