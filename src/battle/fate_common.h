@@ -47,15 +47,9 @@ inline int32_t FirstDead(const DuelRecord& d, int32_t first_slot) {
 inline tchar& RaiseDead(DuelContext& ctx, int32_t slot) {
     tchar& c = Slot(ctx.d, slot);
     if (c.card_no >= 0 && c.card_no < kCardRows) c.name = ctx.cat.card[static_cast<size_t>(c.card_no)].name;
-    if (c.name.empty() || !c.alive() || kit::EitherWears(ctx.d, 200)) c.name = "????";
+    if (c.name.empty() || !c.alive() || WornAnywhere(ctx.d, 200)) c.name = "????";
     ctx.screen().SetSlotPicture(slot, CardPicturePath(c.card_no));
     return c;
-}
-
-// Worn icon 1 or 2 of the side that holds the slot.
-inline int32_t& WornIconOf(DuelRecord& d, int32_t slot, int32_t which) {
-    if (OwnSlot(slot)) return which == 2 ? d.my_icon2 : d.my_icon1;
-    return which == 2 ? d.e_icon2 : d.e_icon1;
 }
 
 // The steps every one-target fate technique opens with: sane slots, title, a standing target.

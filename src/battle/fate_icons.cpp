@@ -30,7 +30,7 @@ void Release(DuelContext& ctx) {
     const std::string& label = OwnerLabel(d, d.tgt_no);
     int32_t broken = 0;
     for (int32_t which = 1; which <= 2; ++which) {
-        int32_t& icon = fate::WornIconOf(d, d.tgt_no, which);
+        int32_t& icon = WornIcon(d, OwnSlot(d.tgt_no), which);
         if (icon == -1) continue;
         icon = -1;
         ++broken;
@@ -55,7 +55,7 @@ void Wave(DuelContext& ctx) {
     const int32_t last = d.luck >= Amounts(74).chance ? 2 : 1;
     bool any = false;
     for (int32_t which = 1; which <= last; ++which) {
-        int32_t& icon = fate::WornIconOf(d, d.tgt_no, which);
+        int32_t& icon = WornIcon(d, OwnSlot(d.tgt_no), which);
         if (icon == -1) continue;
         if (!any) {
             Flash(ctx, FlashColour::White, d.tgt_no);

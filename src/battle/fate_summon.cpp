@@ -14,7 +14,7 @@ namespace {
 
 // Icon 208 worn by anyone stops summons up to turn 4; icon 217 guards the side it is worn on.
 bool SummonBlocked(const DuelRecord& d) {
-    const bool sands = EitherWears(d, 208);
+    const bool sands = WornAnywhere(d, 208);
     return (sands && d.turn <= 4) || SideWears(d, d.tgt_no, 217);
 }
 

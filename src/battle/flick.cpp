@@ -100,9 +100,9 @@ int32_t SwordsAndShields(const DuelContext& ctx, int32_t dmg) {
 bool Outranks(const DuelContext& ctx) {
     const tchar& a = Attacker(ctx);
     const tchar& t = Target(ctx);
-    if (EitherWears(ctx.d, 109) && a.hp > t.hp) return true;
-    if (EitherWears(ctx.d, 180) && a.lv > t.lv) return true;
-    return EitherWears(ctx.d, 204) && a.card_no > t.card_no;
+    if (WornAnywhere(ctx.d, 109) && a.hp > t.hp) return true;
+    if (WornAnywhere(ctx.d, 180) && a.lv > t.lv) return true;
+    return WornAnywhere(ctx.d, 204) && a.card_no > t.card_no;
 }
 
 // The target loses D HP (and as much MP for a blow that cuts both; not below 0) and the blow's damage

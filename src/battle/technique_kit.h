@@ -12,6 +12,7 @@
 #include "duel/side_rules.h"
 #include "duel/duel_context.h"
 #include "duel/flash.h"
+#include "effects/effect_kit.h"
 
 namespace kestra::kit {
 
@@ -24,11 +25,8 @@ inline void Title(DuelContext& ctx, std::string_view caption) {
     ctx.msg.WaitClick();
 }
 
-// A result line added under the title, then the click.
-inline void Line(DuelContext& ctx, const std::string& text) {
-    ctx.msg.AddMessage(text);
-    ctx.msg.WaitClick();
-}
+// A result line added under the title, then the click: the same step the opening rules use.
+using effect_kit::Line;
 
 // The card that uses the technique, and the card it is used on.
 inline tchar& Attacker(DuelContext& ctx) { return Slot(ctx.d, ctx.d.atk_no); }
@@ -56,11 +54,6 @@ inline bool IsAnyCard(const DuelContext& ctx, int32_t slot, std::span<const int3
     return false;
 }
 
-// Either side wears an icon of this number.
-inline bool EitherWears(const DuelRecord& d, int32_t icon) {
-    return SideWears(d, 1, icon) || SideWears(d, 4, icon);
-}
-
 // Either side wears an icon of this catalogue name.
 inline bool EitherWearsNamed(const DuelContext& ctx, std::string_view name) {
     return SideWearsNamed(ctx.d, ctx.cat, 1, name) || SideWearsNamed(ctx.d, ctx.cat, 4, name);
@@ -86,9 +79,6 @@ inline bool PayMp(DuelContext& ctx, int32_t cost) {
 inline bool PayLv(DuelContext& ctx, int32_t cost) {
     return Pay(ctx, &tchar::lv, cost, "ＬＶが足りなかった....");
 }
-
-// The slot across the field from this one (1 <-> 4, 2 <-> 5, 3 <-> 6).
-inline int32_t Facing(int32_t slot) { return OwnSlot(slot) ? slot + 3 : slot - 3; }
 
 // The slots a side-wide technique walks, first to last.
 struct SlotRange {

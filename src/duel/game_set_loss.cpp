@@ -5,6 +5,7 @@
 #include "duel/economy.h"
 #include "duel/game_set.h"
 #include "duel/judgement.h"
+#include "duel/side_rules.h"
 
 namespace kestra {
 
@@ -28,7 +29,6 @@ void CountLoss(DuelContext& ctx, bool both_wiped_out) {
 }
 
 // The worn icon of slot 1 or 2, in the duel and in the player's equipment.
-int32_t& WornIcon(DuelRecord& d, int32_t slot) { return slot == 2 ? d.my_icon2 : d.my_icon1; }
 int32_t& EquippedIcon(tmy& my, int32_t slot) { return slot == 2 ? my.icon_slot2 : my.icon_slot1; }
 
 // Step 2: in an ICON duel the winner takes one of the two worn icons.
@@ -36,8 +36,8 @@ void GiveUpDuelIcon(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
     if (d.duel_kind != kIconDuel || d.my_icon1 == -1 || d.my_icon2 == -1) return;
     const int32_t slot = IconDuelSlot(d);
-    const std::string name = IconName(ctx.cat, WornIcon(d, slot));
-    WornIcon(d, slot) = -1;
+    const std::string name = IconName(ctx.cat, WornIcon(d, true, slot));
+    WornIcon(d, true, slot) = -1;
     EquippedIcon(ctx.my, slot) = -1;
     ResultLine(ctx, "baki.wav", "ICON【" + name + "】を奪われてしまった!!");
 }
@@ -58,7 +58,7 @@ std::vector<std::string> BreakIcons(DuelContext& ctx) {
     std::vector<std::string> broken;
     for (int32_t slot = 1; slot <= 2; ++slot) {
         const bool drawn = ctx.rng.Random(9) == 0;
-        int32_t& worn = WornIcon(d, slot);
+        int32_t& worn = WornIcon(d, true, slot);
         if (worn == -1 || !(lost_battle || (drawn && !guarded))) continue;
         broken.push_back(IconName(ctx.cat, worn));
         worn = -1;

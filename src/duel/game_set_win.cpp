@@ -2,6 +2,7 @@
 #include "duel/economy.h"
 #include "duel/game_set.h"
 #include "duel/judgement.h"
+#include "duel/side_rules.h"
 
 namespace kestra {
 
@@ -26,7 +27,7 @@ void CountWin(DuelContext& ctx, bool both_wiped_out) {
 void TakeDuelIcon(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
     if (d.duel_kind != kIconDuel || d.e_icon1 == -1 || d.e_icon2 == -1) return;
-    int32_t& worn = IconDuelSlot(d) == 2 ? d.e_icon2 : d.e_icon1;
+    int32_t& worn = WornIcon(d, false, IconDuelSlot(d));
     const int32_t icon = worn;
     worn = -1;
     if (icon >= 0 && icon < kPerIcon) {

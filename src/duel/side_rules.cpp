@@ -46,6 +46,16 @@ bool IsCard(const DuelRecord& d, const Catalogue& cat, int32_t slot, int32_t car
     return !name.empty() && Slot(d, slot).name == name;
 }
 
+int32_t& WornIcon(DuelRecord& d, bool local_side, int32_t icon_slot) {
+    if (local_side) return icon_slot == 2 ? d.my_icon2 : d.my_icon1;
+    return icon_slot == 2 ? d.e_icon2 : d.e_icon1;
+}
+
+int32_t WornIcon(const DuelRecord& d, bool local_side, int32_t icon_slot) {
+    if (local_side) return icon_slot == 2 ? d.my_icon2 : d.my_icon1;
+    return icon_slot == 2 ? d.e_icon2 : d.e_icon1;
+}
+
 tchar& Slot(DuelRecord& d, int32_t slot) { return d.chara[static_cast<size_t>(slot)]; }
 const tchar& Slot(const DuelRecord& d, int32_t slot) { return d.chara[static_cast<size_t>(slot)]; }
 

@@ -34,6 +34,19 @@ int32_t SideWearsNamedCount(const DuelRecord& d, const Catalogue& cat, int32_t s
 // The card in the slot bears the catalogue name of card n.
 bool IsCard(const DuelRecord& d, const Catalogue& cat, int32_t slot, int32_t card_no);
 
+// The worn icon of one side's icon slot 1 or 2 (-1 for none): the local side's my_icon*, the
+// opponent's e_icon*; the first form to change it.
+int32_t& WornIcon(DuelRecord& d, bool local_side, int32_t icon_slot);
+int32_t WornIcon(const DuelRecord& d, bool local_side, int32_t icon_slot);
+
+// Any of the four worn icon slots holds the icon.
+inline bool WornAnywhere(const DuelRecord& d, int32_t icon) {
+    return d.my_icon1 == icon || d.my_icon2 == icon || d.e_icon1 == icon || d.e_icon2 == icon;
+}
+
+// The slot across the field from this one (1 <-> 4, 2 <-> 5, 3 <-> 6).
+inline int32_t Facing(int32_t slot) { return OwnSlot(slot) ? slot + 3 : slot - 3; }
+
 tchar& Slot(DuelRecord& d, int32_t slot);
 const tchar& Slot(const DuelRecord& d, int32_t slot);
 

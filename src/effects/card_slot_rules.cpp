@@ -57,7 +57,7 @@ void Coachman(DuelContext& ctx, StartReport& report) {
     for (int32_t s = 1; s <= 6; ++s) {
         if (!IsCard(ctx.d, ctx.cat, s, 251)) continue;
         tchar& c = Slot(ctx.d, s);
-        if (Slot(ctx.d, effect_kit::Facing(s)).card_no % 2 != 0) {
+        if (Slot(ctx.d, Facing(s)).card_no % 2 != 0) {
             c.hp = 7;
             c.mp = 7;
         } else {

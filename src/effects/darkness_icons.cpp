@@ -13,7 +13,6 @@ namespace kestra {
 
 namespace {
 
-using opening::IconIn;
 using opening::Plus;
 
 constexpr int32_t kDawnBell = 78;        // 夜明けの鐘
@@ -31,7 +30,7 @@ using Icons = std::array<std::array<int32_t, 3>, 2>;
 Icons Snapshot(const DuelRecord& d) {
     Icons out{};
     for (const bool local : {true, false})
-        for (int32_t k = 1; k <= 2; ++k) out[local ? 1 : 0][static_cast<size_t>(k)] = IconIn(d, local, k);
+        for (int32_t k = 1; k <= 2; ++k) out[local ? 1 : 0][static_cast<size_t>(k)] = WornIcon(d, local, k);
     return out;
 }
 
@@ -47,8 +46,8 @@ struct Lift {
 
 // Lifts the marked icons of one side with its one line: "icon.wav" on channel 0 and the line.
 void LiftWithLine(DuelContext& ctx, bool local_side, Lift lift) {
-    if (lift.first && IconIn(ctx.d, local_side, 1) == -1) lift.first = false;
-    if (lift.second && IconIn(ctx.d, local_side, 2) == -1) lift.second = false;
+    if (lift.first && WornIcon(ctx.d, local_side, 1) == -1) lift.first = false;
+    if (lift.second && WornIcon(ctx.d, local_side, 2) == -1) lift.second = false;
     if (!lift.first && !lift.second) return;
     const std::string which = lift.first && lift.second ? "1,2" : (lift.first ? "1" : "2");
     if (lift.first) LiftWornIcon(ctx, local_side, 1);

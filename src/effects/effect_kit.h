@@ -23,7 +23,6 @@ inline void Line(DuelContext& ctx, std::string_view text) {
 
 // The first slot of the local side (1) or the opponent's (4), and the slot facing another.
 inline int32_t FirstSlot(bool local_side) { return local_side ? 1 : 4; }
-inline int32_t Facing(int32_t slot) { return slot <= 3 ? slot + 3 : slot - 3; }
 
 // One of the side's three slots holds card n (by name, so a renamed card no longer counts).
 inline bool SideHasCard(const DuelContext& ctx, bool local_side, int32_t card) {
@@ -35,17 +34,10 @@ inline bool SideHasCard(const DuelContext& ctx, bool local_side, int32_t card) {
 // The catalogue name of card n (rules name cards by number and match them by this name).
 inline const std::string& CardName(const DuelContext& ctx, int32_t n) { return ctx.cat.card[static_cast<size_t>(n)].name; }
 
-// The worn icon of one side's icon slot 1 or 2 (-1 for none).
-inline int32_t IconIn(const DuelRecord& d, bool local_side, int32_t icon_slot) {
-    if (local_side) return icon_slot == 2 ? d.my_icon2 : d.my_icon1;
-    return icon_slot == 2 ? d.e_icon2 : d.e_icon1;
-}
-
-// The side wears the icon in either slot; anyone wears it in any of the four.
+// The side wears the icon in either slot.
 inline bool Wears(const DuelRecord& d, bool local_side, int32_t icon) {
-    return IconIn(d, local_side, 1) == icon || IconIn(d, local_side, 2) == icon;
+    return WornIcon(d, local_side, 1) == icon || WornIcon(d, local_side, 2) == icon;
 }
-inline bool WornAnywhere(const DuelRecord& d, int32_t icon) { return Wears(d, true, icon) || Wears(d, false, icon); }
 
 // The words in front of an opponent's card in a mirrored line: e_label + "の"; nothing for the local side.
 inline std::string OwnerPrefix(const DuelRecord& d, bool local_side) { return local_side ? "" : d.e_label + "の"; }

@@ -22,7 +22,6 @@ inline std::vector<int32_t> SideSlots(bool local_side) {
 }
 
 // The worn icons by side, from the shared kit.
-using effect_kit::IconIn;
 using effect_kit::Wears;
 
 // The element stage: each rule once per side that wears its icon (step 7, first half).

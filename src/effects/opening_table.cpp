@@ -27,7 +27,7 @@ struct Wearer {
     int32_t OtherIcons(F test) const {
         int32_t n = 0;
         for (int32_t k = 1; k <= 2; ++k) {
-            const int32_t icon_no = IconIn(ctx.d, !local, k);
+            const int32_t icon_no = WornIcon(ctx.d, !local, k);
             if (icon_no != -1 && test(icon_no)) ++n;
         }
         return n;
@@ -175,7 +175,7 @@ void EachWornSlot(const DuelRecord& d, F f, bool applicant_first = false) {
     const bool first = !applicant_first || d.duel_role == kApplicant;
     for (const bool local : {first, !first})
         for (int32_t k = 1; k <= 2; ++k)
-            if (const int32_t icon = IconIn(d, local, k); icon != -1) f(local, icon);
+            if (const int32_t icon = WornIcon(d, local, k); icon != -1) f(local, icon);
 }
 
 // 229: each of the wearer's cards takes a copy of its facing card's good status, from the statuses

@@ -63,8 +63,7 @@ int32_t CatalogueClass(const Catalogue& cat, int32_t card) {
 
 // Step 19 for one icon slot: a side's full house when the other side leads by 10 or more.
 void FullHouseSlot(DuelContext& ctx, StartReport& report, bool local, int32_t icon_slot, int32_t lead) {
-    const int32_t icon = local ? (icon_slot == 1 ? ctx.d.my_icon1 : ctx.d.my_icon2)
-                               : (icon_slot == 1 ? ctx.d.e_icon1 : ctx.d.e_icon2);
+    const int32_t icon = WornIcon(ctx.d, local, icon_slot);
     if (icon != 79 || lead < 10) return;
     const std::string head = "ICON" + std::to_string(icon_slot) + "＞HP差10以上につき、";
     Say(ctx, local ? head + "フルハウスが発動した!!" : head + ctx.d.e_label + "のフルハウスが発動した!!");
@@ -108,7 +107,7 @@ void FigureIcons(DuelContext& ctx, StartReport& report) {
     DuelRecord& d = ctx.d;
     WearersCards(ctx, report, 98, [&d](tchar& c, int32_t s, bool local) {
         const int64_t r = local ? d.duel_role : OtherRole(d.duel_role);
-        const int64_t sum = static_cast<int64_t>(c.card_no) + Slot(d, effect_kit::Facing(s)).card_no;
+        const int64_t sum = static_cast<int64_t>(c.card_no) + Slot(d, Facing(s)).card_no;
         c.hp = static_cast<int32_t>((sum * 3 * r) % 10);
     }, kLiving);
     WearersCards(ctx, report, 95, [](tchar& c, int32_t, bool) { c.hp = 0; });
@@ -147,7 +146,7 @@ void HpSwings(DuelContext& ctx, StartReport& report) {
     for (const bool local : {true, false}) {
         if (!Wears(ctx.d, local, 199)) continue;
         for (int32_t s = FirstSlot(local); s < FirstSlot(local) + 3; ++s)
-            if (Slot(ctx.d, s).alive()) Slot(ctx.d, s).hp = before[static_cast<size_t>(effect_kit::Facing(s))] - 1;
+            if (Slot(ctx.d, s).alive()) Slot(ctx.d, s).hp = before[static_cast<size_t>(Facing(s))] - 1;
         report.Fired("icon199");
     }
     for (int32_t s = 1; s <= 6; ++s)

@@ -11,7 +11,6 @@ namespace kestra::reshape {
 
 // The worn icons by side and anywhere, from the shared kit.
 using effect_kit::Wears;
-using effect_kit::WornAnywhere;
 
 // Steps 1: icons 59 and 63 exchange the first and the second cards of the two sides.
 void ExchangeCards(DuelContext& ctx, StartReport& report);

@@ -82,8 +82,8 @@ void TransplantedOpenings(DuelContext& ctx, StartReport& report) {
     std::array<int32_t, 7> facing_bad{};
     for (int32_t s = 1; s <= 6; ++s) {
         const int32_t t = Slot(ctx.d, s).waza;
-        if (t == 26) facing_bad[static_cast<size_t>(effect_kit::Facing(s))] = kBadBetrayal;
-        if (t == 29) facing_bad[static_cast<size_t>(effect_kit::Facing(s))] = kBadJail;
+        if (t == 26) facing_bad[static_cast<size_t>(Facing(s))] = kBadBetrayal;
+        if (t == 29) facing_bad[static_cast<size_t>(Facing(s))] = kBadJail;
     }
     for (int32_t s = 1; s <= 6; ++s)
         if (facing_bad[static_cast<size_t>(s)] != 0)

@@ -3,11 +3,9 @@
 #include <cstdint>
 
 #include "duel/duel_context.h"
+#include "duel/side_rules.h"
 
 namespace kestra {
-
-// The worn icon of one side's slot (1 or 2): the local side's my_icon*, the opponent's e_icon*.
-int32_t& WornIcon(DuelRecord& d, bool local_side, int32_t icon_slot);
 
 // Lifts a worn icon for this duel (the slot becomes -1). In view mode a local icon is first written
 // into the save record's equipped slot, so the viewer's own equipment is what the duel showed.

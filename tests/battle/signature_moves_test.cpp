@@ -292,17 +292,15 @@ TEST(SignatureMoves, BothProgramsAgree) {
         for (int32_t variant = 0; variant < 2; ++variant)
             for (int32_t luck = 0; luck <= 9; ++luck) {
                 SCOPED_TRACE(::testing::Message() << m.name << " variant " << variant << " luck " << luck);
-                DuelSide one, other;
-                SeatBusy(one.d, m.card, variant);
-                one.d.luck = luck;
-                other.d = Mirrored(one.d);
-                Flick(one.ctx);
-                Flick(other.ctx);
-                EXPECT_EQ(MirrorMismatch(one.d, other.d), "");
-                EXPECT_EQ(MirroredFlashes(one.screen.transcript), other.screen.transcript);
-                moved += one.screen.transcript[0] == "show: ＞" + m.name ? 1 : 0;
-                for (const std::string& text : one.screen.Messages())
-                    EXPECT_TRUE(Utf8ToCp932(text).has_value()) << text;
+                DuelRecord d;
+                SeatBusy(d, m.card, variant);
+                d.luck = luck;
+                const test::BothTold told = test::RunOnBothPrograms(d, Flick);
+                EXPECT_EQ(MirroredFlashes(told.one), told.other);
+                moved += told.one[0] == "show: ＞" + m.name ? 1 : 0;
+                TranscriptPresenter shown;
+                shown.transcript = told.one;
+                for (const std::string& text : shown.Messages()) EXPECT_TRUE(Utf8ToCp932(text).has_value()) << text;
             }
     int32_t expected = 0;
     for (const SignatureMove& m : load.moves) expected += 2 * static_cast<int32_t>(m.luck.size());

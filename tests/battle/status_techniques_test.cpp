@@ -242,18 +242,15 @@ TEST(StatusMirror, BothProgramsAgree) {
                 for (int32_t luck = 0; luck <= 9; ++luck) {
                     SCOPED_TRACE(::testing::Message() << "key " << row.key << " target " << tgt << " luck "
                                                       << luck << " icons " << icons[0] << "," << icons[2]);
-                    DuelSide one, other;
-                    SeatBusy(one.d);
-                    Wear(one.d, icons);
-                    one.d.atk_no = 1;
-                    one.d.tgt_no = tgt;
-                    one.d.luck = luck;
-                    other.d = Mirrored(one.d);
-                    ASSERT_EQ(other.d.atk_no, 4);
-                    row.run(one.ctx);
-                    row.run(other.ctx);
-                    EXPECT_EQ(MirrorMismatch(one.d, other.d), "");
-                    EXPECT_EQ(MirroredFlashes(one.screen.transcript), other.screen.transcript);
+                    DuelRecord d;
+                    SeatBusy(d);
+                    Wear(d, icons);
+                    d.atk_no = 1;
+                    d.tgt_no = tgt;
+                    d.luck = luck;
+                    ASSERT_EQ(Mirrored(d).atk_no, 4);
+                    const test::BothTold told = test::RunOnBothPrograms(d, row.run);
+                    EXPECT_EQ(MirroredFlashes(told.one), told.other);
                 }
 }
 

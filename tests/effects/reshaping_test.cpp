@@ -411,13 +411,28 @@ TEST(ReshapeFigures, IconNinetyEightByTheWearersRole) {
 
 // ---- Steps 16 to 18: ＣＨＡＯＳ, ＬＯＷ, icon 199 ------------------------------------------------
 
+// A case on HP alone: the four worn icons, the six HP before and after, the lines shown.
+struct HpCase {
+    const char* what;
+    std::array<int32_t, 4> icons;
+    std::array<int32_t, 6> hp_before, hp_after;
+    std::vector<std::string> lines;
+};
+
+// Seats the cards with the case's HP, wears its icons, reshapes and checks the HP and the lines;
+// returns the rules that acted.
+std::vector<std::string> ExpectHpCase(DuelSide& s, const HpCase& c) {
+    Seat(s.d);
+    for (size_t i = 1; i <= 6; ++i) s.d.chara[i].hp = c.hp_before[i - 1];
+    test::Wear(s.d, c.icons);
+    const std::vector<std::string> fired = Reshape(s);
+    for (size_t i = 1; i <= 6; ++i) EXPECT_EQ(s.d.chara[i].hp, c.hp_after[i - 1]) << "slot " << i;
+    EXPECT_EQ(s.screen.Messages(), c.lines);
+    return fired;
+}
+
 TEST(ReshapeHpSwings, ChaosLowAndTheMirrorOfHp) {
-    struct Case {
-        const char* what;
-        std::array<int32_t, 4> icons;
-        std::array<int32_t, 6> hp_before, hp_after;
-        std::vector<std::string> lines;
-    };
+    using Case = HpCase;
     const std::string chaos = "ICON＞ＣＨＡＯＳが発動した!!\nHP x2", low = "ICON＞ＬＯＷが発動した!!\nHP 1/2";
     const Case cases[] = {
         {"ＣＨＡＯＳ: 5 gives 10, 6 untouched", {111, -1, -1, -1}, {5, 6, 7, 8, 9, 12}, {10, 6, 7, 8, 9, 12}, {chaos}},
@@ -437,12 +452,7 @@ TEST(ReshapeHpSwings, ChaosLowAndTheMirrorOfHp) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         DuelSide s;
-        Seat(s.d);
-        for (size_t i = 1; i <= 6; ++i) s.d.chara[i].hp = c.hp_before[i - 1];
-        test::Wear(s.d, c.icons);
-        Reshape(s);
-        for (size_t i = 1; i <= 6; ++i) EXPECT_EQ(s.d.chara[i].hp, c.hp_after[i - 1]) << "slot " << i;
-        EXPECT_EQ(s.screen.Messages(), c.lines);
+        ExpectHpCase(s, c);
         EXPECT_EQ(s.screen.clicks, static_cast<int>(c.lines.size()));
     }
 }
@@ -461,12 +471,7 @@ TEST(ReshapeHpSwings, ChaosFlashesBlackAndLowWhite) {
 // ---- Step 19: full house -----------------------------------------------------------------------
 
 TEST(ReshapeFullHouse, SumsTakenOnceForTheFourChecks) {
-    struct Case {
-        const char* what;
-        std::array<int32_t, 4> icons;
-        std::array<int32_t, 6> hp_before, hp_after;
-        std::vector<std::string> lines;
-    };
+    using Case = HpCase;
     const std::string local1 = "ICON1＞HP差10以上につき、フルハウスが発動した!!",
                       local2 = "ICON2＞HP差10以上につき、フルハウスが発動した!!",
                       theirs1 = "ICON1＞HP差10以上につき、相手のフルハウスが発動した!!",
@@ -483,12 +488,7 @@ TEST(ReshapeFullHouse, SumsTakenOnceForTheFourChecks) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         DuelSide s;
-        Seat(s.d);
-        for (size_t i = 1; i <= 6; ++i) s.d.chara[i].hp = c.hp_before[i - 1];
-        test::Wear(s.d, c.icons);
-        const std::vector<std::string> fired = Reshape(s);
-        for (size_t i = 1; i <= 6; ++i) EXPECT_EQ(s.d.chara[i].hp, c.hp_after[i - 1]) << "slot " << i;
-        EXPECT_EQ(s.screen.Messages(), c.lines);
+        const std::vector<std::string> fired = ExpectHpCase(s, c);
         EXPECT_EQ(std::count(fired.begin(), fired.end(), "fullhouse79"), static_cast<long>(c.lines.size() / 2));
     }
 }

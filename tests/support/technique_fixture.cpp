@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "duel/mirror_check.h"
+
+#include <gtest/gtest.h>
+
 #include <string_view>
 #include <utility>
 
@@ -83,6 +87,16 @@ DuelRecord Mirrored(const DuelRecord& d) {
     m.atk_no = MirrorSlot(d.atk_no);
     m.tgt_no = MirrorSlot(d.tgt_no);
     return m;
+}
+
+BothTold RunOnBothPrograms(const DuelRecord& d, const std::function<void(DuelContext&)>& step) {
+    DuelSide one, other;
+    one.d = d;
+    other.d = Mirrored(d);
+    step(one.ctx);
+    step(other.ctx);
+    EXPECT_EQ(MirrorMismatch(one.d, other.d), "");
+    return {one.screen.transcript, other.screen.transcript};
 }
 
 std::vector<std::string> MirroredFlashes(std::vector<std::string> transcript) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -64,5 +65,14 @@ DuelRecord Mirrored(const DuelRecord& d);
 
 // The transcript with each flash moved to the mirrored slot.
 std::vector<std::string> MirroredFlashes(std::vector<std::string> transcript);
+
+// What the two programs told when one ran a step on a record and the other on its mirror.
+struct BothTold {
+    std::vector<std::string> one, other;
+};
+
+// Runs the step on the record and on its mirror (the other program's view) and expects the two
+// records to agree; returns both transcripts for the caller's checks of the story.
+BothTold RunOnBothPrograms(const DuelRecord& d, const std::function<void(DuelContext&)>& step);
 
 }  // namespace kestra::test
