@@ -89,6 +89,8 @@ TEST(ItemUse, EveryEffectCode) {
         {"5 by the opponent breaks its icons only", 5, 0, [](DuelRecord& d, tmy&) { d.my_icon1 = 7; d.e_icon2 = 9; d.atk_no = 4; d.tgt_no = 1; },
          {{4, 50, 3, 0, 0, 0}}, [](const DuelRecord& d, const tmy& m) { return d.my_icon1 == 7 && d.e_icon2 == -1 && m.icon_slot1 == 7 && m.icon_slot2 == 8; },
          {"相手のアイコン2が砕けた！", kTarget + "は 45回復した!!"}},
+        {"5 in view mode leaves the viewer's save record", 5, 0, [](DuelRecord& d, tmy&) { d.look_mode = 1; d.my_icon1 = 7; }, {{1, 50, 3, 0, 0, 0}},
+         [](const DuelRecord& d, const tmy& m) { return d.my_icon1 == -1 && m.icon_slot1 == 7; }, {"アイコン1が砕けた！", kUser + "は 45回復した!!"}},
         {"6 turns HP and LV into MP", 6, 0, [](DuelRecord& d, tmy&) { d.chara[1].lv = 2; }, {{1, 0, 10, 2, 0, 0}}, nullptr, {kUser + "はHPとLVをMPに転化し、自殺を図った!!"}},
         {"7 base HP 7 div 2", 7, 2, [](DuelRecord& d, tmy&) { d.chara[1] = Card(21); }, {{1, 3, 2, 0, 0, 0}}, nullptr, {"聖堂騎士は元の力を取り戻した!!"}},
         {"8 on the target, amount 0 counts as 1", 8, 0, nullptr, {{4, 5, 2, 0, 0, 0}}, nullptr, {kTarget + "は元の力を取り戻した!!"}},
@@ -155,6 +157,8 @@ TEST(ItemUse, EveryEffectCode) {
         {"53 divinity and suspension", 53, 0, nullptr, {{1, 5, 3, 0, 17, 9}}, nullptr, {kUser + "は<神格><仮死>化した！"}},
         {"54 swaps MP and LV", 54, 0, [](DuelRecord& d, tmy&) { d.chara[1].mp = 7; d.chara[1].lv = 2; }, {{1, 5, 3, 0, 0, 0}, {4, 5, 7, 2, 0, 0}}, nullptr,
          {"相手の" + kTarget + "と、あなたの" + kUser + "のMPとLVを入れ替えちゃった！！"}},
+        {"54 by the opponent names each card's own side", 54, 0, [](DuelRecord& d, tmy&) { d.atk_no = 4; d.tgt_no = 1; d.chara[4].lv = 1; }, {{1, 5, 3, 1, 0, 0}, {4, 5, 3, 0, 0, 0}}, nullptr,
+         {"あなたの" + kUser + "と、相手の" + kTarget + "のMPとLVを入れ替えちゃった！！"}},
         {"55 takes off the opponent's first icon", 55, 0, [](DuelRecord& d, tmy&) { d.e_icon1 = 9; d.e_icon2 = 10; }, {},
          [](const DuelRecord& d, const tmy&) { return d.e_icon1 == -1 && d.e_icon2 == 10; }, {"相手のアイコン1を解除させた！"}},
         {"56 by the opponent keeps the icon in the save", 56, 0, [](DuelRecord& d, tmy& m) { d.my_icon2 = 12; m.icon_slot2 = -1; d.atk_no = 4; d.tgt_no = 1; }, {},
@@ -173,25 +177,32 @@ TEST(ItemUse, EveryEffectCode) {
 // clang-format on
 
 // The same items on both programs: the acting program and the receiving one (mirrored) reach the
-// same record for every catalogue item, from either side, on a busy record.
+// same record for every catalogue item, from either side, on varied records.
 TEST(ItemUse, BothProgramsAgree) {
-    DuelRecord d;
-    SeatSix(d);
-    d.chara[1].status1 = 6;
-    d.chara[4].status2 = 10;
-    d.chara[5].lv = 3;
-    Kill(d, 3);
-    Wear(d, {256, 7, 9, -1});
-    for (int32_t number = 0; number < 100; ++number)
-        for (const int32_t actor : {1, 4}) {
-            SCOPED_TRACE(std::to_string(number) + " by slot " + std::to_string(actor));
-            DuelRecord r = d;
-            r.atk_no = actor;
-            r.tgt_no = actor == 1 ? 5 : 2;
-            r.luck = number / 10;
-            r.waza_arg2 = number % 10;
-            test::RunOnBothPrograms(r, [](DuelContext& ctx) { UseItem(ctx); });
-        }
+    std::vector<DuelRecord> records(3);
+    for (DuelRecord& d : records) SeatSix(d);
+    records[0].chara[1].status1 = 6;  // busy: statuses, a dead ally, icon 256 and others worn
+    records[0].chara[4].status2 = 10;
+    records[0].chara[5].lv = 3;
+    Kill(records[0], 3);
+    Wear(records[0], {256, 7, 9, -1});
+    records[1].chara[2] = Card(307);  // card 307 doubles for its side only; the dead on both sides
+    Kill(records[1], 1);
+    Kill(records[1], 6);
+    Wear(records[1], {-1, 12, 14, 15});
+    records[2].turn = 2;  // bare: no icons, the turn counter near its floor
+    for (size_t r = 0; r < records.size(); ++r)
+        for (int32_t number = 0; number < 100; ++number)
+            for (const int32_t actor : {2, 5}) {
+                SCOPED_TRACE("record " + std::to_string(r) + ", item " + std::to_string(number) + " by slot " +
+                             std::to_string(actor));
+                DuelRecord d = records[r];
+                d.atk_no = actor;
+                d.tgt_no = actor == 2 ? 5 : 2;
+                d.luck = number / 10;
+                d.waza_arg2 = number % 10;
+                test::RunOnBothPrograms(d, [](DuelContext& ctx) { UseItem(ctx); });
+            }
 }
 
 // The receiving program resolves the pasted item and never touches its own stock.
