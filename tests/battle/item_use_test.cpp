@@ -75,6 +75,7 @@ TEST(ItemUse, EveryEffectCode) {
         {"code 62 is outside the table", 62, 5, nullptr, {{1, 5, 3, 0, 0, 0}}, nullptr, {}},
         {"an amount that would overflow", 1, INT_MAX, nullptr, {{1, 5, 3, 0, 0, 0}}, nullptr, {}},
         {"1 heals HP", 1, 3, nullptr, {{1, 8, 3, 0, 0, 0}}, nullptr, {kUser + "のHPが 3回復した!!"}},
+        {"1 with a negative amount: HP below 0 until the after-action clamp", 1, -8, nullptr, {{1, -3, 3, 0, 0, 0}}, nullptr, {kUser + "のHPが -8回復した!!"}},
         {"1 doubled by icon 256 of the opponent", 1, 3, [](DuelRecord& d, tmy&) { d.e_icon2 = 256; }, {{1, 11, 3, 0, 0, 0}}, nullptr, {kUser + "のHPが 6回復した!!"}},
         {"1 doubled by icon 256 of the own side", 1, 3, [](DuelRecord& d, tmy&) { d.my_icon1 = 256; }, {{1, 11, 3, 0, 0, 0}}, nullptr, {kUser + "のHPが 6回復した!!"}},
         {"1 doubled for the opponent's user", 1, 3, [](DuelRecord& d, tmy&) { d.my_icon2 = 256; d.atk_no = 4; d.tgt_no = 1; }, {{4, 11, 3, 0, 0, 0}}, nullptr, {kTarget + "のHPが 6回復した!!"}},
