@@ -3,6 +3,7 @@
 #include <functional>
 #include <string_view>
 
+#include "battle/item_use.h"
 #include "duel/duel_context.h"
 
 namespace kestra {
@@ -17,7 +18,7 @@ enum class PhaseEnd {
 // The procedures the phase calls that live elsewhere.
 struct BattleHooks {
     // The item procedure (key 78).
-    std::function<void(DuelContext&)> item;
+    std::function<void(DuelContext&)> item = [](DuelContext& ctx) { UseItem(ctx); };
     // A side was wiped out: the results and the set-ID exchange. this_side_beaten says which side
     // counts as beaten, both_wiped_out whether both fell together.
     std::function<void(DuelContext&, bool this_side_beaten, bool both_wiped_out)> game_set;

@@ -64,7 +64,7 @@ std::string ApplyCompiledRows(Catalogue& cat) {
         if (no >= 43) cat.icon[no] = {r.Str("name"), r.Str("description"), r.Int("dark"), r.Int("weight"), {}};
         cat.icon[no].effect = r.Str("effect");
     }));
-    step(EachRow("items.tsv", "no", 1, 97, [&](int no, const Row& r) {
+    step(EachRow("items.tsv", "no", 1, 98, [&](int no, const Row& r) {
         cat.item[no] = {r.Str("name"), r.Str("description"), r.Int("code"), r.Int("param"), r.Int("price")};
     }));
     step(EachRow("music.tsv", "no", 0, kMusicPieces - 1, [&](int no, const Row& r) {

@@ -119,7 +119,9 @@ void GiveRandomPlayer(tmy& my, const Catalogue& cat, Rng& rng) {
     } else {
         my.icon_slot1 = my.icon_slot2 = -1;
     }
-    for (int i = 0; i < 3; ++i) my.item_count[static_cast<size_t>(rng.Random(97))] += 1 + rng.Random(3);
+    // A few items of the box's first 98 rows; now and then the scholars' icon doubles them.
+    for (int i = 0; i < 3; ++i) my.item_count[static_cast<size_t>(rng.Random(98))] += 1 + rng.Random(3);
+    if (rng.Random(8) == 0) my.icon_slot1 = 256;
     MakeSummoner(my, cat, rng);
     SeasonForTheOpening(my, rng);
     MakeReshaper(my, rng);

@@ -10,6 +10,7 @@
 
 #include "base/fnv_hash.h"
 #include "battle/battle_phase.h"
+#include "battle/item_use.h"
 #include "battle/offered_buttons.h"
 #include "battle/signature_moves.h"
 #include "battle/summon_beings.h"
@@ -39,6 +40,7 @@ struct DuelRun {
     std::ostringstream replay;
     uint64_t transcript_hash = 0;
     std::array<int64_t, 100> key_runs{};  // resolved phases per technique key
+    std::array<int64_t, kLastItemEffect + 1> item_runs{};  // resolved item uses per effect code
     StartReport start_report;             // the opening rules that acted (the applicant's program)
 };
 
@@ -63,12 +65,19 @@ int32_t PickTarget(Program& p) {
     }
 }
 
-// A held item row, if any.
+// One of the held item rows at random, if any.
 std::optional<int32_t> PickItem(Program& p) {
+    std::vector<int32_t> held;
     for (int32_t k = 0; k < 100; ++k)
         if (p.my.item_count[static_cast<size_t>(k)] > 0 && !p.ctx.cat.item[static_cast<size_t>(k + 1)].name.empty())
-            return k;
-    return std::nullopt;
+            held.push_back(k);
+    if (held.empty()) return std::nullopt;
+    return held[static_cast<size_t>(p.rng.Random(static_cast<int32_t>(held.size())))];
+}
+
+// The effect code of the item a BATTLE NUMBER's digits carry (chance digit as tens, the last as units).
+int32_t ItemCodeOf(const Catalogue& cat, const std::string& digits) {
+    return ItemEffectCode(cat, (digits[5] - '0') * 10 + (digits[7] - '0'));
 }
 
 // One of the buttons the acting card is offered, as the duel window would offer them (アイテム
@@ -183,6 +192,7 @@ void PlayDuel(const Catalogue& cat, const BattleContent& content, uint64_t seed,
             }
             const bool game_set = mine == PhaseEnd::GameSet || theirs == PhaseEnd::GameSet;
             if (digits.size() == 8) ++run.key_runs[static_cast<size_t>(KeyOf(digits))];
+            if (digits.size() == 8 && KeyOf(digits) == 78) ++run.item_runs[static_cast<size_t>(ItemCodeOf(cat, digits))];
             if (!Agree(run, a, b, number, game_set)) break;
             if (mine == PhaseEnd::GameSet || theirs == PhaseEnd::GameSet) {
                 ++run.phases;
@@ -228,6 +238,7 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
     int64_t phases = 0;
     int32_t desyncs = 0;
     std::array<int64_t, 100> key_runs{};
+    std::array<int64_t, kLastItemEffect + 1> item_runs{};
     std::map<std::string, int64_t, std::less<>> start_runs;
     const BattleContent content = LoadBattleContent(cat);
     TitleCoverage titles = TitlesOf(content);
@@ -238,6 +249,7 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
                  options.coverage ? &titles : nullptr);
         phases += run.phases;
         for (size_t k = 0; k < key_runs.size(); ++k) key_runs[k] += run.key_runs[k];
+        for (size_t c = 0; c < item_runs.size(); ++c) item_runs[c] += run.item_runs[c];
         for (const std::string& rule : run.start_report.fired) ++start_runs[rule];
         if (!options.log_dir.empty()) WriteLog(options.log_dir, i, run);
         if (!run.failure.empty()) {
@@ -253,6 +265,9 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
         << "\n";
     if (options.coverage)
         for (const int32_t key : kTableKeys) out << "key=" << key << " runs=" << key_runs[static_cast<size_t>(key)] << "\n";
+    if (options.coverage)
+        for (int32_t code = 1; code <= kLastItemEffect; ++code)
+            out << "item=" << code << " runs=" << item_runs[static_cast<size_t>(code)] << "\n";
     if (options.coverage) titles.Print(out);
     if (options.coverage)
         for (const std::string_view rule : StartRuleNames()) {

@@ -1,9 +1,10 @@
 // The duel window's screenshots: the warrior-number step, a battle phase caught mid-flash with its
-// markers, the ENDING box, the view-mode box and a summoned being. Two sample players duel for real;
+// markers, the ENDING box, the view-mode box, a summoned being and the item box with an item in use. Two sample players duel for real;
 // the texts they would copy into their chat are copied from one window to the other.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -302,6 +303,69 @@ QImage ViewMode(SampleGame& game) {
     return Capture(v.window);
 }
 
+// Both players wear icon 198, which offers アイテム to every card, and hold a few items; the mover
+// picks its first card, the opponent's first card and アイテム, and selects the hammer (item 63).
+struct ItemScene {
+    std::unique_ptr<SampleGame> second;
+    std::unique_ptr<Side> a, b;
+    std::unique_ptr<script::AutoClicker> clicker;
+    Side* mover = nullptr;
+};
+
+// The players' item stocks: a few healing rows, the rain clouds and the hammer.
+void StockItems(const std::filesystem::path& folder) {
+    const GameFolder f{folder};
+    LoadedGame game = LoadPlayerData(f);
+    for (const size_t row : {0u, 5u, 10u, 63u, 66u, 69u}) game.my.item_count[row] = 2;
+    SavePlayerData(f, game.my);
+}
+
+// The item box open on the mover's window with the hammer selected.
+void OpenItemScene(SampleGame& game, ItemScene& scene) {
+    scene.second = std::make_unique<SampleGame>(KESTRA_BUILT_GAME_DIR, "opponent");
+    for (const auto& folder : {game.folder(), scene.second->folder()}) {
+        Equip(folder, 0, 198);
+        StockItems(folder);
+    }
+    scene.a = std::make_unique<Side>(game.folder(), 81);
+    scene.b = std::make_unique<Side>(scene.second->folder(), 82);
+    scene.clicker = std::make_unique<script::AutoClicker>(std::vector<DuelWindow*>{&scene.a->window, &scene.b->window});
+    Meet(*scene.a, *scene.b);
+    scene.mover = Mover(*scene.a, *scene.b);
+    if (!scene.mover) return;
+    script::ChooseTechniqueOrPass(scene.mover->window, "m87");
+    auto* list = scene.mover->window.findChild<QListWidget*>(QStringLiteral("item_list"));
+    if (list) list->setCurrentRow(63);
+}
+
+// The item box: the held items by name, the others "????", the hammer's stock and description.
+QImage ItemBox(SampleGame& game) {
+    ItemScene scene;
+    OpenItemScene(game, scene);
+    if (!scene.mover) return {};
+    scene.mover->window.Refresh();
+    return Capture(scene.mover->window);
+}
+
+// The hammer in use, caught on the mover's window at its damage line.
+QImage ItemInUse(SampleGame& game) {
+    ItemScene scene;
+    OpenItemScene(game, scene);
+    if (!scene.mover) return {};
+    Side& mover = *scene.mover;
+    Click(mover.Find("item_use"));
+    QImage picture;
+    scene.clicker->before_click = [&](DuelWindow* w) {
+        const QString text = w->findChild<QLabel*>(QStringLiteral("message_area"))->text();
+        if (w != &mover.window || !picture.isNull() || !text.contains(QString::fromUtf8("ダメージ与えた"))) return true;
+        mover.window.Refresh();
+        picture = mover.window.grab().toImage();
+        return true;
+    };
+    script::SendAndResolve(mover.window, (scene.mover == scene.a.get() ? *scene.b : *scene.a).window);
+    return picture;
+}
+
 }  // namespace
 
 void AddDuelShots(std::vector<Shot>& shots) {
@@ -320,6 +384,8 @@ void AddDuelShots(std::vector<Shot>& shots) {
     shots.push_back({"duel_signature_move", SignatureMove});
     shots.push_back({"duel_start_darkness", DarknessLift});
     shots.push_back({"duel_start_fusion", Fusion});
+    shots.push_back({"duel_item_box", ItemBox});
+    shots.push_back({"duel_item_in_use", ItemInUse});
 }
 
 }  // namespace kestra::shots
