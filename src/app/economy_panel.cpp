@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/game_session.h"
+#include "collection/selling.h"
 
 namespace kestra {
 
@@ -122,6 +123,29 @@ bool EconomyPanel::SaveDeal(const tmy& before) {
     if (s_.Save().ok) return true;
     s_.my() = before;
     return false;
+}
+
+bool EconomyPanel::CloseDeal(const tmy& before, const char* wave, const std::string& notice) {
+    s_.audio.PlaySe(wave, 3);
+    if (!SaveDeal(before)) return false;
+    s_.dialogs.Inform(notice);
+    PlaySe(s_.audio, "3.wav");
+    emit finished();
+    return true;
+}
+
+bool AgreeToSale(GameSession& session, const std::optional<SaleOffer>& offer) {
+    if (!offer) {
+        session.audio.PlaySe("no.wav", 1);
+        return false;
+    }
+    session.audio.PlaySe("2.wav", 1);
+    if (!session.dialogs.AskYesNo(offer->question)) {
+        session.audio.PlaySe("no.wav", 1);
+        return false;
+    }
+    PlaySe(session.audio, "katan.wav");
+    return true;
 }
 
 }  // namespace kestra

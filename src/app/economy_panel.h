@@ -3,6 +3,7 @@
 // lines, a card picture, buttons, BACK at the bottom, and the save that seals one deal.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,12 @@ namespace kestra {
 
 struct GameSession;
 struct tmy;
+
+struct SaleOffer;
+
+// The sale question of "●ＳＥＬＬ" and "ＳＥＬＬ": "no.wav" when there is nothing to sell, else
+// "2.wav" and the Yes/No box; "katan.wav" on Yes, "no.wav" on No. True when the player agreed.
+bool AgreeToSale(GameSession& session, const std::optional<SaleOffer>& offer);
 
 class EconomyPanel : public QGroupBox {
     Q_OBJECT
@@ -51,6 +58,9 @@ protected:
     // Save the deal just made; when the save fails the record goes back to `before` and the
     // deal is undone, so a failure is never reported as a purchase.
     bool SaveDeal(const tmy& before);
+    // The end of a deal: its sound on channel 3, the save (undone on failure), the notice,
+    // "3.wav" and the panel closes. False when the save failed.
+    bool CloseDeal(const tmy& before, const char* wave, const std::string& notice);
 
     GameSession& s_;
 

@@ -30,17 +30,7 @@ void ItemPanel::OnRow(int row) { info_->setText(Utf8(ItemInfoText(s_.cat(), s_.m
 
 void ItemPanel::OnSell() {
     const int row = SelectedRow(list_);
-    const std::optional<SaleOffer> offer = ItemSaleOffer(s_.cat(), s_.my(), row);
-    if (!offer) {
-        s_.audio.PlaySe("no.wav", 1);
-        return;
-    }
-    s_.audio.PlaySe("2.wav", 1);
-    if (!s_.dialogs.AskYesNo(offer->question)) {
-        s_.audio.PlaySe("no.wav", 1);
-        return;
-    }
-    PlaySe(s_.audio, "katan.wav");
+    if (!AgreeToSale(s_, ItemSaleOffer(s_.cat(), s_.my(), row))) return;
     const tmy before = s_.my();
     SellItem(s_.cat(), s_.my(), row);
     list_->item(row)->setText(Utf8(ItemListRow(s_.cat(), s_.my(), row)));
@@ -51,8 +41,8 @@ void ItemPanel::OnSell() {
         info_->clear();
         return;
     }
-    if (SaveDeal(before)) OnRow(row);
-    else list_->item(row)->setText(Utf8(ItemListRow(s_.cat(), s_.my(), row)));
+    if (!SaveDeal(before)) list_->item(row)->setText(Utf8(ItemListRow(s_.cat(), s_.my(), row)));
+    OnRow(row);
 }
 
 }  // namespace kestra

@@ -48,15 +48,8 @@ void ShopPanel::OnBuy() {
     const BuyResult bought = BuyInShop(s_.cat(), s_.my(), pick_);
     if (bought.outcome == BuyOutcome::TooDear) s_.audio.PlaySe("no.wav", 1);
     if (bought.outcome != BuyOutcome::Bought) return;
-    s_.audio.PlaySe("katan.wav", 3);
+    CloseDeal(before, "katan.wav", bought.message);
     RefreshMoney();
-    if (!SaveDeal(before)) {
-        RefreshMoney();
-        return;
-    }
-    s_.dialogs.Inform(bought.message);
-    PlaySe(s_.audio, "3.wav");
-    emit finished();
 }
 
 void ShopPanel::RefreshMoney() { money_->setText(Utf8(MoneyLine(s_.my()))); }

@@ -60,12 +60,7 @@ void SynthesisPanel::OnSynthesize() {
         s_.audio.PlaySe("no.wav", 1);
         return;
     }
-    s_.audio.PlaySe("katan.wav", 3);
-    if (!SaveDeal(before)) return;
-    s_.dialogs.Inform(made.message);
-    material_->setText(Utf8(made.material_line));
-    PlaySe(s_.audio, "3.wav");
-    emit finished();
+    if (CloseDeal(before, "katan.wav", made.message)) material_->setText(Utf8(made.material_line));
 }
 
 }  // namespace kestra

@@ -40,11 +40,7 @@ void TechniqueShopPanel::OnBuy() {
     const TechniqueBuyResult bought = BuyTechnique(s_.cat(), s_.my(), SelectedRow(list_));
     if (bought.outcome == TechniqueBuyOutcome::TooDear) s_.audio.PlaySe("no.wav", 1);
     if (bought.outcome != TechniqueBuyOutcome::Bought) return;
-    s_.audio.PlaySe("katan.wav", 3);
-    if (!SaveDeal(before)) return;
-    s_.dialogs.Inform(bought.message);
-    PlaySe(s_.audio, "3.wav");
-    emit finished();
+    CloseDeal(before, "katan.wav", bought.message);
 }
 
 }  // namespace kestra

@@ -56,11 +56,7 @@ void TransplantPanel::OnTransplant() {
         s_.audio.PlaySe("no.wav", 1);
         return;
     }
-    s_.audio.PlaySe("in.wav", 3);
-    if (!SaveDeal(before)) return;
-    s_.dialogs.Inform(done.message);
-    PlaySe(s_.audio, "3.wav");
-    emit finished();
+    CloseDeal(before, "in.wav", done.message);
 }
 
 }  // namespace kestra

@@ -25,6 +25,14 @@ bool SellableItem(const Catalogue& cat, const tmy& my, int32_t row) {
     return InRange(row, kItemRowsShown) && !ItemNameOf(cat, row + 1).empty() && Slot(my.item_count, row) > 0;
 }
 
+// The purse takes the price and the sold copy leaves its count, the checksum following when it held.
+void TakeSale(tmy& my, int32_t price, int32_t& count) {
+    ChangeSealed(my, [&](tmy& m) {
+        m.money = AddTakings(m.money, price);
+        count -= 1;
+    });
+}
+
 }  // namespace
 
 int32_t CardSalePrice(int32_t rarity) { return rarity >= kCheapFromClass ? 1 : rarity / 2 + 3; }
@@ -56,21 +64,11 @@ std::optional<SaleOffer> ItemSaleOffer(const Catalogue& cat, const tmy& my, int3
 }
 
 void SellCard(const Catalogue& cat, tmy& my, int32_t card) {
-    const std::optional<SaleOffer> offer = CardSaleOffer(cat, my, card);
-    if (!offer) return;
-    ChangeSealed(my, [&](tmy& m) {
-        m.money = AddTakings(m.money, offer->price);
-        Slot(m.card_count, card) -= 1;
-    });
+    if (const std::optional<SaleOffer> offer = CardSaleOffer(cat, my, card)) TakeSale(my, offer->price, Slot(my.card_count, card));
 }
 
 void SellItem(const Catalogue& cat, tmy& my, int32_t row) {
-    const std::optional<SaleOffer> offer = ItemSaleOffer(cat, my, row);
-    if (!offer) return;
-    ChangeSealed(my, [&](tmy& m) {
-        m.money = AddTakings(m.money, offer->price);
-        Slot(m.item_count, row) -= 1;
-    });
+    if (const std::optional<SaleOffer> offer = ItemSaleOffer(cat, my, row)) TakeSale(my, offer->price, Slot(my.item_count, row));
 }
 
 }  // namespace kestra
