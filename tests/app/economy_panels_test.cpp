@@ -201,5 +201,40 @@ TEST(SellPanels, TwoPlayersSellCardsAndItems) {
     }
 }
 
+// A save that cannot be written undoes the deal: the purse and the counts stay, no notice of a
+// purchase is shown, and the panel stays open.
+TEST(EconomyPanels, AFailedSaveUndoesTheDeal) {
+    struct Case {
+        const char* name;
+        std::vector<const char*> doors;
+        const char* list;
+        int row;
+        const char* button;
+        Panel stays;
+    };
+    const Case cases[] = {{"shop", {"shop_b"}, "shop_list", 3, "shop_buy_b", Panel::Shop},
+                          {"card sale", {"deck_b"}, "card_list", 0, "card_sell_b", Panel::DeckBuilder}};
+    for (const Case& c : cases) {
+        MainWindowFixture f([](tmy& my) {
+            my.money = 800;
+            my.wins = 1;
+            my.card_count[0] = 5;
+        });
+        MainWindow& w = StartRevealed(f);
+        for (const char* door : c.doors) f.Find<QPushButton>(door)->click();
+        f.Find<QListWidget>(c.list)->setCurrentRow(c.row);
+        const tmy before = f.session->my();
+        // my.dat turned into a folder: the new file cannot be renamed over it.
+        std::filesystem::remove(f.folder.my_dat());
+        std::filesystem::create_directories(f.folder.my_dat() / "blocked");
+        f.dialogs.answer = true;
+        f.Find<QPushButton>(c.button)->click();
+        EXPECT_EQ(f.session->my(), before) << c.name;
+        ASSERT_EQ(f.dialogs.informed.size(), 1u) << c.name;
+        EXPECT_EQ(f.dialogs.informed[0].find("購入"), std::string::npos) << c.name;
+        EXPECT_EQ(w.VisiblePanel(), c.stays) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace kestra::test
