@@ -111,10 +111,12 @@ QWidget* DeckBuilderPanel::BuildDoors() {
     auto* icons = PanelButton("≪ICON≫", "icons_b", box);
     auto* items = PanelButton("≪ITEM≫", "items_b", box);
     auto* touroku = PanelButton("登録", "touroku_b", box);
+    auto* sell = PanelButton("●ＳＥＬＬ", "card_sell_b", box);
     auto* back = PanelButton("BACK", "deck_back_b", box);
     doors->addWidget(transplant_);
     doors->addWidget(icons);
     doors->addWidget(items);
+    last->addWidget(sell, 1);
     last->addWidget(touroku, 1);
     last->addWidget(back, 2);
     rows->addLayout(doors);
@@ -123,6 +125,7 @@ QWidget* DeckBuilderPanel::BuildDoors() {
     connect(icons, &QPushButton::clicked, this, &DeckBuilderPanel::iconsClicked);
     connect(items, &QPushButton::clicked, this, &DeckBuilderPanel::itemsClicked);
     connect(touroku, &QPushButton::clicked, this, &DeckBuilderPanel::registerClicked);
+    connect(sell, &QPushButton::clicked, this, &DeckBuilderPanel::OnSell);
     connect(back, &QPushButton::clicked, this, &DeckBuilderPanel::backClicked);
     return box;
 }
@@ -158,6 +161,10 @@ void DeckBuilderPanel::ClearSelections() {
 }
 
 QString DeckBuilderPanel::SummaryLine() const { return summary_->text(); }
+
+void DeckBuilderPanel::RefreshCardInfo() {
+    if (last_selected_card_ >= 0) ShowCard(last_selected_card_);
+}
 
 void DeckBuilderPanel::OnCardRow(int row) {
     if (row >= 0) PlaySe(s_.audio, "key2.wav");

@@ -32,6 +32,8 @@ public:
     int32_t last_selected_card() const { return last_selected_card_; }
     // The summary line as shown ("楽・普・…  <  デッキ").
     QString SummaryLine() const;
+    // The last chosen card's information again (after a transplant changed it).
+    void RefreshCardInfo();
 
 signals:
     void backClicked();
@@ -59,6 +61,8 @@ private:
     void OnPut();
     // "←": the chosen slot's card back into the collection.
     void OnTake();
+    // "●ＳＥＬＬ": one copy of the chosen card sold after a Yes (deck_builder_sell.cpp).
+    void OnSell();
     // The card the card list's selection stands for, -1 for none, "????" or an empty row.
     int32_t CardOfListSelection() const;
     void ShowCard(int32_t card);

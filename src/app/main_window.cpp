@@ -26,10 +26,6 @@ namespace kestra {
 
 namespace {
 
-// Where the start menu sits; every panel but four is moved there at start-up.
-const QRect kMenuPlace(4, 4, 352, 526);
-// Help, items, technique shop and transplant sit at the top-left corner.
-const QRect kCornerPlace(0, 0, kWindowWidth, kWindowHeight);
 // The deck builder leaves room below it for the rule-help box.
 const QRect kBuilderPlace(4, 4, 352, 498);
 // The rule-help box, shown under the deck builder when it was opened from a duel panel.
@@ -97,9 +93,11 @@ void MainWindow::BuildPanels() {
     rule_help_->setObjectName("rule_help");
     rule_help_->setGeometry(kRuleHelpPlace);
     rule_help_->hide();
+    BuildEconomyPanels();
     BuildPlaceholders();
     WireStartMenu();
     WireDeckBuilder();
+    WireEconomyPanels();
 }
 
 void MainWindow::PlacePanel(Panel panel, QGroupBox* box, const QRect& where) {
@@ -116,12 +114,6 @@ void MainWindow::BuildPlaceholders() {
         bool corner;
     };
     static constexpr Later kLater[] = {
-        {Panel::Icons, "ＩＣＯＮ装備", "icons_panel", false},
-        {Panel::Items, "ITEM", "items_panel", true},
-        {Panel::Shop, "SHOP", "shop_panel", false},
-        {Panel::Synthesis, "GOUSEI", "gousei_panel", false},
-        {Panel::TechniqueShop, "MAGIC", "magic_panel", true},
-        {Panel::Transplant, "MAGIC →", "transplant_panel", true},
         {Panel::RuleDuels, "ルールデュエル", "rule_panel", false},
         {Panel::FieldDuels, "フィールドデュエル", "field_panel", false},
         {Panel::Registration, "デッキ登録", "touroku_panel", false},
@@ -130,16 +122,10 @@ void MainWindow::BuildPlaceholders() {
         auto* box = new PlaceholderPanel(QString::fromUtf8(later.caption), QString::fromUtf8(later.name), this);
         PlacePanel(later.panel, box, later.corner ? kCornerPlace : kMenuPlace);
     }
-    auto* icons = static_cast<PlaceholderPanel*>(panel(Panel::Icons));
-    icon_list_ = icons->AddList(QStringLiteral("icon_list"));
     auto back = [this](Panel p, auto handler) {
         connect(static_cast<PlaceholderPanel*>(panel(p)), &PlaceholderPanel::backClicked, this, handler);
     };
-    back(Panel::Icons, [this] { BackToDeckBuilder(false, "1.wav"); });
-    back(Panel::Items, [this] { BackToDeckBuilder(false, "1.wav"); });
-    back(Panel::Transplant, [this] { BackToDeckBuilder(true, "3.wav"); });
     back(Panel::Registration, [this] { BackToDeckBuilder(true, "3.wav"); });
-    for (Panel p : {Panel::Shop, Panel::Synthesis, Panel::TechniqueShop}) back(p, [this] { BackToOrigin(); });
     for (Panel p : {Panel::RuleDuels, Panel::FieldDuels})
         back(p, [this] {
             origin_ = kOriginStartMenu;
@@ -160,10 +146,6 @@ void MainWindow::WireStartMenu() {
     connect(b.accept, &QPushButton::clicked, this, [this] { RequestOrdinaryDuel(kRoleReceiver); });
     connect(b.view, &QPushButton::clicked, this, &MainWindow::EnterViewMode);
     connect(b.deck, &QPushButton::clicked, this, [this] { OpenDeckBuilder(kOriginStartMenu); });
-    connect(b.shop, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::Shop, kOriginStartMenu); });
-    connect(b.synthesis, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::Synthesis, kOriginStartMenu); });
-    connect(b.technique_shop, &QPushButton::clicked, this,
-            [this] { OpenFromMenu(Panel::TechniqueShop, kOriginStartMenu); });
     connect(b.rule, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::RuleDuels, kOriginRuleDuels); });
     connect(b.field, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::FieldDuels, kOriginFieldDuels); });
     connect(b.help, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::Help, origin_); });
@@ -172,15 +154,6 @@ void MainWindow::WireStartMenu() {
 
 void MainWindow::WireDeckBuilder() {
     connect(builder_, &DeckBuilderPanel::backClicked, this, &MainWindow::BackToOrigin);
-    connect(builder_, &DeckBuilderPanel::transplantClicked, this, &MainWindow::OpenTransplant);
-    connect(builder_, &DeckBuilderPanel::iconsClicked, this, [this] {
-        PlaySe(s_.audio, "4.wav");
-        ShowPanel(Panel::Icons);
-    });
-    connect(builder_, &DeckBuilderPanel::itemsClicked, this, [this] {
-        PlaySe(s_.audio, "item.wav");
-        ShowPanel(Panel::Items);
-    });
     connect(builder_, &DeckBuilderPanel::registerClicked, this, [this] {
         PlaySe(s_.audio, "1.wav");
         ShowPanel(Panel::Registration);
@@ -228,14 +201,6 @@ void MainWindow::BackToDeckBuilder(bool save, const char* wave) {
     PlaySe(s_.audio, wave);
     ShowPanel(Panel::DeckBuilder);
     builder_->Refill();
-}
-
-void MainWindow::OpenTransplant() {
-    const int32_t card = builder_->last_selected_card();
-    if (card < 0) return;
-    PlaySe(s_.audio, "4.wav");
-    panel(Panel::Transplant)->setTitle(QString::fromUtf8("MAGIC → ") + Utf8(s_.cat().card[static_cast<size_t>(card)].name));
-    ShowPanel(Panel::Transplant);
 }
 
 void MainWindow::ApplyRevealedButtons() {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,6 +25,12 @@ class DuelPanel;
 class DeckBuilderPanel;
 class DeveloperPanel;
 class PlaceholderPanel;
+class ShopPanel;
+class SynthesisPanel;
+class TechniqueShopPanel;
+class TransplantPanel;
+class IconPanel;
+class ItemPanel;
 
 // Every panel of the main window.
 enum class Panel : int32_t {
@@ -54,6 +61,11 @@ inline constexpr int32_t kWindowHeight = 534;
 inline constexpr int32_t kHeightFromRulePanel = 623;
 inline constexpr int32_t kHeightFromFieldPanel = 620;
 inline constexpr int32_t kLastAnimationFrame = 402;
+
+// Where the start menu sits; every panel but four is moved there at start-up.
+inline constexpr QRect kMenuPlace(4, 4, 352, 526);
+// Help, items, technique shop and transplant sit at the top-left corner.
+inline constexpr QRect kCornerPlace(0, 0, kWindowWidth, kWindowHeight);
 
 class MainWindow : public QWidget, public MainHost {
     Q_OBJECT
@@ -103,6 +115,11 @@ private:
     void PlacePanel(Panel panel, QGroupBox* box, const QRect& where);
     // The later panels: caption, BACK and their doors.
     void BuildPlaceholders();
+    // The shop, synthesis, technique shop, transplant, icon and item panels
+    // (main_window_economy.cpp).
+    void BuildEconomyPanels();
+    // Their doors on the start menu and in the deck builder, BACK, and the close after a deal.
+    void WireEconomyPanels();
     // The start menu's buttons wired to what they open.
     void WireStartMenu();
     // The deck builder's doors wired.
@@ -140,6 +157,12 @@ private:
     DuelPanel* duel_panel_ = nullptr;
     DeckBuilderPanel* builder_ = nullptr;
     DeveloperPanel* developer_ = nullptr;
+    ShopPanel* shop_ = nullptr;
+    SynthesisPanel* synthesis_ = nullptr;
+    TechniqueShopPanel* technique_shop_ = nullptr;
+    TransplantPanel* transplant_ = nullptr;
+    IconPanel* icons_ = nullptr;
+    ItemPanel* items_ = nullptr;
     QGroupBox* rule_help_ = nullptr;
     QListWidget* icon_list_ = nullptr;
     TitlePictures pictures_;

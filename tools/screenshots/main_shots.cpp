@@ -1,5 +1,5 @@
 // The main window's screenshots: start menu, duel panel, music quiz, deck builder, help,
-// developer panel, each on the sample player.
+// developer panel and the economy panels, each on the sample player.
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
@@ -85,6 +85,47 @@ QImage Developer(SampleGame& game) {
     return Capture(s.window);
 }
 
+// The sample player with a few icons, items and techniques in stock, as the economy shots show.
+SampleGame& Stocked(SampleGame& game) {
+    tmy& my = game.session().my();
+    my.merit = 120;
+    my.ark = 140;
+    my.icon_slot1 = 0;
+    for (int32_t icon : {2, 5, 9, 17, 43}) my.icon_count[static_cast<size_t>(icon)] = 1;
+    for (int32_t row : {0, 1, 3, 11, 14, 21}) my.item_count[static_cast<size_t>(row)] = 2;
+    for (int32_t k : {0, 4, 11}) my.magic_count[static_cast<size_t>(k)] = 1;
+    return game;
+}
+
+// A panel opened by its door, with one row of its list chosen.
+QImage PanelWithRow(SampleGame& game, std::initializer_list<const char*> doors, const char* list, int row) {
+    Staged s(Stocked(game));
+    for (const char* door : doors) s.Click(door);
+    s.Find<QListWidget>(list)->setCurrentRow(row);
+    return Capture(s.window);
+}
+
+// The shop with one of the cards that wins unlocked chosen.
+QImage Shop(SampleGame& game) { return PanelWithRow(game, {"shop_b"}, "shop_list", 4); }
+// Synthesis with its first fixed recipe chosen.
+QImage Synthesis(SampleGame& game) { return PanelWithRow(game, {"gousei_b"}, "gousei_list", 0); }
+// The technique shop with 剣 chosen.
+QImage TechniqueShop(SampleGame& game) { return PanelWithRow(game, {"magic_shop_b"}, "magic_list", 11); }
+// The icon panel with an owned icon chosen and one worn.
+QImage Icons(SampleGame& game) { return PanelWithRow(game, {"deck_b", "icons_b"}, "icon_list", 5); }
+// The item panel with a stocked item chosen.
+QImage Items(SampleGame& game) { return PanelWithRow(game, {"deck_b", "items_b"}, "item_list", 11); }
+
+// The transplant panel for the levelled card 7 with 剣 chosen.
+QImage Transplant(SampleGame& game) {
+    Staged s(Stocked(game));
+    s.Click("deck_b");
+    s.Find<QListWidget>("deck_list")->setCurrentRow(1);
+    s.Click("transplant_b");
+    s.Find<QListWidget>("transplant_list")->setCurrentRow(11);
+    return Capture(s.window);
+}
+
 // The confirmation before a duel begins, with its Japanese buttons.
 QImage QuestionBox(SampleGame&) {
     const auto box = MakeQuestionBox(nullptr, "相手にもちゃんと検証ＩＤを伝えましたか？よろしいなら「はい」を押してください");
@@ -101,6 +142,12 @@ void AddMainShots(std::vector<Shot>& shots) {
     shots.push_back({"main_help", Help});
     shots.push_back({"main_developer", Developer});
     shots.push_back({"main_question_box", QuestionBox});
+    shots.push_back({"main_shop", Shop});
+    shots.push_back({"main_synthesis", Synthesis});
+    shots.push_back({"main_technique_shop", TechniqueShop});
+    shots.push_back({"main_transplant", Transplant});
+    shots.push_back({"main_icons", Icons});
+    shots.push_back({"main_items", Items});
 }
 
 }  // namespace kestra::shots

@@ -1,0 +1,286 @@
+// Buying, synthesising, transplanting, equipping and selling on the player record: what changes,
+// what a refusal leaves alone, and damaged saves that must not reach past the tables.
+#include <gtest/gtest.h>
+
+#include "collection/icon_equip.h"
+#include "collection/selling.h"
+#include "collection/shop.h"
+#include "collection/synthesis.h"
+#include "collection/technique_shop.h"
+#include "collection/transplant.h"
+#include "player/checksum.h"
+#include "support/duel_fixture.h"
+
+namespace kestra {
+namespace {
+
+using test::GameCatalogue;
+
+tmy Player() {
+    tmy my;
+    my.deck.fill(-1);
+    my.money = 500;
+    return my;
+}
+
+const std::string& CardName(int32_t c) { return GameCatalogue().card[static_cast<size_t>(c)].name; }
+
+// The rows before the first separator.
+std::vector<std::string> CardRows(const std::vector<std::string>& rows) {
+    std::vector<std::string> out;
+    for (const std::string& r : rows) {
+        if (r == kShopSeparator) break;
+        out.push_back(r);
+    }
+    return out;
+}
+
+TEST(Shop, AssortmentByWinsAndRank) {
+    struct Case {
+        const char* name;
+        int32_t wins;
+        int32_t rank;
+        std::vector<int32_t> unlocked;  // after the three random cards
+        bool rank_card;
+    };
+    const Case cases[] = {{"new", 0, 0, {}, false},
+                          {"3 wins", 3, 0, {124, 163}, false},
+                          {"5 wins", 5, 200, {124, 125, 163}, false},
+                          {"rank 201", 0, 201, {}, true}};
+    for (const Case& c : cases) {
+        tmy my = Player();
+        my.wins = c.wins;
+        my.rank_points = c.rank;
+        Rng rng(5);
+        const std::vector<std::string> rows = BuildShopRows(GameCatalogue(), my, rng);
+        const std::vector<std::string> cards = CardRows(rows);
+        ASSERT_EQ(cards.size(), 3 + c.unlocked.size() + (c.rank_card ? 1 : 0)) << c.name;
+        for (size_t i = 0; i < c.unlocked.size(); ++i) EXPECT_EQ(cards[3 + i], CardName(c.unlocked[i])) << c.name;
+        if (c.rank_card) {
+            EXPECT_GE(ResolveShopRow(GameCatalogue(), cards.back()).card, 219) << c.name;
+        }
+        EXPECT_EQ(rows.size(), cards.size() + 10) << c.name;
+        for (size_t i = cards.size() + 1; i < cards.size() + 5; ++i)
+            EXPECT_GE(ResolveShopRow(GameCatalogue(), rows[i]).icon, 0) << rows[i];
+        for (size_t i = cards.size() + 6; i < rows.size(); ++i)
+            EXPECT_GE(ResolveShopRow(GameCatalogue(), rows[i]).item, 1) << rows[i];
+    }
+}
+
+TEST(Shop, OpeningCapsTheMoneyKeepingTheSeal) {
+    const int32_t cases[][2] = {{950, 900}, {900, 900}, {899, 899}};
+    for (const auto& c : cases) {
+        tmy my = Player();
+        my.money = c[0];
+        my.checksum = ComputeChecksum(my);
+        CapMoneyForShop(my);
+        EXPECT_EQ(my.money, c[1]);
+        EXPECT_TRUE(CheckSaveData(my));
+    }
+}
+
+TEST(Shop, BuyingCardsIconsAndItems) {
+    const Catalogue& cat = GameCatalogue();
+    struct Case {
+        const char* name;
+        ShopPick pick;
+        int32_t money, count_before;
+        BuyOutcome outcome;
+        int32_t money_after, count_after;
+        const char* head;
+    };
+    const Case cases[] = {
+        {"card", {124, -1, -1}, 500, 2, BuyOutcome::Bought, 490, 3, "カード【"},
+        {"card at 99 still pays", {124, -1, -1}, 500, 99, BuyOutcome::Bought, 490, 99, "カード【"},
+        {"last coin", {124, -1, -1}, 10, 0, BuyOutcome::Bought, 0, 1, "カード【"},
+        {"too dear", {219, -1, -1}, 399, 0, BuyOutcome::TooDear, 399, 0, ""},
+        {"icon", {-1, 0, -1}, 500, 0, BuyOutcome::Bought, 500 - IconPrice(cat, 0), 1, "アイコン【"},
+        {"item", {-1, -1, 2}, 500, 4, BuyOutcome::Bought, 458, 5, "アイテム【"},
+        {"nothing", {}, 500, 0, BuyOutcome::Nothing, 500, 0, ""},
+    };
+    for (const Case& c : cases) {
+        tmy my = Player();
+        my.money = c.money;
+        int32_t& count = c.pick.card >= 0 ? my.card_count[static_cast<size_t>(c.pick.card)]
+                         : c.pick.icon >= 0 ? my.icon_count[static_cast<size_t>(c.pick.icon)]
+                                            : my.item_count[static_cast<size_t>(std::max(c.pick.item - 1, 0))];
+        count = c.count_before;
+        const BuyResult r = BuyInShop(cat, my, c.pick);
+        EXPECT_EQ(r.outcome, c.outcome) << c.name;
+        EXPECT_EQ(my.money, c.money_after) << c.name;
+        EXPECT_EQ(count, c.count_after) << c.name;
+        EXPECT_EQ(r.message.rfind(c.head, 0), 0u) << c.name << r.message;
+    }
+}
+
+TEST(Shop, RowsResolveByNameCardsFirst) {
+    const Catalogue& cat = GameCatalogue();
+    EXPECT_EQ(ResolveShopRow(cat, CardName(219)).card, 219);
+    EXPECT_EQ(ResolveShopRow(cat, cat.icon[5].name).icon, 5);
+    EXPECT_EQ(ResolveShopRow(cat, cat.item[15].name).item, 15);
+    EXPECT_TRUE(ResolveShopRow(cat, kShopSeparator).Empty());
+    EXPECT_TRUE(ResolveShopRow(cat, "").Empty());
+    const std::string info = ShopInfoText(cat, Player(), ResolveShopRow(cat, cat.item[1].name));
+    EXPECT_EQ(info, "< ITEM >\n\n★" + cat.item[1].name + "\n" + cat.item[1].description + "\n\n所持：0個\n●値段：4円");
+}
+
+TEST(Synthesis, MakingAndRefusing) {
+    const Catalogue& cat = GameCatalogue();
+    struct Case {
+        const char* name;
+        int32_t material_have, product_have;
+        SynthesisOutcome outcome;
+        int32_t material_after, product_after;
+    };
+    const Case cases[] = {{"new player's five copies", 5, 0, SynthesisOutcome::TooFewCopies, 5, 0},
+                          {"ten copies", 10, 0, SynthesisOutcome::Made, 0, 1},
+                          {"product at 99", 12, 99, SynthesisOutcome::Made, 2, 99}};
+    for (const Case& c : cases) {
+        tmy my = Player();
+        my.card_count[0] = c.material_have;
+        my.card_count[136] = c.product_have;
+        const SynthesisResult r = Synthesize(cat, my, FixedRecipes(5).front());
+        EXPECT_EQ(r.outcome, c.outcome) << c.name;
+        EXPECT_EQ(my.card_count[0], c.material_after) << c.name;
+        EXPECT_EQ(my.card_count[136], c.product_after) << c.name;
+    }
+    tmy my = Player();
+    my.card_count[0] = 10;
+    EXPECT_EQ(Synthesize(cat, my, FixedRecipes(5).front()).material_line, "素材所持：0枚");
+    Rng a(1), b(2);
+    my.duels = 12;
+    const std::vector<Recipe> rows = BuildSynthesisRows(cat, my, a);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_NE(rows, BuildSynthesisRows(cat, my, b));
+}
+
+TEST(TechniqueShop, BuyingWithArk) {
+    const Catalogue& cat = GameCatalogue();
+    struct Case {
+        const char* name;
+        int32_t k, ark, stock;
+        TechniqueBuyOutcome outcome;
+        int32_t ark_after, stock_after;
+    };
+    const Case cases[] = {{"解", 0, 60, 0, TechniqueBuyOutcome::Bought, 10, 1},
+                          {"exact Ark", 0, 50, 0, TechniqueBuyOutcome::Bought, 0, 1},
+                          {"at 99", 0, 60, 99, TechniqueBuyOutcome::Bought, 10, 99},
+                          {"too dear", 32, 99, 0, TechniqueBuyOutcome::TooDear, 99, 0},
+                          {"locked", 1, 999, 0, TechniqueBuyOutcome::Nothing, 999, 0}};
+    for (const Case& c : cases) {
+        tmy my = Player();
+        my.ark = c.ark;
+        my.magic_count[static_cast<size_t>(c.k)] = c.stock;
+        EXPECT_EQ(BuyTechnique(cat, my, c.k).outcome, c.outcome) << c.name;
+        EXPECT_EQ(my.ark, c.ark_after) << c.name;
+        EXPECT_EQ(my.magic_count[static_cast<size_t>(c.k)], c.stock_after) << c.name;
+    }
+}
+
+TEST(Transplant, ReplacesOrLowersTheLevel) {
+    const Catalogue& cat = GameCatalogue();
+    struct Case {
+        const char* name;
+        int32_t k, stock, money, level, magic;
+        TransplantOutcome outcome;
+        int32_t money_after, level_after, magic_after;
+    };
+    // Card 0 is class 0: 解 costs 16, 剣 (10 Ark) costs 3, 召 (150 Ark) costs 50.
+    const Case cases[] = {{"new technique", 11, 1, 100, 4, 0, TransplantOutcome::Done, 97, 4, 11},
+                          {"replaces the old", 30, 2, 100, 4, 11, TransplantOutcome::Done, 50, 4, 30},
+                          {"解 lowers the level", 0, 1, 100, 4, 11, TransplantOutcome::Done, 84, 3, 11},
+                          {"解 at level 0 still costs", 0, 1, 16, 0, 0, TransplantOutcome::Done, 0, 0, 0},
+                          {"fee above the purse", 30, 1, 49, 4, 0, TransplantOutcome::Refused, 49, 4, 0},
+                          {"none held", 11, 0, 100, 4, 0, TransplantOutcome::Refused, 100, 4, 0},
+                          {"no technique", 37, 1, 100, 4, 0, TransplantOutcome::Nothing, 100, 4, 0}};
+    for (const Case& c : cases) {
+        tmy my = Player();
+        my.money = c.money;
+        my.card_level[0] = c.level;
+        my.card_magic[0] = c.magic;
+        my.magic_count[static_cast<size_t>(c.k)] = c.stock;
+        EXPECT_EQ(Transplant(cat, my, c.k, 0).outcome, c.outcome) << c.name;
+        EXPECT_EQ(my.money, c.money_after) << c.name;
+        EXPECT_EQ(my.card_level[0], c.level_after) << c.name;
+        EXPECT_EQ(my.card_magic[0], c.magic_after) << c.name;
+        EXPECT_EQ(my.magic_count[static_cast<size_t>(c.k)], c.stock - (c.outcome == TransplantOutcome::Done)) << c.name;
+    }
+    tmy my = Player();
+    my.magic_count[0] = 1;
+    EXPECT_EQ(Transplant(cat, my, 0, 0).message, "Card【" + CardName(0) + "】のレベルを1下げた！\n\nLv: 0 → 0\n\n所持：0個\n所持金：484円");
+}
+
+TEST(Icons, EquipIntoTheFirstFreeSlotAndUnequipPacking) {
+    const Catalogue& cat = GameCatalogue();
+    tmy my = Player();
+    my.icon_count[1] = 1;
+    my.icon_count[2] = 2;
+    my.icon_count[3] = 1;
+    my.applied_deck_name = "速攻";
+    EXPECT_TRUE(EquipIcon(cat, my, 1));
+    EXPECT_EQ(IconListRow(cat, my, 1), "????");
+    EXPECT_TRUE(my.applied_deck_name.empty());
+    EXPECT_TRUE(EquipIcon(cat, my, 2));
+    EXPECT_FALSE(EquipIcon(cat, my, 3));  // both slots full
+    EXPECT_FALSE(EquipIcon(cat, my, 4));  // none owned
+    EXPECT_EQ(my.icon_count[3], 1);
+    EXPECT_EQ(EquippedRow(cat, my, 1), cat.icon[2].name);
+    EXPECT_EQ(UnequipIcon(cat, my, 0), 1);  // slot 2 moves up
+    EXPECT_EQ(my.icon_slot1, 2);
+    EXPECT_EQ(my.icon_slot2, -1);
+    EXPECT_EQ(my.icon_count[1], 1);
+    EXPECT_EQ(EquippedRow(cat, my, 1), "･････････");
+    EXPECT_EQ(UnequipIcon(cat, my, 1), -1);
+    EXPECT_EQ(UnequipIcon(cat, my, 0), 2);
+    EXPECT_EQ(my.icon_count[2], 2);
+    EXPECT_EQ(my.icon_slot1, -1);
+}
+
+TEST(Selling, CardsAndItemsPayAndKeepTheSeal) {
+    const Catalogue& cat = GameCatalogue();
+    tmy my = Player();
+    my.card_count[0] = 1;
+    my.item_count[14] = 2;
+    my.checksum = ComputeChecksum(my);
+    EXPECT_FALSE(CardSaleOffer(cat, my, 1).has_value());
+    ASSERT_TRUE(CardSaleOffer(cat, my, 0).has_value());
+    EXPECT_EQ(CardSaleOffer(cat, my, 0)->question, "【" + CardName(0) + "】を 3円で売りますか？\n\n所持金：500円");
+    SellCard(cat, my, 0);
+    SellItem(cat, my, 14);
+    EXPECT_EQ(my.money, 690);
+    EXPECT_EQ(my.card_count[0], 0);
+    EXPECT_EQ(my.item_count[14], 1);
+    EXPECT_TRUE(CheckSaveData(my));
+    EXPECT_FALSE(CardSaleOffer(cat, my, 0).has_value());
+    my.money = INT32_MAX - 1;
+    SellItem(cat, my, 14);
+    EXPECT_EQ(my.money, INT32_MAX);
+}
+
+// Counts and numbers a hand-edited save may hold: rows read empty and every move is refused.
+TEST(DamagedSaves, OutOfCatalogueRowsAreEmptyAndRefused) {
+    const Catalogue& cat = GameCatalogue();
+    tmy my = Player();
+    my.icon_slot1 = 999;
+    my.icon_slot2 = -7;
+    my.icon_count[201] = 3;    // a row with a description and no name
+    my.item_count[99] = 4;     // item 100 has no name
+    my.magic_count[36] = -5;
+    my.card_magic[3] = 4000;
+    const tmy before = my;
+    EXPECT_EQ(EquippedRow(cat, my, 0), "");
+    EXPECT_EQ(UnequipIcon(cat, my, 0), -1);
+    EXPECT_EQ(IconListRow(cat, my, 201), "");
+    EXPECT_FALSE(EquipIcon(cat, my, 201));
+    EXPECT_EQ(ItemListRow(cat, my, 99), "");
+    EXPECT_FALSE(ItemSaleOffer(cat, my, 99).has_value());
+    EXPECT_EQ(ItemInfoText(cat, my, 99), "");
+    EXPECT_EQ(TransplantRow(cat, my, 36), "??????");
+    EXPECT_EQ(Transplant(cat, my, 36, 3).outcome, TransplantOutcome::Refused);
+    EXPECT_FALSE(CanTransplantInto(cat, 999));
+    EXPECT_EQ(Transplant(cat, my, 0, 999).outcome, TransplantOutcome::Nothing);
+    EXPECT_EQ(my, before);
+}
+
+}  // namespace
+}  // namespace kestra
