@@ -98,6 +98,7 @@ void MainWindow::BuildPanels() {
     rule_help_->setGeometry(kRuleHelpPlace);
     rule_help_->hide();
     BuildPlaceholders();
+    BuildDuelKindPanels();
     WireStartMenu();
     WireDeckBuilder();
 }
@@ -122,9 +123,6 @@ void MainWindow::BuildPlaceholders() {
         {Panel::Synthesis, "GOUSEI", "gousei_panel", false},
         {Panel::TechniqueShop, "MAGIC", "magic_panel", true},
         {Panel::Transplant, "MAGIC →", "transplant_panel", true},
-        {Panel::RuleDuels, "ルールデュエル", "rule_panel", false},
-        {Panel::FieldDuels, "フィールドデュエル", "field_panel", false},
-        {Panel::Registration, "デッキ登録", "touroku_panel", false},
     };
     for (const Later& later : kLater) {
         auto* box = new PlaceholderPanel(QString::fromUtf8(later.caption), QString::fromUtf8(later.name), this);
@@ -138,34 +136,22 @@ void MainWindow::BuildPlaceholders() {
     back(Panel::Icons, [this] { BackToDeckBuilder(false, "1.wav"); });
     back(Panel::Items, [this] { BackToDeckBuilder(false, "1.wav"); });
     back(Panel::Transplant, [this] { BackToDeckBuilder(true, "3.wav"); });
-    back(Panel::Registration, [this] { BackToDeckBuilder(true, "3.wav"); });
     for (Panel p : {Panel::Shop, Panel::Synthesis, Panel::TechniqueShop}) back(p, [this] { BackToOrigin(); });
-    for (Panel p : {Panel::RuleDuels, Panel::FieldDuels})
-        back(p, [this] {
-            origin_ = kOriginStartMenu;
-            BackToOrigin();
-        });
-    auto* rule_deck = static_cast<PlaceholderPanel*>(panel(Panel::RuleDuels))
-                          ->AddButton(QString::fromUtf8("デッキ構築"), QStringLiteral("rule_deck_b"));
-    connect(rule_deck, &QPushButton::clicked, this, [this] { OpenDeckBuilder(kOriginRuleDuels); });
-    auto* field_deck = static_cast<PlaceholderPanel*>(panel(Panel::FieldDuels))
-                           ->AddButton(QString::fromUtf8("デッキ構築"), QStringLiteral("field_deck_b"));
-    connect(field_deck, &QPushButton::clicked, this, [this] { OpenDeckBuilder(kOriginFieldDuels); });
 }
 
 void MainWindow::WireStartMenu() {
     const StartMenuButtons& b = menu_->buttons();
     connect(menu_, &StartMenuPanel::titleClicked, this, &MainWindow::ShowPrologue);
-    connect(b.request, &QPushButton::clicked, this, [this] { RequestOrdinaryDuel(kRoleApplicant); });
-    connect(b.accept, &QPushButton::clicked, this, [this] { RequestOrdinaryDuel(kRoleReceiver); });
+    connect(b.request, &QPushButton::clicked, this, [this] { RequestDuel(0, kRoleApplicant); });
+    connect(b.accept, &QPushButton::clicked, this, [this] { RequestDuel(0, kRoleReceiver); });
     connect(b.view, &QPushButton::clicked, this, &MainWindow::EnterViewMode);
     connect(b.deck, &QPushButton::clicked, this, [this] { OpenDeckBuilder(kOriginStartMenu); });
     connect(b.shop, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::Shop, kOriginStartMenu); });
     connect(b.synthesis, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::Synthesis, kOriginStartMenu); });
     connect(b.technique_shop, &QPushButton::clicked, this,
             [this] { OpenFromMenu(Panel::TechniqueShop, kOriginStartMenu); });
-    connect(b.rule, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::RuleDuels, kOriginRuleDuels); });
-    connect(b.field, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::FieldDuels, kOriginFieldDuels); });
+    connect(b.rule, &QPushButton::clicked, this, [this] { OpenDuelKinds(kOriginRuleDuels); });
+    connect(b.field, &QPushButton::clicked, this, [this] { OpenDuelKinds(kOriginFieldDuels); });
     connect(b.help, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::Help, origin_); });
     connect(b.chat, &QPushButton::clicked, this, &MainWindow::OpenChatPage);
 }
@@ -181,10 +167,7 @@ void MainWindow::WireDeckBuilder() {
         PlaySe(s_.audio, "item.wav");
         ShowPanel(Panel::Items);
     });
-    connect(builder_, &DeckBuilderPanel::registerClicked, this, [this] {
-        PlaySe(s_.audio, "1.wav");
-        ShowPanel(Panel::Registration);
-    });
+    connect(builder_, &DeckBuilderPanel::registerClicked, this, &MainWindow::OpenRegistration);
 }
 
 void MainWindow::ShowPanel(Panel shown) {
