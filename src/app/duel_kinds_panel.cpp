@@ -20,7 +20,6 @@ constexpr int kSmallPoint = 8;
 QLabel* GroupLine(std::string_view text, const QString& name, QWidget* parent) {
     auto* label = new QLabel(Utf8(text), parent);
     label->setObjectName(name);
-    label->setWordWrap(true);
     return label;
 }
 

@@ -45,8 +45,8 @@ struct DuelKind {
     std::string_view request_phrase;
     std::string_view accept_phrase;
     std::string_view tag;
-    std::string_view rule_line;         // the group's deck and icon rule
-    std::string_view requirement_line;  // the group's fee and rank
+    std::string_view rule_line;         // the group's deck rule
+    std::string_view requirement_line;  // the group's icon rule, fee and rank
 };
 
 // The row of kind 1..18, nullptr for any other number.

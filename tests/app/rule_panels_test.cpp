@@ -22,7 +22,7 @@ TEST(RulePanels, GroupsShowByDuelCountAndStayShown) {
         EXPECT_EQ(f.Find<QGroupBox>(("kind" + std::to_string(kind) + "_group").c_str())->isVisible(),
                   kind <= 4 || kind == 6 || kind == 7)
             << kind;
-    EXPECT_EQ(f.Find<QLabel>("kind4_needs")->text(), QString::fromUtf8("要：6円 見習い以上"));
+    EXPECT_EQ(f.Find<QLabel>("kind4_needs")->text(), QString::fromUtf8("ｱｲｺﾝ禁止  要：6円 見習い以上"));
     EXPECT_EQ(f.Find<QLabel>("rule_summary")->text().left(6), QString::fromUtf8("デッキ　 >"));
     f.Find<QPushButton>("rule_panel_back_b")->click();
     f.session->my().duels = 0;  // a later opening with fewer duels hides nothing already shown
