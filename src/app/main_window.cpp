@@ -16,7 +16,6 @@
 #include "app/duel_panel.h"
 #include "app/game_session.h"
 #include "app/help_panel.h"
-#include "app/placeholder_panels.h"
 #include "app/start_menu_panel.h"
 #include "app/start_up.h"
 #include "player/player_files.h"
@@ -94,7 +93,7 @@ void MainWindow::BuildPanels() {
     rule_help_->setGeometry(kRuleHelpPlace);
     rule_help_->hide();
     BuildEconomyPanels();
-    BuildPlaceholders();
+    BuildDuelKindPanels();
     WireStartMenu();
     WireDeckBuilder();
     WireEconomyPanels();
@@ -106,58 +105,22 @@ void MainWindow::PlacePanel(Panel panel, QGroupBox* box, const QRect& where) {
     panels_[static_cast<size_t>(panel)] = box;
 }
 
-void MainWindow::BuildPlaceholders() {
-    struct Later {
-        Panel panel;
-        const char* caption;
-        const char* name;
-        bool corner;
-    };
-    static constexpr Later kLater[] = {
-        {Panel::RuleDuels, "ルールデュエル", "rule_panel", false},
-        {Panel::FieldDuels, "フィールドデュエル", "field_panel", false},
-        {Panel::Registration, "デッキ登録", "touroku_panel", false},
-    };
-    for (const Later& later : kLater) {
-        auto* box = new PlaceholderPanel(QString::fromUtf8(later.caption), QString::fromUtf8(later.name), this);
-        PlacePanel(later.panel, box, later.corner ? kCornerPlace : kMenuPlace);
-    }
-    auto back = [this](Panel p, auto handler) {
-        connect(static_cast<PlaceholderPanel*>(panel(p)), &PlaceholderPanel::backClicked, this, handler);
-    };
-    back(Panel::Registration, [this] { BackToDeckBuilder(true, "3.wav"); });
-    for (Panel p : {Panel::RuleDuels, Panel::FieldDuels})
-        back(p, [this] {
-            origin_ = kOriginStartMenu;
-            BackToOrigin();
-        });
-    auto* rule_deck = static_cast<PlaceholderPanel*>(panel(Panel::RuleDuels))
-                          ->AddButton(QString::fromUtf8("デッキ構築"), QStringLiteral("rule_deck_b"));
-    connect(rule_deck, &QPushButton::clicked, this, [this] { OpenDeckBuilder(kOriginRuleDuels); });
-    auto* field_deck = static_cast<PlaceholderPanel*>(panel(Panel::FieldDuels))
-                           ->AddButton(QString::fromUtf8("デッキ構築"), QStringLiteral("field_deck_b"));
-    connect(field_deck, &QPushButton::clicked, this, [this] { OpenDeckBuilder(kOriginFieldDuels); });
-}
-
 void MainWindow::WireStartMenu() {
     const StartMenuButtons& b = menu_->buttons();
     connect(menu_, &StartMenuPanel::titleClicked, this, &MainWindow::ShowPrologue);
-    connect(b.request, &QPushButton::clicked, this, [this] { RequestOrdinaryDuel(kRoleApplicant); });
-    connect(b.accept, &QPushButton::clicked, this, [this] { RequestOrdinaryDuel(kRoleReceiver); });
+    connect(b.request, &QPushButton::clicked, this, [this] { RequestDuel(0, kRoleApplicant); });
+    connect(b.accept, &QPushButton::clicked, this, [this] { RequestDuel(0, kRoleReceiver); });
     connect(b.view, &QPushButton::clicked, this, &MainWindow::EnterViewMode);
     connect(b.deck, &QPushButton::clicked, this, [this] { OpenDeckBuilder(kOriginStartMenu); });
-    connect(b.rule, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::RuleDuels, kOriginRuleDuels); });
-    connect(b.field, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::FieldDuels, kOriginFieldDuels); });
+    connect(b.rule, &QPushButton::clicked, this, [this] { OpenDuelKinds(kOriginRuleDuels); });
+    connect(b.field, &QPushButton::clicked, this, [this] { OpenDuelKinds(kOriginFieldDuels); });
     connect(b.help, &QPushButton::clicked, this, [this] { OpenFromMenu(Panel::Help, origin_); });
     connect(b.chat, &QPushButton::clicked, this, &MainWindow::OpenChatPage);
 }
 
 void MainWindow::WireDeckBuilder() {
     connect(builder_, &DeckBuilderPanel::backClicked, this, &MainWindow::BackToOrigin);
-    connect(builder_, &DeckBuilderPanel::registerClicked, this, [this] {
-        PlaySe(s_.audio, "1.wav");
-        ShowPanel(Panel::Registration);
-    });
+    connect(builder_, &DeckBuilderPanel::registerClicked, this, &MainWindow::OpenRegistration);
 }
 
 void MainWindow::ShowPanel(Panel shown) {

@@ -24,13 +24,14 @@ class StartMenuPanel;
 class DuelPanel;
 class DeckBuilderPanel;
 class DeveloperPanel;
-class PlaceholderPanel;
 class ShopPanel;
 class SynthesisPanel;
 class TechniqueShopPanel;
 class TransplantPanel;
 class IconPanel;
 class ItemPanel;
+class DuelKindsPanel;
+class RegistrationPanel;
 
 // Every panel of the main window.
 enum class Panel : int32_t {
@@ -113,13 +114,17 @@ private:
     // Start-up step 5: every panel built and put in its place.
     void BuildPanels();
     void PlacePanel(Panel panel, QGroupBox* box, const QRect& where);
-    // The later panels: caption, BACK and their doors.
-    void BuildPlaceholders();
     // The shop, synthesis, technique shop, transplant, icon and item panels
     // (main_window_economy.cpp).
     void BuildEconomyPanels();
     // Their doors on the start menu and in the deck builder, BACK, and the close after a deal.
     void WireEconomyPanels();
+    // The rule and field panels and the registration panel, wired (main_window_rule_duels.cpp).
+    void BuildDuelKindPanels();
+    // "＞ﾙｰﾙ" or "＞ﾌｨｰﾙﾄﾞ": "4.wav", the origin, the groups reached, the deck summary, the panel.
+    void OpenDuelKinds(int32_t origin);
+    // "登録": "1.wav", the registration panel with the current deck as its candidate.
+    void OpenRegistration();
     // The start menu's buttons wired to what they open.
     void WireStartMenu();
     // The deck builder's doors wired.
@@ -139,7 +144,9 @@ private:
     void CentreOnScreen();
 
     // Duel entry (main_window_duel_entry.cpp).
-    void RequestOrdinaryDuel(int32_t role);
+    // A request (role 3) or acceptance (role 4) of duel kind 0..18: its checks, kind 7's question,
+    // then the duel panel.
+    void RequestDuel(int32_t kind, int32_t role);
     void StartDuel();
     void CancelDuel();
     void EnterViewMode();
@@ -163,6 +170,9 @@ private:
     TransplantPanel* transplant_ = nullptr;
     IconPanel* icons_ = nullptr;
     ItemPanel* items_ = nullptr;
+    DuelKindsPanel* rule_panel_ = nullptr;
+    DuelKindsPanel* field_panel_ = nullptr;
+    RegistrationPanel* registration_ = nullptr;
     QGroupBox* rule_help_ = nullptr;
     QListWidget* icon_list_ = nullptr;
     TitlePictures pictures_;

@@ -1,4 +1,4 @@
-// The main window's duel entry: request and acceptance of the ordinary duel, "スタート",
+// The main window's duel entry: request and acceptance of every duel kind, "スタート",
 // "キャンセル", view mode, and the rank line with the clipboard copy of the incantation.
 #include <QClipboard>
 #include <QGuiApplication>
@@ -9,20 +9,27 @@
 #include "app/duel_panel.h"
 #include "app/game_session.h"
 #include "app/main_window.h"
+#include "collection/rule_duel_checks.h"
+#include "collection/start_charges.h"
 #include "player/checksum.h"
 #include "player/status_line.h"
 
 namespace kestra {
 
-void MainWindow::RequestOrdinaryDuel(int32_t role) {
+void MainWindow::RequestDuel(int32_t kind, int32_t role) {
     const bool intact = !DuelDataRefusal(s_.my(), s_.cat()).has_value();
-    const std::string refusal = RequestRefusal(s_.my(), intact);
+    const std::string refusal = DuelKindRefusal(s_.cat(), s_.my(), kind, role, intact);
     if (!refusal.empty()) {
         PlaySe(s_.audio, "no.wav");
         s_.dialogs.Inform(refusal);
         return;
     }
-    EnterDuelPanel(0, role, OrdinaryDuelTexts(role, windowTitle().toStdString()));
+    if (AsksBeforeEntry(kind)) {
+        PlaySe(s_.audio, "2.wav");
+        if (!s_.dialogs.AskYesNo(kRandomDeckQuestion)) return;
+        PlaySe(s_.audio, "1.wav");
+    }
+    EnterDuelPanel(kind, role, DuelKindTexts(kind, role, windowTitle().toStdString()));
 }
 
 void MainWindow::EnterDuelPanel(int32_t kind, int32_t role, const DuelPanelTexts& texts) {
@@ -52,7 +59,7 @@ void MainWindow::StartDuel() {
     }
     PlaySe(s_.audio, "d.wav");
     duel_panel_->CloseQuiz();
-    ChargeEntryCost(s_.my(), duel_kind_);
+    ChargeAtStart(s_.cat(), s_.my(), duel_kind_, s_.rng);
     duel_panel_->hide();
     hide();
     builder_->ClearSelections();

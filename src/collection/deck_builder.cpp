@@ -113,11 +113,13 @@ std::string CardInfoText(const Catalogue& cat, const tmy& my, int32_t card) {
     return text;
 }
 
-std::string DeckSummary(const Catalogue& cat, const tmy& my) {
+std::string DeckSummary(const Catalogue& cat, const tmy& my) { return DeckSummary(cat, my.deck); }
+
+std::string DeckSummary(const Catalogue& cat, const std::array<int32_t, kDeckSize>& deck) {
     std::string out;
     for (int32_t s = 0; s < kDeckSize; ++s) {
         if (s > 0) out += "・";
-        const int32_t card = At(my.deck, s);
+        const int32_t card = At(deck, s);
         if (card < 0)
             out += "--";
         else

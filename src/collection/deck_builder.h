@@ -1,5 +1,6 @@
 #pragma once
 // Deck building: moving copies between the collection and the deck of ten, and what the panel shows.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -20,6 +21,8 @@ std::string CardInfoText(const Catalogue& cat, const tmy& my, int32_t card);
 
 // The class summary of the deck: one abbreviation per slot ("--" empty), joined by "・".
 std::string DeckSummary(const Catalogue& cat, const tmy& my);
+// The same for any ten card numbers (a registered set-up).
+std::string DeckSummary(const Catalogue& cat, const std::array<int32_t, kDeckSize>& deck);
 // The deck builder's form: summary + "  <  デッキ".
 std::string BuilderSummaryLine(const Catalogue& cat, const tmy& my);
 // The rule and field panels' form: "デッキ　 >  " + summary.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "collection/duel_kinds.h"
 #include "player/checksum.h"
 #include "player/cp932.h"
 
@@ -9,8 +10,6 @@ namespace kestra {
 
 namespace {
 
-constexpr std::string_view kDeckShort = "デッキが10枚に足りていません";
-constexpr std::string_view kDataBrokenText = "データが破壊されています";
 
 constexpr std::string_view kRequestPhrase = "さぁ聞こう、知の囁き！";
 constexpr std::string_view kAcceptPhrase = "星降る天よ、我を誘え。";
@@ -66,7 +65,7 @@ std::string VersionTag(std::string_view caption_utf8) {
 std::string RequestRefusal(const tmy& my, bool save_intact) {
     const bool deck_short = std::any_of(my.deck.begin(), my.deck.end(), [](int32_t c) { return c < 0; });
     if (deck_short) return std::string(kDeckShort);
-    if (!save_intact) return std::string(kDataBrokenText);
+    if (!save_intact) return std::string(kDataBroken);
     return {};
 }
 
@@ -116,15 +115,9 @@ std::string QuizLabel(const Catalogue& cat, int32_t piece) {
 }
 
 EntryCost EntryCostOf(int32_t duel_kind) {
-    switch (duel_kind) {
-    case 4: return {6, 0};
-    case 5: return {3, 0};
-    case 6: return {0, 1};
-    case 7: return {1, 0};
-    case 8: return {10, 0};
-    case 9: return {15, 0};
-    default: return {};
-    }
+    const DuelKind* kind = FindDuelKind(duel_kind);
+    if (kind == nullptr) return {};
+    return {kind->fee_yen, kind->fee_ark};
 }
 
 void ChargeEntryCost(tmy& my, int32_t duel_kind) {

@@ -15,6 +15,7 @@ inline constexpr int32_t kRoleApplicant = 3;  // 申しこむ
 inline constexpr int32_t kRoleReceiver = 4;   // 受ける
 
 inline constexpr const char* kMainCaption = "KESTRA 天 ver6.2t";
+inline constexpr std::string_view kDeckShort = "デッキが10枚に足りていません";
 
 // Seven characters of the caption's CP932 bytes from the 11th byte on ("ver6.2t").
 std::string VersionTag(std::string_view caption_utf8);

@@ -13,13 +13,16 @@
 
 namespace kestra::duel_test {
 
-Machine::Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_program) : folder(tmp.Game()) {
+Machine::Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_program,
+                 const std::function<void(tmy&)>& edit)
+    : folder(tmp.Game()) {
     clock.now_ms = 5'000'000;
     Rng rng(seed);
     CreateSaveIfMissing(folder, rng);
     LoadedGame game = LoadPlayerData(folder);
     game.my.deck = deck;
     game.my.money = 500;
+    if (edit) edit(game.my);
     SavePlayerData(folder, game.my);
     if (whole_program) {
         program = std::make_unique<GameProgram>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);

@@ -42,7 +42,9 @@ struct FakeHost : MainHost {
 // One player's machine: a duel window with a stand-in host, or (whole_program) the whole
 // program with its main window as the host.
 struct Machine {
-    Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_program = false);
+    // `edit` changes the saved player before the program starts.
+    Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_program = false,
+            const std::function<void(tmy&)>& edit = {});
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
 

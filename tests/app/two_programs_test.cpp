@@ -111,5 +111,56 @@ TEST(TwoPrograms, ClosingTheDuelWindowMidDuelReturnsToTheMenuWithThePenalty) {
     EXPECT_EQ(a.session->my(), after);  // what the menu shows is what was saved
 }
 
+// A rule duel and a field duel asked for and accepted on their panels: the kind's phrases reach
+// the clipboard, "スタート" takes the fee once on each side, and the duel ends back at the start menu.
+TEST(TwoPrograms, RuleAndFieldDuelsFromTheirPanelsChargeTheFeeOnce) {
+    struct Case {
+        const char* door;
+        int32_t kind;
+        const char* request;  // as copied to the clipboard
+        const char* accept;
+        int32_t ark_fee;
+    };
+    const Case cases[] = {
+        {"rule_b", 6, "ゆこう！果ての先へ(SUDDEN-DEATH)ver6.2t", "君の目に僕映り限り。(SUDDEN-DEATH)ver6.2t", 1},
+        {"field_b", 12, "最初は激しく、最後は寂しく(in海)ver6.2t", "････まるで君のように。(in海)ver6.2t", 0},
+    };
+    for (const Case& c : cases) {
+        auto veteran = [](tmy& my) {
+            my.duels = 500;
+            my.rank_points = 8;
+            my.ark = 3;
+            my.quiz_pick = -1;  // no quiz prize muddles the purse
+            my.icon_slot1 = 213;
+            my.icon_slot2 = 1;
+        };
+        Machine a(91, kDeckA, true, veteran), b(92, kDeckB, true, veteran);
+        a.program->main_window().show();
+        b.program->main_window().show();
+        duel_test::AutoClicker clicker({a.window, b.window});
+        const std::string prefix = "kind" + std::to_string(c.kind);
+        Click(MainWidget<QWidget>(a, c.door));
+        Click(MainWidget<QWidget>(a, (prefix + "_request_b").c_str()));
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.request);
+        Click(MainWidget<QWidget>(b, c.door));
+        Click(MainWidget<QWidget>(b, (prefix + "_accept_b").c_str()));
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.accept);
+        Click(MainWidget<QWidget>(a, "start_b"));
+        Click(MainWidget<QWidget>(b, "start_b"));
+        for (Machine* m : {&a, &b}) {
+            EXPECT_EQ(m->d().duel_kind, c.kind);
+            EXPECT_EQ(m->session->my().ark, 3 - c.ark_fee) << c.kind;
+            EXPECT_EQ(m->session->my().money, 500) << c.kind;
+        }
+        duel_test::MeetOpened(a, b);
+        ASSERT_TRUE(duel_test::PlayToGameSet(a, b, nullptr, 400)) << c.kind;
+        duel_test::FinishBoth(a, b);
+        for (Machine* m : {&a, &b}) {
+            EXPECT_TRUE(MainWidget<QWidget>(*m, "start_menu")->isVisible()) << c.kind;
+            EXPECT_EQ(m->Saved().duels, 501);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kestra

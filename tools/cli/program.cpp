@@ -14,21 +14,6 @@ void GameSet(DuelContext& ctx, bool this_side_beaten, bool both_wiped_out) {
     RunGameSetAndIds(ctx, this_side_beaten, both_wiped_out, [](tmy&) { return SaveOutcome{}; });
 }
 
-// A named catalogue row drawn uniformly from 0..limit-1.
-int32_t NamedCard(const Catalogue& cat, Rng& rng, int32_t limit) {
-    for (;;) {
-        const int32_t n = rng.Random(limit);
-        if (!cat.card[static_cast<size_t>(n)].name.empty()) return n;
-    }
-}
-
-int32_t NamedIcon(const Catalogue& cat, Rng& rng) {
-    for (;;) {
-        const int32_t n = rng.Random(kListedIcons);
-        if (!cat.icon[static_cast<size_t>(n)].name.empty()) return n;
-    }
-}
-
 // The cards whose own list offers 召喚 (m32), in card order.
 const std::vector<int32_t>& SummonerCards() {
     static const std::vector<int32_t> cards = [] {
@@ -104,6 +89,20 @@ void MakeReshaper(tmy& my, Rng& rng) {
 Program::Program(const Catalogue& cat, const BattleContent& content, uint64_t seed)
     : rng(seed), ctx{d, cat, my, session, msg, rng, clock, ask, &content} {
     hooks.game_set = GameSet;
+}
+
+int32_t NamedCard(const Catalogue& cat, Rng& rng, int32_t limit) {
+    for (;;) {
+        const int32_t n = rng.Random(limit);
+        if (!cat.card[static_cast<size_t>(n)].name.empty()) return n;
+    }
+}
+
+int32_t NamedIcon(const Catalogue& cat, Rng& rng) {
+    for (;;) {
+        const int32_t n = rng.Random(kListedIcons);
+        if (!cat.icon[static_cast<size_t>(n)].name.empty()) return n;
+    }
 }
 
 void GiveRandomPlayer(tmy& my, const Catalogue& cat, Rng& rng) {

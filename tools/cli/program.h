@@ -42,6 +42,10 @@ struct Program {
     BattleHooks hooks;
 };
 
+// A named catalogue card drawn uniformly from 0..limit-1, and a named icon from the listed ones.
+int32_t NamedCard(const Catalogue& cat, Rng& rng, int32_t limit);
+int32_t NamedIcon(const Catalogue& cat, Rng& rng);
+
 // A random collection for a simulated player: a full deck, levels 0..9, some transplanted
 // techniques, two icons or none, a few items.
 void GiveRandomPlayer(tmy& my, const Catalogue& cat, Rng& rng);

@@ -23,6 +23,7 @@
 #include "duel/turn_input.h"
 #include "duel/verification.h"
 #include "duel_json.h"
+#include "kind_players.h"
 #include "program.h"
 #include "title_coverage.h"
 
@@ -165,11 +166,16 @@ void PlayDuel(const Catalogue& cat, const BattleContent& content, uint64_t seed,
     Program a(cat, content, seed * 2 + 1), b(cat, content, seed * 2 + 2);
     GiveRandomPlayer(a.my, cat, setup);
     GiveRandomPlayer(b.my, cat, setup);
+    // Each player passes its panel's checks for the kind and pays at "スタート", as in the game.
+    for (Program* p : {&a, &b}) {
+        const std::string refused = EnterDuelKind(p->my, cat, kind, p == &a ? kApplicant : kReceiver, setup);
+        if (!refused.empty()) run.failure = "the duel panel refused: " + refused;
+    }
     a.d.duel_kind = b.d.duel_kind = kind;
     a.d.duel_role = kApplicant;
     b.d.duel_role = kReceiver;
     run.replay << kind << "\n";
-    if (Meet(run, a, b)) {
+    if (run.failure.empty() && Meet(run, a, b)) {
         for (; run.phases < kMaxPhases; ++run.phases) {
             Program& mover = a.d.own_turn ? a : b;
             Program& other = a.d.own_turn ? b : a;

@@ -1,5 +1,6 @@
 // The main window's screenshots: start menu, duel panel, music quiz, deck builder, help,
-// developer panel and the economy panels, each on the sample player.
+// developer panel, the economy panels, the rule and field panels and deck registration, each on the
+// sample player.
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
@@ -132,6 +133,41 @@ QImage QuestionBox(SampleGame&) {
     return Capture(*box);
 }
 
+// A veteran of 1500 duels, so every group of the rule and field panels is offered.
+GameSession& Veteran(SampleGame& game) {
+    game.session().my().duels = 1500;
+    return game.session();
+}
+
+// The rule panel with its nine groups.
+QImage RuleDuels(SampleGame& game) {
+    Veteran(game);
+    Staged s(game);
+    s.Click("rule_b");
+    return Capture(s.window);
+}
+
+// The field panel with its nine groups.
+QImage FieldDuels(SampleGame& game) {
+    Veteran(game);
+    Staged s(game);
+    s.Click("field_b");
+    return Capture(s.window);
+}
+
+// The registration panel with two set-ups stored and the second chosen.
+QImage Registration(SampleGame& game) {
+    tmy& my = game.session().my();
+    my.touroku[0] = ttouroku{"火の組", my.deck, {-1, -1}};
+    my.touroku[1] = ttouroku{"オリジナルデッキ1", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {213, -1}};
+    Staged s(game);
+    s.Click("deck_b");
+    s.Click("touroku_b");
+    s.Find<QListWidget>("touroku_list")->setCurrentRow(1);
+    s.Find<QListWidget>("touroku_cards")->setCurrentRow(2);
+    return Capture(s.window);
+}
+
 }  // namespace
 
 void AddMainShots(std::vector<Shot>& shots) {
@@ -148,6 +184,9 @@ void AddMainShots(std::vector<Shot>& shots) {
     shots.push_back({"main_transplant", Transplant});
     shots.push_back({"main_icons", Icons});
     shots.push_back({"main_items", Items});
+    shots.push_back({"main_rule_duels", RuleDuels});
+    shots.push_back({"main_field_duels", FieldDuels});
+    shots.push_back({"main_registration", Registration});
 }
 
 }  // namespace kestra::shots

@@ -1,0 +1,108 @@
+// The rule and field panels and the deck registration panel in the real main window.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/duel_kinds_panel.h"
+#include "main_window_fixture.h"
+
+namespace kestra {
+namespace {
+
+using test::MainWindowFixture;
+
+// Which groups the rule and field panels show, by the duels fought when they were opened.
+TEST(RulePanels, GroupsShowByDuelCountAndStayShown) {
+    MainWindowFixture f([](tmy& my) { my.duels = 100; });
+    MainWindow& w = f.Start();
+    f.Find<QPushButton>("rule_b")->click();
+    for (int32_t kind = 1; kind <= 9; ++kind)
+        EXPECT_EQ(f.Find<QGroupBox>(("kind" + std::to_string(kind) + "_group").c_str())->isVisible(),
+                  kind <= 4 || kind == 6 || kind == 7)
+            << kind;
+    EXPECT_EQ(f.Find<QLabel>("kind4_needs")->text(), QString::fromUtf8("ｱｲｺﾝ禁止  要：6円 見習い以上"));
+    EXPECT_EQ(f.Find<QLabel>("rule_summary")->text().left(6), QString::fromUtf8("デッキ　 >"));
+    f.Find<QPushButton>("rule_panel_back_b")->click();
+    f.session->my().duels = 0;  // a later opening with fewer duels hides nothing already shown
+    f.Find<QPushButton>("field_b")->click();
+    EXPECT_EQ(w.VisiblePanel(), Panel::FieldDuels);
+    EXPECT_TRUE(f.Find<QGroupBox>("kind10_group")->isVisible());
+    EXPECT_FALSE(f.Find<QGroupBox>("kind11_group")->isVisible());
+    f.Find<QPushButton>("field_panel_back_b")->click();
+    f.Find<QPushButton>("rule_b")->click();
+    EXPECT_TRUE(f.Find<QGroupBox>("kind4_group")->isVisible());
+}
+
+// A refusal shows its message and leaves the panel; ランダム asks first, and No stops quietly;
+// a passing request opens the duel panel under the kind's caption.
+TEST(RulePanels, RequestsCheckAskAndEnter) {
+    MainWindowFixture f([](tmy& my) {
+        my.duels = 40;
+        test::GiveFullDeck(my);
+        my.icon_slot1 = 213;
+        my.icon_slot2 = 1;
+    });
+    MainWindow& w = f.Start();
+    f.Find<QPushButton>("rule_b")->click();
+    f.Find<QPushButton>("kind2_request_b")->click();
+    EXPECT_EQ(f.dialogs.informed.back(), "デッキがルールに即していません。");
+    EXPECT_EQ(w.VisiblePanel(), Panel::RuleDuels);
+    f.dialogs.answers = {false, true};
+    f.Find<QPushButton>("kind7_accept_b")->click();
+    EXPECT_EQ(f.dialogs.asked.back(), "【!!】デッキ構成が変更されますが、よろしいですか？");
+    EXPECT_EQ(w.VisiblePanel(), Panel::RuleDuels);
+    f.Find<QPushButton>("kind7_accept_b")->click();
+    EXPECT_EQ(w.VisiblePanel(), Panel::Duel);
+    EXPECT_EQ(w.panel(Panel::Duel)->title(), QString::fromUtf8("★ランダムデュエルを受ける"));
+    EXPECT_EQ(MainWindowFixture::Clipboard(),
+              QString::fromUtf8("その火を天へ、返せかし！(RANDOM DUEL)ver6.2t"));
+    EXPECT_EQ(w.duel_kind(), 7);
+    EXPECT_EQ(w.duel_role(), kRoleReceiver);
+    const int32_t money = f.session->my().money;
+    f.Find<QPushButton>("start_b")->click();
+    EXPECT_EQ(f.session->my().money, money - 1);
+    ASSERT_EQ(f.launcher.opened.size(), 1u);
+    EXPECT_EQ(f.launcher.opened[0], (std::pair<int32_t, int32_t>{7, kRoleReceiver}));
+}
+
+// Register into the lowest free slot, refuse a name my.dat cannot hold, apply a set-up with a
+// card gone: a hole, the shortage message, and the name in the deck builder's caption.
+TEST(RegistrationPanel, RegisterRenameAndApplyWithAHole) {
+    MainWindowFixture f([](tmy& my) {
+        my.deck = {0, 1, 2, 0, 1, 2, 0, 1, 2, 0};
+        my.card_count.fill(0);
+        my.touroku[0].name = "先客";
+    });
+    MainWindow& w = f.Start();
+    f.Find<QPushButton>("deck_b")->click();
+    f.Find<QPushButton>("touroku_b")->click();
+    EXPECT_EQ(w.VisiblePanel(), Panel::Registration);
+    f.Find<QPushButton>("touroku_add_b")->click();
+    auto* slot_rows = f.Find<QListWidget>("touroku_list");
+    EXPECT_EQ(slot_rows->item(1)->text(), QString::fromUtf8("オリジナルデッキ1"));
+    slot_rows->setCurrentRow(1);
+    f.Find<QLineEdit>("touroku_name")->setText(QString::fromUtf8("改行\n入り"));
+    f.Find<QPushButton>("touroku_rename_b")->click();
+    EXPECT_EQ(f.dialogs.informed.back(), "この名前は使えません");
+    EXPECT_EQ(f.session->my().touroku[1].name, "オリジナルデッキ1");
+    f.Find<QLineEdit>("touroku_name")->setText(QString::fromUtf8("畑組"));
+    f.Find<QPushButton>("touroku_rename_b")->click();
+    EXPECT_EQ(f.Saved().touroku[1].name, "畑組");
+
+    // The deck moves on; card 1 goes missing from the collection.
+    f.session->my().deck = {3, 3, 3, 3, 3, 3, 3, 3, 3, 3};
+    f.session->my().card_count.fill(0);
+    f.session->my().card_count[0] = 9;
+    slot_rows->setCurrentRow(1);
+    f.Find<QPushButton>("touroku_apply_b")->click();
+    EXPECT_EQ(f.dialogs.informed.back(),
+              "【!!】足りないカード又はアイコンがあるため、デッキは完全に再現できませんでした");
+    EXPECT_EQ(f.Saved().deck, (std::array<int32_t, 10>{0, -1, -1, 0, -1, -1, 0, -1, -1, 0}));
+    EXPECT_EQ(w.VisiblePanel(), Panel::DeckBuilder);
+    EXPECT_EQ(w.panel(Panel::DeckBuilder)->title(), QString::fromUtf8("デッキ構築中 > 【畑組】"));
+}
+
+}  // namespace
+}  // namespace kestra
