@@ -34,7 +34,8 @@ int Replay(const Catalogue& cat, std::istream& file, std::ostream& out) {
     const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     const SavedDuelRead read = ReadSavedDuel(text);
     if (!read.duel) {
-        out << "replay: " << read.message << "\n";
+        out << "replay: the file needs a duel kind 0..18 and two warrior numbers\n";
+        out << "replay: " << (read.line > 0 ? "line " + std::to_string(read.line) + ": " : "") << read.message << "\n";
         return 1;
     }
     const SavedDuel& duel = *read.duel;
