@@ -158,6 +158,7 @@ void WireViewMode(DuelParts& p) {
     QObject::connect(v.done, &QPushButton::clicked, p.window, [&p] { AcceptBothNumbers(p); });
     QObject::connect(v.id_ok, &QPushButton::clicked, p.window, [&p] { CheckViewedIds(p); });
     QObject::connect(v.record_file, &QPushButton::clicked, p.window, [&p] { OpenRecordFile(p); });
+    CatchRecordPastes(p);
     v.applicant_paste->on_click = [&p] { PasteViewField(p, !p.view.applicant_id->isHidden() ? p.view.applicant_id : p.view.applicant); };
     v.receiver_paste->on_click = [&p] { PasteViewField(p, !p.view.receiver_id->isHidden() ? p.view.receiver_id : p.view.receiver); };
     for (QLineEdit* field : {v.applicant, v.receiver, v.applicant_id, v.receiver_id})

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 
 #include <fstream>
 
@@ -53,7 +54,34 @@ void PlayBattleNumbers(DuelParts& p, const SavedDuel& duel) {
     }
 }
 
+// True when the clipboard holds more than one line: a record rather than a single number.
+bool ClipboardHoldsRecord() { return QGuiApplication::clipboard()->text().contains(QLatin1Char('\n')); }
+
+// Takes the paste keys of the view-mode number fields when the clipboard holds a record.
+class RecordPasteKeys : public QObject {
+public:
+    RecordPasteKeys(DuelParts& p, QObject* parent) : QObject(parent), p_(p) {}
+
+protected:
+    // A paste key with a record on the clipboard plays it; everything else goes on to the field.
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) return false;
+        if (p_.stage != DuelStage::kViewSetup || !ClipboardHoldsRecord()) return false;
+        PlayRecordText(p_, QGuiApplication::clipboard()->text().toStdString());
+        return true;
+    }
+
+private:
+    DuelParts& p_;
+};
+
 }  // namespace
+
+void CatchRecordPastes(DuelParts& p) {
+    auto* keys = new RecordPasteKeys(p, p.view.box);
+    p.view.applicant->installEventFilter(keys);
+    p.view.receiver->installEventFilter(keys);
+}
 
 void OpenRecordFile(DuelParts& p) {
     if (p.busy || p.stage != DuelStage::kViewSetup) return;
@@ -70,9 +98,8 @@ void OpenRecordFile(DuelParts& p) {
 }
 
 void PasteViewField(DuelParts& p, QLineEdit* field) {
-    const std::string clip = QGuiApplication::clipboard()->text().toStdString();
-    if (p.stage == DuelStage::kViewSetup && clip.find('\n') != std::string::npos) {
-        PlayRecordText(p, clip);
+    if (p.stage == DuelStage::kViewSetup && ClipboardHoldsRecord()) {
+        PlayRecordText(p, QGuiApplication::clipboard()->text().toStdString());
         return;
     }
     PasteInto(field);

@@ -19,6 +19,10 @@ void OpenRecordFile(DuelParts& p);
 // A view-mode "PASTE": a clipboard of several lines is a record and is played; one line fills the field.
 void PasteViewField(DuelParts& p, QLineEdit* field);
 
+// Ctrl+V (the platform's paste keys) in the two warrior-number fields: a record on the clipboard is
+// played as "PASTE" plays it; a single line pastes as usual.
+void CatchRecordPastes(DuelParts& p);
+
 // Play a record's text; at the first line that does not read, or that the duel refuses, the message
 // area says which line and why, and the viewer stays where that line left off. Never saves.
 void PlayRecordText(DuelParts& p, std::string_view text);

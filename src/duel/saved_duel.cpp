@@ -68,7 +68,7 @@ SavedDuelRead Stop(int32_t line, std::string message) { return {std::nullopt, li
 // The message for a line that is not the number its place in the record wants.
 std::string WrongLineMessage(int32_t line, size_t place) {
     const std::string where = std::to_string(line) + "行目";
-    if (place == 0) return where + "がデュエルの種類（0〜18）として読めません";
+    if (place == 0) return where + "がデュエルの種類（0から18）として読めません";
     if (place <= 2) return where + "が" + (place == 1 ? "申込側" : "受け側") + "の戦士ナンバーとして読めません";
     return where + "がBATTLE NUMBER（８ケタの数字）として読めません";
 }

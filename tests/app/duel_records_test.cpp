@@ -3,8 +3,9 @@
 // with a message and leaves the viewer's save alone.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
+#include <QKeyEvent>
 
 #include <sstream>
 
@@ -117,16 +118,17 @@ TEST(DuelRecords, ViewModeRefusesWhatIsNotThisDuelsRecordAndPlaysWhatIs) {
         const char* name;
         std::string bytes;
         std::string message;  // in the message area's second line; empty when the duel plays to its end
-        bool pasted;          // through the clipboard and "PASTE" instead of the file dialog
+        int by;               // 0: the file dialog, 1: the clipboard and "PASTE", 2: the clipboard and Ctrl+V
     };
     const Case cases[] = {
-        {"CRLF with a byte-order mark", crlf, "", false},
-        {"pasted from a chat", record, "", true},
-        {"empty", "", "記録が空です", false},
-        {"binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "記録ファイルとして読めません", false},
-        {"too long", too_long, "記録が長すぎます", false},
-        {"larger than any record", std::string(600 * 1024, '7'), "記録が長すぎます", false},
-        {"a number of another duel", other, other_message, false},
+        {"CRLF with a byte-order mark", crlf, "", 0},
+        {"pasted from a chat", record, "", 1},
+        {"pasted with Ctrl+V", crlf, "", 2},
+        {"empty", "", "記録が空です", 0},
+        {"binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "記録ファイルとして読めません", 0},
+        {"too long", too_long, "記録が長すぎます", 0},
+        {"larger than any record", std::string(600 * 1024, '7'), "記録が長すぎます", 0},
+        {"a number of another duel", other, other_message, 0},
     };
     for (const Case& c : cases) {
         Machine v(103, kDeckViewer);
@@ -136,12 +138,11 @@ TEST(DuelRecords, ViewModeRefusesWhatIsNotThisDuelsRecordAndPlaysWhatIs) {
         v.dialogs.record_file = file;
         AutoClicker clicker({v.window});
         v.window->OpenViewMode();
-        if (c.pasted) {
-            QGuiApplication::clipboard()->setText(QString::fromStdString(c.bytes));
-            duel_test::Click(v.Widget("view_applicant_paste"));
-        } else {
-            Click(v.Button("view_record_file"));
-        }
+        QApplication::clipboard()->setText(QString::fromStdString(c.bytes));
+        QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+        if (c.by == 0) Click(v.Button("view_record_file"));
+        if (c.by == 1) Click(v.Widget("view_applicant_paste"));
+        if (c.by == 2) QApplication::sendEvent(v.Field("view_receiver"), &paste);
         EXPECT_EQ(v.window->DuelOpen(), !c.message.empty()) << c.name;
         if (!c.message.empty()) {
             const std::string shown = v.Text("message_area");
