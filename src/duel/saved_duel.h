@@ -25,6 +25,8 @@ struct SavedDuel {
     std::string stamp;                         // "2026-12-07 20:15:03", local time
     std::vector<int32_t> source_lines;         // read records: the text line of the kind, both
                                                // numbers and each BATTLE NUMBER, for messages
+
+    bool operator==(const SavedDuel&) const = default;
 };
 
 // The name of a duel kind 0..18 as the record's comment gives it.
