@@ -22,7 +22,8 @@ protected:
             started_ = true;
             watched->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
-                if (!audio_.Ready()) audio_.Attach(make_());
+                std::unique_ptr<Audio> real = audio_.Ready() ? nullptr : make_();
+                if (real) audio_.Attach(std::move(real));
                 deleteLater();
             });
         }

@@ -12,7 +12,7 @@
 namespace kestra {
 
 // Once `window` has painted for the first time, make the real sound with `make` on the next turn
-// of the event loop and hand it to `audio`.
+// of the event loop and hand it to `audio`; when `make` gives nothing the game stays silent.
 void LoadSoundAfterFirstPaint(QWidget& window, DeferredAudio& audio, std::function<std::unique_ptr<Audio>()> make);
 
 }  // namespace kestra

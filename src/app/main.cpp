@@ -11,8 +11,8 @@
 #include "app/late_sound.h"
 #include "app/main_window.h"
 #include "app/start_up.h"
+#include "app/sound_module_loader.h"
 #include "audio/deferred_audio.h"
-#include "audio/sdl_audio.h"
 
 namespace {
 
@@ -45,6 +45,6 @@ int main(int argc, char** argv) {
     kestra::GameProgram program(folder, std::move(*started.game), audio, clock, dialogs, seed);
     program.main_window().show();
     kestra::LoadSoundAfterFirstPaint(program.main_window(), audio,
-                                     [dat = folder.dat()] { return std::make_unique<kestra::SdlAudio>(dat); });
+                                     [&folder] { return kestra::LoadSoundModule(folder.root, folder.dat()); });
     return QApplication::exec();
 }

@@ -11,6 +11,7 @@
 #include "app/game_program.h"
 #include "app/late_sound.h"
 #include "app/main_window.h"
+#include "app/sound_module_loader.h"
 #include "app/start_up.h"
 #include "support/temp_folder.h"
 
@@ -57,6 +58,16 @@ TEST(FirstWindow, PaintsBeforeTheSoundLoadsAndTheMusicStartsOnceItIsReady) {
     const QIcon main_icon = program.main_window().windowIcon();
     EXPECT_FALSE(main_icon.availableSizes().isEmpty());
     EXPECT_EQ(program.duel_window().windowIcon().cacheKey(), main_icon.cacheKey());
+}
+
+// The sound module beside the built program opens; a folder without it gives no sound, not a failure.
+TEST(FirstWindow, TheSoundModuleOpensBesideTheProgramOnly) {
+    const GameFolder built = test::BuiltGame();
+    const std::unique_ptr<Audio> sound = LoadSoundModule(built.root, built.dat());
+    ASSERT_NE(sound, nullptr);
+    EXPECT_TRUE(sound->MusicOn());
+    test::TempFolder elsewhere;
+    EXPECT_EQ(LoadSoundModule(elsewhere.path(), built.dat()), nullptr);
 }
 
 }  // namespace
