@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -54,6 +55,18 @@ void BoxDialogs::Inform(std::string_view text) { MakeInformBox(QApplication::act
 
 bool BoxDialogs::AskYesNo(std::string_view question) {
     return MakeQuestionBox(QApplication::activeWindow(), question)->exec() == QMessageBox::Yes;
+}
+
+}  // namespace kestra
+
+namespace kestra {
+
+std::optional<std::filesystem::path> BoxDialogs::ChooseRecordFile(const std::filesystem::path& folder) {
+    const QString file = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString::fromUtf8("記録ファイルを開く"),
+                                                      QString::fromStdU16String(folder.u16string()),
+                                                      QString::fromUtf8("対戦記録 (*.txt);;すべてのファイル (*)"));
+    if (file.isEmpty()) return std::nullopt;
+    return std::filesystem::path(file.toStdU16String());
 }
 
 }  // namespace kestra

@@ -2,6 +2,7 @@
 
 #include "app/duel_exchange.h"
 #include "app/duel_input.h"
+#include "app/duel_records.h"
 #include "catalogue/card_facts.h"
 #include "duel/duel_end.h"
 #include "duel/duel_start.h"
@@ -139,6 +140,7 @@ void CloseMidDuel(DuelParts& p) {
         return;
     }
     p.stage = DuelStage::kIdle;
+    SaveDuelLog(p, true);
     AbortDuel(p.ctx, p.screen, DuelSaver(p));
     // Whatever the interrupted rule call still does afterwards makes no sound.
     p.screen.SetSilenced(true);

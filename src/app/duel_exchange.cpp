@@ -6,7 +6,9 @@
 #include "app/duel_closing.h"
 #include "app/duel_input.h"
 #include "app/duel_options.h"
+#include "app/duel_records.h"
 #include "catalogue/card_facts.h"
+#include "duel/check_code.h"
 #include "duel/display_rules.h"
 #include "duel/duel_start.h"
 #include "duel/opening.h"
@@ -54,6 +56,7 @@ void AcceptWarriorNumber(DuelParts& p) {
     if (p.busy || p.stage != DuelStage::kWarriorNumbers) return;
     BusyScope busy(p);
     if (!AcceptOpponentWarriorNumber(p.ctx, FieldText(p.ui.opponent_number))) return;
+    LogWarriorNumber(p, FieldText(p.ui.opponent_number), false);
     p.ui.number_box->hide();
     ShowSituation(p);
     ShowVerificationIds(p.ctx, SituationText(p.d, p.ctx.cat).mine, p.ctx.my.applied_deck_name);
@@ -163,6 +166,7 @@ void OpenPlayedDuel(DuelParts& p, int32_t duel_kind, int32_t duel_role) {
     p.screen.SetSilenced(false);
     ResetDuelWidgets(p);
     p.stage = DuelStage::kOpening;
+    StartDuelLog(p);
     p.session.gate.look_mode = false;
     p.session.gate.duel_window_visible = true;
     p.window->show();
@@ -174,6 +178,7 @@ void OpenPlayedDuel(DuelParts& p, int32_t duel_kind, int32_t duel_role) {
         return;
     }
     ShowOwnNumber(p, number);
+    LogWarriorNumber(p, number, true);
     p.stage = DuelStage::kWarriorNumbers;
 }
 
@@ -189,6 +194,7 @@ void BeginDuel(DuelParts& p) {
     BusyScope busy(p);
     StartDuel(p.ctx, StartHooks(p));
     if (p.stage != DuelStage::kBattle) return;
+    LogCheck(p, CheckCode(p.d));
     AfterTurnStart(p);
 }
 

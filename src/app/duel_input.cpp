@@ -3,7 +3,9 @@
 #include "app/duel_closing.h"
 #include "app/duel_exchange.h"
 #include "app/duel_options.h"
+#include "app/duel_records.h"
 #include "app/duel_techniques.h"
+#include "battle/checked_phase.h"
 #include "duel/time_limit.h"
 #include "duel/turn_input.h"
 
@@ -96,16 +98,6 @@ void CancelItems(DuelParts& p) {
     p.ui.command_box->show();
 }
 
-// "BATTLE PHASE": this side's own action, or the pasted BATTLE NUMBER, resolved.
-void PressBattlePhaseButton(DuelParts& p) {
-    if (p.busy || p.stage != DuelStage::kBattle) return;
-    BusyScope busy(p);
-    const PhaseEnd end = PressBattlePhase(p.ctx, FieldText(p.ui.bn_field), PhaseHooks(p));
-    if (p.stage != DuelStage::kBattle) return;
-    if (end == PhaseEnd::NextTurn) AfterTurnStart(p);
-    if (end == PhaseEnd::GameSet) AfterGameSet(p);
-}
-
 // A time-out sends the pass for this side; the tick caller holds no pause.
 void TickOnce(DuelParts& p) {
     std::string number;
@@ -183,6 +175,20 @@ void ShowSentNumber(DuelParts& p, const std::string& text) {
     ui.bn_field->selectAll();
     for (QWidget* w : std::initializer_list<QWidget*>{ui.bn_label, ui.bn_field, ui.bn_arrow, ui.bn_send_note, ui.battle_phase})
         w->show();
+}
+
+PhaseEnd PressBattlePhaseButton(DuelParts& p) {
+    if (p.busy || p.stage != DuelStage::kBattle) return PhaseEnd::Refused;
+    BusyScope busy(p);
+    const std::string field = FieldText(p.ui.bn_field);
+    const CheckedPhase phase = PressCheckedBattlePhase(p.ctx, field, PhaseHooks(p));
+    const PhaseEnd end = phase.end;
+    if (end != PhaseEnd::Refused) LogPhase(p, field, phase.check);
+    if (end == PhaseEnd::GameSet && p.game_set_begun) SaveDuelLog(p, false);
+    if (p.stage != DuelStage::kBattle) return end;
+    if (end == PhaseEnd::NextTurn) AfterTurnStart(p);
+    if (end == PhaseEnd::GameSet) AfterGameSet(p);
+    return end;
 }
 
 void RunTimeTick(DuelParts& p) {

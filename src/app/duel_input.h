@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/duel_parts.h"
+#include "battle/battle_phase.h"
 
 namespace kestra {
 
@@ -19,6 +20,10 @@ void HideTurnWidgets(DuelParts& p);
 
 // This side's BATTLE NUMBER was built: shown read-only and selected, "BATTLE PHASE" to go on.
 void ShowSentNumber(DuelParts& p, const std::string& text);
+
+// "BATTLE PHASE": this side's own action, or the pasted BATTLE NUMBER, resolved; Refused when the
+// press was ignored or the number refused.
+PhaseEnd PressBattlePhaseButton(DuelParts& p);
 
 // One tick of the 250 ms timer: the time label, and the time-out when this side is choosing.
 void RunTimeTick(DuelParts& p);

@@ -60,6 +60,7 @@ struct DuelLayout {
     QLabel* time_label = nullptr;
     QLabel* bingo_label = nullptr;
     QLabel* bingo_group_label = nullptr;
+    QLabel* check_label = nullptr;  // "照合：" and the check code of the last phase
     QPushButton* bgm_button = nullptr;
     QPushButton* situation_button = nullptr;
     QPushButton* pass_b = nullptr;

@@ -51,6 +51,8 @@ void BuildOptionBox(QWidget* window, DuelLayout& ui) {
     ui.pass_note->setWordWrap(true);
     ui.pass_b->hide();
     ui.pass_note->hide();
+    ui.check_label = MakeLabel(box, "check_label", QString(), QRect(8, 156, 156, 16));
+    ui.check_label->setToolTip(Utf8("相手の画面の照合と同じなら、ここまでの結果は一致しています"));
 }
 
 }  // namespace kestra

@@ -52,6 +52,7 @@ void ResetDuelOptions(DuelParts& p) {
     p.ui.bingo_group_label->hide();
     p.ui.music_label->clear();
     p.ui.turn_label->clear();
+    p.ui.check_label->clear();
     CaptionMusicButton(p);
 }
 

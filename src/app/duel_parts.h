@@ -13,6 +13,7 @@
 #include "app/view_mode_box.h"
 #include "battle/battle_content.h"
 #include "duel/duel_context.h"
+#include "duel/saved_duel.h"
 
 namespace kestra {
 
@@ -54,6 +55,8 @@ struct DuelParts {
     bool closed_in_game_set = false;  // the window was closed while the game set was still told
     bool new_card = false;     // the card won was one the player did not own before
     std::optional<int32_t> item_row;
+    SavedDuel log;             // the duel as records/ keeps it, gathered as it is played
+    bool log_saved = false;    // written once: at the set IDs or at the abort
     int32_t music_piece = -1;  // -1 until the duel start chose one
     int32_t bingo_ticks = 0;
     int32_t bingo_group_ticks = 0;

@@ -10,7 +10,10 @@ int64_t SystemClock::NowMs() const {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-CalendarDate SystemClock::Today() const {
+namespace {
+
+// The broken-down local time of this machine now.
+std::tm LocalNow() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -18,6 +21,18 @@ CalendarDate SystemClock::Today() const {
 #else
     localtime_r(&now, &local);
 #endif
+    return local;
+}
+
+}  // namespace
+
+RecordTime SystemClock::LocalTime() const {
+    const std::tm t = LocalNow();
+    return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
+}
+
+CalendarDate SystemClock::Today() const {
+    const std::tm local = LocalNow();
     return CalendarDate{local.tm_mon + 1, local.tm_mday};
 }
 

@@ -17,6 +17,7 @@ namespace kestra {
 struct SystemClock : Clock {
     int64_t NowMs() const override;
     CalendarDate Today() const override;
+    RecordTime LocalTime() const override;
 };
 
 struct GameSession {

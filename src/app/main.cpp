@@ -8,9 +8,11 @@
 #include "app/dialogs.h"
 #include "app/game_program.h"
 #include "app/game_session.h"
+#include "app/late_sound.h"
 #include "app/main_window.h"
 #include "app/start_up.h"
-#include "audio/sdl_audio.h"
+#include "app/sound_module_loader.h"
+#include "audio/deferred_audio.h"
 
 namespace {
 
@@ -27,8 +29,9 @@ int main(int argc, char** argv) {
     QApplication::setFont(QFont(QString::fromUtf8("IPAPGothic"), 9));
     kestra::InstallJapaneseTranslations(app);
     const kestra::GameFolder folder{ProgramFolder()};
-    // Start-up in the game's order: the wave channels, the seed, then the save and the catalogue.
-    kestra::SdlAudio audio(folder.dat());
+    // Start-up in the game's order: the seed, then the save and the catalogue. The wave channels
+    // and the soundfont follow the first paint of the main window (late_sound.h).
+    kestra::DeferredAudio audio;
     const auto seed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     kestra::Rng rng(seed);
     kestra::StartUpResult started = kestra::StartUp(folder, rng);
@@ -41,5 +44,7 @@ int main(int argc, char** argv) {
     // The main window, then the duel window; the effects need no window of their own.
     kestra::GameProgram program(folder, std::move(*started.game), audio, clock, dialogs, seed);
     program.main_window().show();
+    kestra::LoadSoundAfterFirstPaint(program.main_window(), audio,
+                                     [&folder] { return kestra::LoadSoundModule(folder.root, folder.dat()); });
     return QApplication::exec();
 }

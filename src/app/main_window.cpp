@@ -42,8 +42,9 @@ MainWindow::MainWindow(GameSession& session, DuelLauncher& duel, QWidget* parent
     : QWidget(parent), s_(session), duel_(duel) {
     setWindowTitle(QString::fromUtf8(kMainCaption));
     setFont(QFont(QStringLiteral("IPAPGothic"), 9));
-    // Steps 1 to 3 (the wave channels, the seed, the save and the catalogue) ran before the
-    // window was made; its own part of the start-up begins with the music.
+    // The seed, the save and the catalogue were read before the window was made, and the wave
+    // channels follow its first paint; its own part of the start-up begins with the music, which
+    // plays as soon as the sound is ready.
     s_.audio.SetMusicOn(true);
     s_.audio.PlayBgm("lorpe.mid");
     setFixedSize(kWindowWidth, kWindowHeight);

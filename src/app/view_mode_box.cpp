@@ -1,6 +1,8 @@
 #include "app/view_mode_box.h"
 
 #include "app/duel_exchange.h"
+#include "app/duel_records.h"
+#include "app/view_record.h"
 #include "app/duel_layout.h"
 #include "app/duel_parts.h"
 #include "catalogue/card_facts.h"
@@ -25,12 +27,14 @@ QRect RuleCell(int32_t k) {
 void ShowNumberStep(ViewModeBox& v, bool numbers) {
     v.applicant_label->setText(Utf8(numbers ? "申込側の戦士No." : "申込側の検証ＩＤ"));
     v.receiver_label->setText(Utf8(numbers ? "受け側の戦士No." : "受け側の検証ＩＤ"));
-    for (QWidget* w : std::initializer_list<QWidget*>{v.applicant, v.receiver, v.applicant_paste, v.receiver_paste, v.done})
+    for (QWidget* w : std::initializer_list<QWidget*>{v.applicant, v.receiver, v.applicant_paste, v.receiver_paste, v.done,
+                                                      v.record_file})
         w->setVisible(numbers);
     for (QWidget* w : std::initializer_list<QWidget*>{v.applicant_id, v.receiver_id, v.id_ok}) w->setVisible(!numbers);
 }
 
-// Press the rule of this kind: "push.wav", the duel kind, the two field limits.
+}  // namespace
+
 void PressRule(DuelParts& p, int32_t kind) {
     if (p.stage != DuelStage::kViewSetup) return;
     p.screen.PlaySe("push.wav", 0);
@@ -41,6 +45,8 @@ void PressRule(DuelParts& p, int32_t kind) {
     p.view.receiver->setMaxLength(limits[1]);
 }
 
+namespace {
+
 // "ﾌｨｰﾙﾄﾞ" and "ﾙｰﾙ": the field kinds' box over the plain ones, or back.
 void ShowFieldRules(DuelParts& p, bool fields) {
     if (p.stage != DuelStage::kViewSetup) return;
@@ -48,11 +54,12 @@ void ShowFieldRules(DuelParts& p, bool fields) {
     PressRule(p, fields ? kFieldKinds : 0);
 }
 
-// "入力完了": both warrior numbers, then the verification IDs are awaited.
-void AcceptBothNumbers(DuelParts& p) {
-    if (p.busy || p.stage != DuelStage::kViewSetup) return;
+}  // namespace
+
+bool AcceptBothNumbers(DuelParts& p) {
+    if (p.busy || p.stage != DuelStage::kViewSetup) return false;
     BusyScope busy(p);
-    if (!AcceptViewModeNumbers(p.ctx, FieldText(p.view.applicant), FieldText(p.view.receiver))) return;
+    if (!AcceptViewModeNumbers(p.ctx, FieldText(p.view.applicant), FieldText(p.view.receiver))) return false;
     for (int32_t s = 1; s <= 3; ++s)
         p.screen.SetSlotPicture(s, CardPicturePath(p.d.chara[static_cast<size_t>(s)].card_no));
     ShowVerificationIds(p.ctx, "", "");
@@ -60,9 +67,9 @@ void AcceptBothNumbers(DuelParts& p) {
     p.view.receiver_id->clear();
     ShowNumberStep(p.view, false);
     p.stage = DuelStage::kViewIds;
+    return true;
 }
 
-// "OK": only the receiver's ID is checked; a mismatch goes back to the warrior numbers.
 void CheckViewedIds(DuelParts& p) {
     if (p.busy || p.stage != DuelStage::kViewIds) return;
     const IdCheck check = CheckOpponentId(p.ctx, FieldText(p.view.receiver_id));
@@ -73,6 +80,8 @@ void CheckViewedIds(DuelParts& p) {
         BeginDuel(p);
     }
 }
+
+namespace {
 
 // The ten plain rules, "ﾌｨｰﾙﾄﾞ" and "ﾙｰﾙ", and the field box with the nine field rules.
 void BuildRuleButtons(ViewModeBox& v) {
@@ -112,6 +121,7 @@ void BuildViewFields(ViewModeBox& v) {
     v.receiver_id = MakeField(v.box, "view_receiver_id", QRect(8, 173, 270, 21));
     v.done = MakeButton(v.box, "view_done", Utf8("入力完了"), QRect(8, 202, 120, 26));
     v.id_ok = MakeButton(v.box, "view_id_ok", QStringLiteral("OK"), QRect(132, 202, 60, 26));
+    v.record_file = MakeButton(v.box, "view_record_file", Utf8("記録ファイル…"), QRect(206, 202, 124, 26));
 }
 
 }  // namespace
@@ -147,8 +157,10 @@ void WireViewMode(DuelParts& p) {
     QObject::connect(v.rule_button, &QPushButton::clicked, p.window, [&p] { ShowFieldRules(p, false); });
     QObject::connect(v.done, &QPushButton::clicked, p.window, [&p] { AcceptBothNumbers(p); });
     QObject::connect(v.id_ok, &QPushButton::clicked, p.window, [&p] { CheckViewedIds(p); });
-    v.applicant_paste->on_click = [&p] { PasteInto(!p.view.applicant_id->isHidden() ? p.view.applicant_id : p.view.applicant); };
-    v.receiver_paste->on_click = [&p] { PasteInto(!p.view.receiver_id->isHidden() ? p.view.receiver_id : p.view.receiver); };
+    QObject::connect(v.record_file, &QPushButton::clicked, p.window, [&p] { OpenRecordFile(p); });
+    CatchRecordPastes(p);
+    v.applicant_paste->on_click = [&p] { PasteViewField(p, !p.view.applicant_id->isHidden() ? p.view.applicant_id : p.view.applicant); };
+    v.receiver_paste->on_click = [&p] { PasteViewField(p, !p.view.receiver_id->isHidden() ? p.view.receiver_id : p.view.receiver); };
     for (QLineEdit* field : {v.applicant, v.receiver, v.applicant_id, v.receiver_id})
         QObject::connect(field, &QLineEdit::textEdited, p.window, [&p] { p.screen.PlaySe("key.wav", 0); });
 }
@@ -169,6 +181,8 @@ void OpenViewing(DuelParts& p) {
     v.box->show();
     v.box->raise();
     p.stage = DuelStage::kViewSetup;
+    StartDuelLog(p);
+    p.log_saved = true;  // someone else's duel: never written into this player's records
     p.session.gate.look_mode = true;
     p.session.gate.duel_window_visible = true;
     p.window->show();

@@ -33,6 +33,7 @@ struct ViewModeBox {
     QLineEdit* applicant_id = nullptr;
     QLineEdit* receiver_id = nullptr;
     QPushButton* id_ok = nullptr;
+    QPushButton* record_file = nullptr;  // "記録ファイル…"
 };
 
 // The button captions by duel kind 0..18.
@@ -46,6 +47,15 @@ ViewModeBox BuildViewModeBox(QWidget* window);
 
 // Connect its buttons and fields to the duel.
 void WireViewMode(DuelParts& p);
+
+// "入力完了": both warrior numbers, then the verification IDs are awaited; false when refused.
+bool AcceptBothNumbers(DuelParts& p);
+
+// "OK": only the receiver's ID is checked; a mismatch goes back to the warrior numbers.
+void CheckViewedIds(DuelParts& p);
+
+// Press the rule button of this duel kind, as a click would.
+void PressRule(DuelParts& p, int32_t kind);
 
 // The view-mode opening: the box with "ﾉｰﾏﾙ" pressed, empty fields, the window shown.
 void OpenViewing(DuelParts& p);

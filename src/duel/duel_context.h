@@ -8,6 +8,7 @@
 #include "catalogue/catalogue.h"
 #include "duel/duel_record.h"
 #include "duel/message_player.h"
+#include "player/record_folder.h"
 #include "player/tmy.h"
 
 namespace kestra {
@@ -22,6 +23,14 @@ struct CalendarDate {
 struct Clock {
     virtual int64_t NowMs() const = 0;
     virtual CalendarDate Today() const = 0;
+    // Date and time of day for naming saved records; a clock that keeps no wall time composes
+    // one from Today() and its milliseconds, so tests name their records the same every run.
+    virtual RecordTime LocalTime() const {
+        const CalendarDate date = Today();
+        const int64_t seconds = NowMs() / 1000;
+        return {2026, date.month, date.day, static_cast<int32_t>(seconds / 3600 % 24), static_cast<int32_t>(seconds / 60 % 60),
+                static_cast<int32_t>(seconds % 60)};
+    }
     virtual ~Clock() = default;
 };
 

@@ -15,6 +15,8 @@ struct ScriptedDialogs : Dialogs {
     std::vector<std::string> asked;
     std::deque<bool> answers;
     bool answer = true;  // once `answers` is used up
+    std::optional<std::filesystem::path> record_file;  // what the record-file dialog returns
+    std::vector<std::filesystem::path> record_folders;  // where it was opened
 
     void Inform(std::string_view text) override { informed.emplace_back(text); }
     bool AskYesNo(std::string_view question) override {
@@ -23,6 +25,10 @@ struct ScriptedDialogs : Dialogs {
         const bool next = answers.front();
         answers.pop_front();
         return next;
+    }
+    std::optional<std::filesystem::path> ChooseRecordFile(const std::filesystem::path& folder) override {
+        record_folders.push_back(folder);
+        return record_file;
     }
 };
 

@@ -1,32 +1,21 @@
 #include "replay_command.h"
 
-#include <vector>
 
 #include "base/int_text.h"
 #include "battle/battle_phase.h"
+#include "battle/checked_phase.h"
+#include "duel/check_code.h"
 #include "duel/battle_number.h"
 #include "duel/duel_start.h"
 #include "effects/duel_start_effects.h"
 #include "duel/opening.h"
+#include "duel/saved_duel.h"
 #include "duel_json.h"
 #include "program.h"
 
 namespace kestra::cli {
 
 namespace {
-
-// The meaningful lines of a replay file: no comments, no blank lines, no CR.
-std::vector<std::string> ReplayLines(std::istream& file) {
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty() || line[0] == '#') continue;
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 
 }  // namespace
 
@@ -42,34 +31,41 @@ void PrintTranscript(const TranscriptPresenter& screen, std::ostream& out) {
 }
 
 int Replay(const Catalogue& cat, std::istream& file, std::ostream& out) {
-    const auto lines = ReplayLines(file);
-    const auto kind = lines.empty() ? std::nullopt : ParseInt32(lines[0]);
-    if (lines.size() < 3 || !kind || *kind < 0 || *kind > 18) {
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const SavedDuelRead read = ReadSavedDuel(text);
+    if (!read.duel) {
         out << "replay: the file needs a duel kind 0..18 and two warrior numbers\n";
+        out << "replay: " << (read.line > 0 ? "line " + std::to_string(read.line) + ": " : "") << read.message << "\n";
         return 1;
     }
+    const SavedDuel& duel = *read.duel;
     const BattleContent content = LoadBattleContent(cat);
     Program p(cat, content, 1);
     OpenViewMode(p.ctx);
-    p.d.duel_kind = *kind;
-    if (!AcceptViewModeNumbers(p.ctx, lines[1], lines[2])) {
+    p.d.duel_kind = duel.duel_kind;
+    if (!AcceptViewModeNumbers(p.ctx, duel.applicant_number, duel.receiver_number)) {
         PrintTranscript(p.screen, out);
         out << "replay: a warrior number was refused\n";
         return 1;
     }
     ShowVerificationIds(p.ctx, "", "");
     StartDuel(p.ctx, {nullptr, [](DuelContext& ctx) { DuelStartEffects(ctx); }});
+    PrintTranscript(p.screen, out);
+    p.screen.transcript.clear();
+    out << "check=" << CheckCode(p.d) << "\n";
     bool ended = false;
-    for (size_t i = 3; i < lines.size() && !ended; ++i) {
-        const PhaseEnd end = PressBattlePhase(p.ctx, lines[i], p.hooks);
-        if (end == PhaseEnd::Refused) {
-            PrintTranscript(p.screen, out);
-            out << "replay: line " << i + 1 << " was refused: " << lines[i] << "\n";
+    for (size_t i = 0; i < duel.battle_numbers.size() && !ended; ++i) {
+        const std::string& digits = duel.battle_numbers[i];
+        const CheckedPhase phase = PressCheckedBattlePhase(p.ctx, digits, p.hooks);
+        PrintTranscript(p.screen, out);
+        p.screen.transcript.clear();
+        if (phase.end == PhaseEnd::Refused) {
+            out << "replay: line " << duel.source_lines[i + 3] << " was refused: " << digits << "\n";
             return 1;
         }
-        ended = end == PhaseEnd::GameSet;
+        out << "check=" << phase.check << "\n";
+        ended = phase.end == PhaseEnd::GameSet;
     }
-    PrintTranscript(p.screen, out);
     if (!ended) {
         out << "replay: the duel did not end\n";
         return 1;

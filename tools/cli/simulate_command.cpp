@@ -10,11 +10,13 @@
 
 #include "base/fnv_hash.h"
 #include "battle/battle_phase.h"
+#include "battle/checked_phase.h"
 #include "battle/item_use.h"
 #include "battle/offered_buttons.h"
 #include "battle/signature_moves.h"
 #include "battle/summon_beings.h"
 #include "battle/technique.h"
+#include "duel/check_code.h"
 #include "duel/duel_start.h"
 #include "effects/duel_start_effects.h"
 #include "duel/mirror_check.h"
@@ -125,6 +127,15 @@ bool Agree(DuelRun& run, const Program& a, const Program& b, const std::string& 
     return false;
 }
 
+// Both programs show the same check code; the replay file keeps it as a comment.
+bool SameCheck(DuelRun& run, const std::string& mine, const std::string& theirs, const std::string& action) {
+    run.replay << "# check=" << mine << "\n";
+    if (mine == theirs) return true;
+    run.failure = "the check codes differ: " + mine + " vs " + theirs;
+    run.action = action;
+    return false;
+}
+
 // From the draw to the duel start, passing only what players copy.
 bool Meet(DuelRun& run, Program& a, Program& b) {
     const std::string a_number = OpenDuel(a.ctx), b_number = OpenDuel(b.ctx);
@@ -143,7 +154,7 @@ bool Meet(DuelRun& run, Program& a, Program& b) {
     }
     StartDuel(a.ctx, {nullptr, [&run](DuelContext& ctx) { DuelStartEffects(ctx, &run.start_report); }});
     StartDuel(b.ctx, {nullptr, [](DuelContext& ctx) { DuelStartEffects(ctx); }});
-    return Agree(run, a, b, "duel start");
+    return Agree(run, a, b, "duel start") && SameCheck(run, CheckCode(a.d), CheckCode(b.d), "duel start");
 }
 
 // The game set: both programs must have reached it, and their set IDs must match.
@@ -189,8 +200,9 @@ void PlayDuel(const Catalogue& cat, const BattleContent& content, uint64_t seed,
                 run.action = number;
                 break;
             }
-            const PhaseEnd mine = PressBattlePhase(mover.ctx, "", mover.hooks);
-            const PhaseEnd theirs = PressBattlePhase(other.ctx, digits, other.hooks);
+            const CheckedPhase mine_phase = PressCheckedBattlePhase(mover.ctx, "", mover.hooks);
+            const CheckedPhase theirs_phase = PressCheckedBattlePhase(other.ctx, digits, other.hooks);
+            const PhaseEnd mine = mine_phase.end, theirs = theirs_phase.end;
             if (theirs == PhaseEnd::Refused) {
                 run.failure = "the other program refused " + digits;
                 run.action = number;
@@ -200,6 +212,7 @@ void PlayDuel(const Catalogue& cat, const BattleContent& content, uint64_t seed,
             if (digits.size() == 8) ++run.key_runs[static_cast<size_t>(KeyOf(digits))];
             if (digits.size() == 8 && KeyOf(digits) == 78) ++run.item_runs[static_cast<size_t>(ItemCodeOf(cat, digits))];
             if (!Agree(run, a, b, number, game_set)) break;
+            if (!SameCheck(run, mine_phase.check, theirs_phase.check, number)) break;
             if (mine == PhaseEnd::GameSet || theirs == PhaseEnd::GameSet) {
                 ++run.phases;
                 SetIdsMatch(run, a, b);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "bmp_writer.h"
+#include "emblem_art.h"
 #include "card_art.h"
 #include "composer.h"
 #include "jpeg_writer.h"
@@ -26,7 +27,8 @@ void write_file(const std::filesystem::path& path, const Bytes& bytes) {
 }
 }  // namespace
 
-// Cards, the four duel bitmaps, the summoned beings, the fused and revealed beings, title frames, sounds, pieces, opening theme.
+// Cards, the four duel bitmaps, the summoned beings, the fused and revealed beings, title frames, sounds, pieces,
+// opening theme, and the emblem of the window icon and the launcher.
 std::vector<MediaFile> media_files(const ContentTables& tables) {
     std::vector<MediaFile> files;
     for (int n = 0; n < kCardCount; ++n) {
@@ -53,6 +55,7 @@ std::vector<MediaFile> media_files(const ContentTables& tables) {
         files.push_back({"dat/" + std::to_string(p) + ".mid", [p, group] { return piece_midi(p, group); }});
     }
     files.push_back({"dat/lorpe.mid", [] { return opening_midi(); }});
+    files.push_back({"cg/emblem.png", [] { return encode_png(emblem_picture()); }});
     return files;
 }
 

@@ -1,5 +1,6 @@
 // The duel window's screenshots: the warrior-number step, a battle phase caught mid-flash with its
-// markers, the ENDING box, the view-mode box, a summoned being and the item box with an item in use. Two sample players duel for real;
+// markers, the ENDING box, the view-mode box, a summoned being, the item box with an item in use, the
+// check code in the OPTION box and a duel viewed from its saved record. Two sample players duel for real;
 // the texts they would copy into their chat are copied from one window to the other.
 #include <QApplication>
 #include <QLabel>
@@ -33,6 +34,12 @@ using script::Click;
 struct YesDialogs : Dialogs {
     void Inform(std::string_view) override {}
     bool AskYesNo(std::string_view) override { return true; }
+};
+
+// The file dialog answered with one saved record.
+struct RecordDialogs : YesDialogs {
+    std::filesystem::path file;
+    std::optional<std::filesystem::path> ChooseRecordFile(const std::filesystem::path&) override { return file; }
 };
 
 // A clock that never runs out a turn.
@@ -291,6 +298,55 @@ QImage Fusion(SampleGame& game) { return Opening(game, {82, -1}, {10, 11}, -1, -
 // The applicant's darkness icon 56 lifts the receiver's first icon as the duel starts.
 QImage DarknessLift(SampleGame& game) { return Opening(game, {56, -1}, {10, 11}, -1, -1, "のアイコン1を解除させた！"); }
 
+// Three phases played: both OPTION boxes show the same "照合：" code; the applicant's window.
+QImage CheckCode(SampleGame& game) {
+    SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent");
+    Side a(game.folder(), 21), b(second.folder(), 22);
+    script::AutoClicker clicker({&a.window, &b.window});
+    Meet(a, b);
+    for (int phase = 0; phase < 3; ++phase) {
+        Side* mover = Mover(a, b);
+        if (!mover) break;
+        script::ChooseFlickOrPass(mover->window);
+        script::SendAndResolve(mover->window, (mover == &a ? b : a).window);
+    }
+    return Capture(a.window);
+}
+
+// A duel played to the set IDs writes its record; a third player opens it with "記録ファイル…" and
+// the window is caught on the viewed duel's third turn.
+QImage ViewRecord(SampleGame& game) {
+    SampleGame second(KESTRA_BUILT_GAME_DIR, "opponent"), third(KESTRA_BUILT_GAME_DIR, "viewer");
+    std::filesystem::path record;
+    {
+        Side a(game.folder(), 51), b(second.folder(), 52);
+        script::AutoClicker clicker({&a.window, &b.window});
+        Meet(a, b);
+        PlayToSetIds(a, b);
+        for (const auto& e : std::filesystem::directory_iterator(a.session.folder.records())) record = e.path();
+    }
+    RecordingAudio audio;
+    StillClock clock;
+    RecordDialogs dialogs;
+    dialogs.file = record;
+    GameSession session(GameFolder{third.folder()}, LoadPlayerData(GameFolder{third.folder()}), audio, clock, dialogs, 54);
+    DuelWindow window(session);
+    NoHost host;
+    window.SetHost(&host);
+    QImage picture;
+    script::AutoClicker clicker({&window});
+    clicker.before_click = [&](DuelWindow* w) {
+        if (picture.isNull() && w->record().turn >= 3) {
+            w->Refresh();
+            picture = Capture(*w);
+        }
+        return true;
+    };
+    window.OpenViewMode();
+    Click(window.findChild<QWidget*>(QStringLiteral("view_record_file")));
+    return picture;
+}
+
 // View mode with a field rule pressed and both numbers pasted, the window grown to its situation texts.
 QImage ViewMode(SampleGame& game) {
     Side v(game.folder(), 41);
@@ -380,6 +436,8 @@ void AddDuelShots(std::vector<Shot>& shots) {
     shots.push_back({"duel_offer_transplant_and_icon", OfferTransplant});
     shots.push_back({"duel_offer_icon_80", OfferIconEighty});
     shots.push_back({"duel_view_mode", ViewMode});
+    shots.push_back({"duel_check_code", CheckCode});
+    shots.push_back({"duel_view_record", ViewRecord});
     shots.push_back({"duel_summon", Summoning});
     shots.push_back({"duel_signature_move", SignatureMove});
     shots.push_back({"duel_start_darkness", DarknessLift});

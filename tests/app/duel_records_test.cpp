@@ -1,0 +1,159 @@
+// Saved duel records: both playing programs write the same record; view mode and kestra-cli replay
+// play it to the same check codes and set IDs; whatever else is handed to view mode is refused
+// with a message and leaves the viewer's save alone.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+
+#include <sstream>
+
+#include "duel/check_code.h"
+#include "duel/saved_duel.h"
+#include "duel_players.h"
+#include "replay_command.h"
+
+namespace kestra {
+namespace {
+
+using duel_test::AutoClicker;
+using duel_test::Click;
+using duel_test::Machine;
+namespace fs = std::filesystem;
+
+constexpr std::array<int32_t, 10> kDeckA = {20, 21, 22, 23, 24, 25, 26, 27, 28, 29};
+constexpr std::array<int32_t, 10> kDeckB = {30, 31, 32, 33, 34, 35, 36, 37, 38, 39};
+constexpr std::array<int32_t, 10> kDeckViewer = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+
+// The records one machine wrote, by name.
+std::vector<fs::path> Records(const Machine& m) {
+    std::vector<fs::path> found;
+    if (fs::exists(m.folder.records()))
+        for (const auto& e : fs::directory_iterator(m.folder.records())) found.push_back(e.path());
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+// The record a played duel between two fresh machines left on the applicant's side.
+std::string PlayedRecord() {
+    Machine a(101, kDeckA), b(102, kDeckB);
+    duel_test::PlayLoggedDuel(a, b);
+    const auto mine = Records(a), theirs = Records(b);
+    if (mine.size() != 1 || theirs.size() != 1) return {};
+    return test::ReadBytes(mine[0]);
+}
+
+TEST(DuelRecords, BothProgramsWriteOneRecordThatViewModeAndReplayPlayToTheSameCodes) {
+    Machine a(101, kDeckA), b(102, kDeckB);
+    duel_test::PlayLoggedDuel(a, b);
+    ASSERT_EQ(Records(a).size(), 1u);
+    ASSERT_EQ(Records(b).size(), 1u);
+    const std::string text = test::ReadBytes(Records(a)[0]);
+    EXPECT_EQ(test::ReadBytes(Records(b)[0]), text);  // the same duel, told alike by both
+    const SavedDuelRead read = ReadSavedDuel(text);
+    ASSERT_TRUE(read.duel) << read.message;
+    const SavedDuel& duel = *read.duel;
+    ASSERT_EQ(duel.checks.size(), duel.battle_numbers.size() + 1);
+    EXPECT_EQ(duel.applicant_set_id, a.d().my_id);
+    EXPECT_EQ(duel.receiver_set_id, b.d().my_id);
+    EXPECT_EQ(a.Text("check_label"), CheckCodeLabel(duel.checks.back()));
+    EXPECT_EQ(b.Text("check_label"), a.Text("check_label"));
+
+    std::istringstream file(text);
+    std::ostringstream replayed;
+    ASSERT_EQ(cli::Replay(a.session->cat(), file, replayed), 0) << replayed.str();
+    std::vector<std::string> replay_checks;
+    std::istringstream lines(replayed.str());
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("check=", 0) == 0) replay_checks.push_back(line.substr(6));
+    EXPECT_EQ(replay_checks, duel.checks);
+    EXPECT_NE(replayed.str().find("set_ids=" + std::to_string(a.d().my_id) + "," + std::to_string(b.d().my_id)),
+              std::string::npos);
+
+    Machine v(103, kDeckViewer);
+    const std::string saved = test::ReadBytes(v.folder.my_dat());
+    v.dialogs.record_file = Records(a)[0];
+    AutoClicker clicker({v.window});
+    v.window->OpenViewMode();
+    Click(v.Button("view_record_file"));
+    EXPECT_EQ(v.dialogs.record_folders, std::vector<fs::path>{v.folder.records()});
+    EXPECT_FALSE(v.window->DuelOpen());
+    EXPECT_EQ(v.host.returns, 1);
+    EXPECT_EQ(v.Text("check_label"), a.Text("check_label"));
+    for (size_t s = 1; s <= 6; ++s) EXPECT_EQ(v.d().chara[s].hp, a.d().chara[s].hp) << s;
+    EXPECT_EQ(test::ReadBytes(v.folder.my_dat()), saved);
+    EXPECT_TRUE(Records(v).empty());  // a viewed duel is nobody's record
+}
+
+TEST(DuelRecords, AnAbortedDuelIsWrittenMarked) {
+    Machine a(101, kDeckA), b(102, kDeckB);
+    AutoClicker clicker({a.window, b.window});
+    duel_test::Meet(a, b, 0);
+    a.window->close();
+    ASSERT_EQ(Records(a).size(), 1u);
+    const std::string text = test::ReadBytes(Records(a)[0]);
+    EXPECT_NE(text.find("\n# aborted\n"), std::string::npos);
+    const SavedDuelRead read = ReadSavedDuel(text);
+    ASSERT_TRUE(read.duel);
+    EXPECT_TRUE(read.duel->aborted);
+    EXPECT_FALSE(read.duel->applicant_set_id);
+    EXPECT_EQ(read.duel->checks.size(), 1u);  // the duel start's
+    EXPECT_TRUE(Records(b).empty());
+}
+
+TEST(DuelRecords, ViewModeRefusesWhatIsNotThisDuelsRecordAndPlaysWhatIs) {
+    const std::string record = PlayedRecord();
+    ASSERT_FALSE(record.empty());
+    std::string crlf = "\xEF\xBB\xBF";
+    for (const char c : record) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    // A number of another duel: the first BATTLE NUMBER from turn 9.
+    const SavedDuel duel = *ReadSavedDuel(record).duel;
+    std::string other = record;
+    other.replace(other.find("\n" + duel.battle_numbers[0]) + 1, 2, "09");
+    const std::string other_message = std::to_string(duel.source_lines[3]) + "行目の数字はこのデュエルのものではありません";
+    std::string too_long = record;
+    for (int k = 0; k < 2000; ++k) too_long += "#\n";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string message;  // in the message area's second line; empty when the duel plays to its end
+        int by;               // 0: the file dialog, 1: the clipboard and "PASTE", 2: the clipboard and Ctrl+V
+    };
+    const Case cases[] = {
+        {"CRLF with a byte-order mark", crlf, "", 0},
+        {"pasted from a chat", record, "", 1},
+        {"pasted with Ctrl+V", crlf, "", 2},
+        {"empty", "", "記録が空です", 0},
+        {"binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "記録ファイルとして読めません", 0},
+        {"too long", too_long, "記録が長すぎます", 0},
+        {"larger than any record", std::string(600 * 1024, '7'), "記録が長すぎます", 0},
+        {"a number of another duel", other, other_message, 0},
+    };
+    for (const Case& c : cases) {
+        Machine v(103, kDeckViewer);
+        const std::string saved = test::ReadBytes(v.folder.my_dat());
+        const fs::path file = v.tmp.path() / "record.txt";
+        test::WriteBytes(file, c.bytes);
+        v.dialogs.record_file = file;
+        AutoClicker clicker({v.window});
+        v.window->OpenViewMode();
+        QApplication::clipboard()->setText(QString::fromStdString(c.bytes));
+        QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+        if (c.by == 0) Click(v.Button("view_record_file"));
+        if (c.by == 1) Click(v.Widget("view_applicant_paste"));
+        if (c.by == 2) QApplication::sendEvent(v.Field("view_receiver"), &paste);
+        EXPECT_EQ(v.window->DuelOpen(), !c.message.empty()) << c.name;
+        if (!c.message.empty()) {
+            const std::string shown = v.Text("message_area");
+            EXPECT_EQ(shown.rfind("記録を最後まで再生できませんでした\n", 0), 0u) << c.name << ": " << shown;
+            EXPECT_NE(shown.find(c.message), std::string::npos) << c.name << ": " << shown;
+            EXPECT_EQ(v.audio.Waves().back(), "no.wav") << c.name;
+        }
+        EXPECT_EQ(test::ReadBytes(v.folder.my_dat()), saved) << c.name;
+        EXPECT_TRUE(Records(v).empty()) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace kestra
