@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 
 #include "support/duel_fixture.h"
@@ -40,14 +41,12 @@ TEST(DeckBuilder, LastCopyTurnsTheRowUnownedAndTakingItBackRestoresTheName) {
     const PutResult put = PutIntoDeck(cat, my, 3);
     EXPECT_EQ(put.outcome, PutOutcome::Moved);
     EXPECT_TRUE(put.row_now_unowned);
-    EXPECT_EQ(my.deck[0], 3);
-    EXPECT_EQ(my.card_count[3], 0);
+    EXPECT_EQ((std::array{my.deck[0], my.card_count[3]}), (std::array{3, 0}));
     EXPECT_EQ(CardListRow(cat, my, 3), "????");
     EXPECT_EQ(DeckListRow(cat, my, 0), NameOf(3));
 
     EXPECT_EQ(TakeFromDeck(cat, my, 0).card, 3);
-    EXPECT_EQ(my.card_count[3], 1);
-    EXPECT_EQ(my.deck[0], -1);
+    EXPECT_EQ((std::array{my.card_count[3], my.deck[0]}), (std::array{1, -1}));
     EXPECT_EQ(CardListRow(cat, my, 3), NameOf(3));
     EXPECT_EQ(DeckListRow(cat, my, 0), "･････････");
 }
@@ -154,9 +153,7 @@ TEST(DeckBuilder, TakeFindsTheLastCardWithTheRowsName) {
     my.deck[1] = 6;
     my.applied_deck_name = "登録A";
     EXPECT_EQ(TakeFromDeck(cat, my, 0).card, 300);
-    EXPECT_EQ(my.card_count[300], 1);
-    EXPECT_EQ(my.card_count[5], 0);
-    EXPECT_EQ(my.deck[0], 6);
+    EXPECT_EQ((std::array{my.card_count[300], my.card_count[5], my.deck[0]}), (std::array{1, 0, 6}));
     EXPECT_TRUE(my.applied_deck_name.empty());
 }
 

@@ -225,14 +225,11 @@ TEST(Icons, EquipIntoTheFirstFreeSlotAndUnequipPacking) {
     EXPECT_EQ(my.icon_count[3], 1);
     EXPECT_EQ(EquippedRow(cat, my, 1), cat.icon[2].name);
     EXPECT_EQ(UnequipIcon(cat, my, 0), 1);  // slot 2 moves up
-    EXPECT_EQ(my.icon_slot1, 2);
-    EXPECT_EQ(my.icon_slot2, -1);
-    EXPECT_EQ(my.icon_count[1], 1);
+    EXPECT_EQ((std::array{my.icon_slot1, my.icon_slot2, my.icon_count[1]}), (std::array{2, -1, 1}));
     EXPECT_EQ(EquippedRow(cat, my, 1), "･････････");
     EXPECT_EQ(UnequipIcon(cat, my, 1), -1);
     EXPECT_EQ(UnequipIcon(cat, my, 0), 2);
-    EXPECT_EQ(my.icon_count[2], 2);
-    EXPECT_EQ(my.icon_slot1, -1);
+    EXPECT_EQ((std::array{my.icon_count[2], my.icon_slot1}), (std::array{2, -1}));
 }
 
 TEST(Selling, CardsAndItemsPayAndKeepTheSeal) {
@@ -246,9 +243,7 @@ TEST(Selling, CardsAndItemsPayAndKeepTheSeal) {
     EXPECT_EQ(CardSaleOffer(cat, my, 0)->question, "【" + CardName(0) + "】を 3円で売りますか？\n\n所持金：500円");
     SellCard(cat, my, 0);
     SellItem(cat, my, 14);
-    EXPECT_EQ(my.money, 690);
-    EXPECT_EQ(my.card_count[0], 0);
-    EXPECT_EQ(my.item_count[14], 1);
+    EXPECT_EQ((std::array{my.money, my.card_count[0], my.item_count[14]}), (std::array{690, 0, 1}));
     EXPECT_TRUE(CheckSaveData(my));
     EXPECT_FALSE(CardSaleOffer(cat, my, 0).has_value());
     my.money = INT32_MAX - 1;

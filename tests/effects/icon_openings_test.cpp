@@ -78,10 +78,8 @@ TEST(TransplantedOpenings, FacingEffectsComeLast) {
     s.d.chara[6].waza = 26;  // slot 3 gets betrayal, slot 6 jail
     StartReport r;
     TransplantedOpenings(s.ctx, r);
-    EXPECT_EQ(s.d.chara[1].status1, kBadBetrayal);
-    EXPECT_EQ(s.d.chara[3].status1, kBadBetrayal);
-    EXPECT_EQ(s.d.chara[6].status1, kBadJail);
-    EXPECT_EQ(s.d.chara[4].status1, kBadBetrayal);
+    EXPECT_EQ((std::array{s.d.chara[1].status1, s.d.chara[3].status1, s.d.chara[4].status1, s.d.chara[6].status1}),
+              (std::array{kBadBetrayal, kBadBetrayal, kBadBetrayal, kBadJail}));
 }
 
 // ---- Step 6: darkness icons ----
