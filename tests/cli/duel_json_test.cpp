@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <sstream>
 
 #include "codes_command.h"
@@ -67,12 +69,9 @@ TEST(DuelJson, MissingKeysKeepDefaults) {
     std::string error;
     const auto d = cli::DuelFromJson(R"({"turn": 4, "chara": [{}, {"name": "x", "hp": 3}]})", &error);
     ASSERT_TRUE(d) << error;
-    EXPECT_EQ(d->turn, 4);
+    EXPECT_EQ((std::array{d->turn, d->chara[1].hp, d->chara[2].hp, d->my_icon1, d->duel_role}),
+              (std::array{4, 3, 0, -1, kApplicant}));
     EXPECT_EQ(d->chara[1].name, "x");
-    EXPECT_EQ(d->chara[1].hp, 3);
-    EXPECT_EQ(d->chara[2].hp, 0);
-    EXPECT_EQ(d->my_icon1, -1);
-    EXPECT_EQ(d->duel_role, kApplicant);
 }
 
 TEST(DuelJson, RefusesMalformedRecords) {
@@ -106,9 +105,7 @@ TEST(Codes, PrintsTheSixLines) {
               std::string::npos);
     const bool own = ThisSideMovesFirst(expected, test::GameCatalogue());
     EXPECT_NE(text.find(own ? "first=own\n" : "first=opponent\n"), std::string::npos);
-    int lines = 0;
-    for (const char c : text) lines += c == '\n';
-    EXPECT_EQ(lines, 6);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 
 #include "support/duel_fixture.h"
@@ -40,25 +41,14 @@ TEST(DeckBuilder, LastCopyTurnsTheRowUnownedAndTakingItBackRestoresTheName) {
     const PutResult put = PutIntoDeck(cat, my, 3);
     EXPECT_EQ(put.outcome, PutOutcome::Moved);
     EXPECT_TRUE(put.row_now_unowned);
-    EXPECT_EQ(my.deck[0], 3);
-    EXPECT_EQ(my.card_count[3], 0);
+    EXPECT_EQ((std::array{my.deck[0], my.card_count[3]}), (std::array{3, 0}));
     EXPECT_EQ(CardListRow(cat, my, 3), "????");
     EXPECT_EQ(DeckListRow(cat, my, 0), NameOf(3));
 
     EXPECT_EQ(TakeFromDeck(cat, my, 0).card, 3);
-    EXPECT_EQ(my.card_count[3], 1);
-    EXPECT_EQ(my.deck[0], -1);
+    EXPECT_EQ((std::array{my.card_count[3], my.deck[0]}), (std::array{1, -1}));
     EXPECT_EQ(CardListRow(cat, my, 3), NameOf(3));
     EXPECT_EQ(DeckListRow(cat, my, 0), "･････････");
-}
-
-TEST(DeckBuilder, PutLeavesTheRowNamedWhileCopiesRemain) {
-    tmy my = EmptyPlayer();
-    my.card_count[0] = 2;
-    const PutResult put = PutIntoDeck(GameCatalogue(), my, 0);
-    EXPECT_EQ(put.outcome, PutOutcome::Moved);
-    EXPECT_FALSE(put.row_now_unowned);
-    EXPECT_EQ(CardListRow(GameCatalogue(), my, 0), NameOf(0));
 }
 
 TEST(DeckBuilder, TakingSlotThreeOfAFullDeckPacksItAndTheNextPutFillsSlotNine) {
@@ -81,22 +71,22 @@ TEST(DeckBuilder, TakingSlotThreeOfAFullDeckPacksItAndTheNextPutFillsSlotNine) {
     EXPECT_TRUE(DeckIsFull(my));
 }
 
+// A put fills the lowest empty slot and keeps the row named while copies remain.
 TEST(DeckBuilder, PutFillsTheLowestEmptySlot) {
     tmy my = EmptyPlayer();
     my.deck = {0, 1, -1, 3, -1, -1, -1, -1, -1, -1};
-    my.card_count[7] = 1;
-    ASSERT_EQ(PutIntoDeck(GameCatalogue(), my, 7).outcome, PutOutcome::Moved);
+    my.card_count[7] = 2;
+    const PutResult put = PutIntoDeck(GameCatalogue(), my, 7);
+    ASSERT_EQ(put.outcome, PutOutcome::Moved);
+    EXPECT_FALSE(put.row_now_unowned);
+    EXPECT_EQ(CardListRow(GameCatalogue(), my, 7), NameOf(7));
     EXPECT_EQ(my.deck[2], 7);
     EXPECT_EQ(my.deck[4], -1);
 }
 
 TEST(DeckBuilder, RankRulesRefuseInTheirOrder) {
-    const int32_t secret = FirstOfClass(16);
-    const int32_t top = FirstOfClass(17);
-    const int32_t highest = FirstOfClass(19);
-    ASSERT_GE(secret, 0);
-    ASSERT_GE(top, 0);
-    ASSERT_GE(highest, 0);
+    const int32_t secret = FirstOfClass(16), top = FirstOfClass(17), highest = FirstOfClass(19);
+    ASSERT_TRUE(secret >= 0 && top >= 0 && highest >= 0);
     const std::string rank = "あなた段位では、このカードは使用できません";
     const std::string merit = "あなた戦歴では、このカードは使用できません";
     struct Case {
@@ -119,12 +109,13 @@ TEST(DeckBuilder, RankRulesRefuseInTheirOrder) {
         my.merit = c.merit;
         my.applied_deck_name = "登録A";
         const PutResult put = PutIntoDeck(GameCatalogue(), my, c.card);
-        EXPECT_EQ(put.outcome, c.outcome) << c.card << " rank " << c.rank_points << " merit " << c.merit;
-        EXPECT_EQ(put.message, c.message) << c.card;
+        SCOPED_TRACE(::testing::Message() << c.card << " rank " << c.rank_points << " merit " << c.merit);
+        EXPECT_EQ(put.outcome, c.outcome);
+        EXPECT_EQ(put.message, c.message);
         const bool moved = c.outcome == PutOutcome::Moved;
-        EXPECT_EQ(my.deck[0], moved ? c.card : -1) << c.card;
-        EXPECT_EQ(my.card_count[static_cast<size_t>(c.card)], moved ? 0 : 1) << c.card;
-        EXPECT_EQ(my.applied_deck_name.empty(), moved) << c.card;
+        EXPECT_EQ((std::array{my.deck[0], my.card_count[static_cast<size_t>(c.card)]}),
+                  (std::array{moved ? c.card : -1, moved ? 0 : 1}));
+        EXPECT_EQ(my.applied_deck_name.empty(), moved);
     }
 }
 
@@ -162,9 +153,7 @@ TEST(DeckBuilder, TakeFindsTheLastCardWithTheRowsName) {
     my.deck[1] = 6;
     my.applied_deck_name = "登録A";
     EXPECT_EQ(TakeFromDeck(cat, my, 0).card, 300);
-    EXPECT_EQ(my.card_count[300], 1);
-    EXPECT_EQ(my.card_count[5], 0);
-    EXPECT_EQ(my.deck[0], 6);
+    EXPECT_EQ((std::array{my.card_count[300], my.card_count[5], my.deck[0]}), (std::array{1, 0, 6}));
     EXPECT_TRUE(my.applied_deck_name.empty());
 }
 
@@ -224,37 +213,32 @@ TEST(DeckBuilder, DamagedMarkCountsShowABoundedLineOfStars) {
     EXPECT_NE(CardInfoText(GameCatalogue(), my, 8).find("LV:0 > \nHP:"), std::string::npos);
 }
 
-TEST(DeckBuilder, SummaryOfAnEmptyDeckIsTenDashes) {
-    const tmy my = EmptyPlayer();
-    const std::string ten = "--・--・--・--・--・--・--・--・--・--";
-    EXPECT_EQ(DeckSummary(GameCatalogue(), my), ten);
-    EXPECT_EQ(BuilderSummaryLine(GameCatalogue(), my), ten + "  <  デッキ");
-    EXPECT_EQ(RulePanelSummaryLine(GameCatalogue(), my), "デッキ　 >  " + ten);
-}
-
+// An empty deck shows ten dashes in each summary; every class shows its mark.
 TEST(DeckBuilder, SummaryAbbreviatesEveryClass) {
+    const std::string ten = "--・--・--・--・--・--・--・--・--・--";
+    EXPECT_EQ(DeckSummary(GameCatalogue(), EmptyPlayer()), ten);
+    EXPECT_EQ(BuilderSummaryLine(GameCatalogue(), EmptyPlayer()), ten + "  <  デッキ");
+    EXPECT_EQ(RulePanelSummaryLine(GameCatalogue(), EmptyPlayer()), "デッキ　 >  " + ten);
     Catalogue cat = GameCatalogue();
-    const char* marks[] = {"楽", "普", "中", "上", "激", "極", "幻", "神", "無", "フ",
-                           "？", "魔", "未", "売", "合", "禁", "秘", "ろ", "精", "パ", "？"};
+    const char* marks[] = {"楽", "普", "中", "上", "激", "極", "幻", "神", "無", "フ", "？",
+                           "魔", "未", "売", "合", "禁", "秘", "ろ", "精", "パ", "？"};
     tmy my = EmptyPlayer();
+    my.deck = {0, -1, -1, -1, -1, -1, -1, -1, -1, 0};
     for (int32_t rarity = 0; rarity <= 20; ++rarity) {
         cat.card[0].rarity = rarity;
-        my.deck = {0, -1, -1, -1, -1, -1, -1, -1, -1, 0};
-        EXPECT_EQ(DeckSummary(cat, my), std::string(marks[rarity]) + "・--・--・--・--・--・--・--・--・" + marks[rarity])
-            << rarity;
+        const std::string m = marks[rarity];
+        EXPECT_EQ(DeckSummary(cat, my), m + "・--・--・--・--・--・--・--・--・" + m) << rarity;
     }
 }
 
+// Only the technique stock below index 99 counts.
 TEST(DeckBuilder, StockedTechniqueLooksAtIndexesBelowNinetyNine) {
-    tmy my = EmptyPlayer();
-    EXPECT_FALSE(HasStockedTechnique(my));
-    my.magic_count[99] = 4;
-    EXPECT_FALSE(HasStockedTechnique(my));
-    my.magic_count[0] = 1;
-    EXPECT_TRUE(HasStockedTechnique(my));
-    my.magic_count[0] = 0;
-    my.magic_count[98] = 1;
-    EXPECT_TRUE(HasStockedTechnique(my));
+    for (const auto& [index, stocked] : {std::pair{99, false}, {0, true}, {98, true}}) {
+        tmy my = EmptyPlayer();
+        EXPECT_FALSE(HasStockedTechnique(my));
+        my.magic_count[static_cast<size_t>(index)] = 1;
+        EXPECT_EQ(HasStockedTechnique(my), stocked) << index;
+    }
 }
 
 }  // namespace

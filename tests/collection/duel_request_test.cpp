@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support/duel_fixture.h"
 
 namespace kestra {
@@ -37,11 +39,10 @@ TEST(DuelRequest, ShortDeckIsRefusedBeforeTheSaveIsLookedAt) {
         bool intact;
         const char* refusal;
     };
+    const char* const short_deck = "デッキが10枚に足りていません";
     const Case cases[] = {
-        {9, false, "デッキが10枚に足りていません"}, {0, true, "デッキが10枚に足りていません"},
-        {4, false, "デッキが10枚に足りていません"}, {-1, false, "データが破壊されています"},
-        {-1, true, ""},
-    };
+        {9, false, short_deck}, {0, true, short_deck}, {4, false, short_deck}, {-1, false, "データが破壊されています"},
+        {-1, true, ""}};
     for (const Case& c : cases) {
         tmy my = FullDeckPlayer();
         if (c.empty_slot >= 0) my.deck[static_cast<size_t>(c.empty_slot)] = -1;
@@ -71,14 +72,9 @@ TEST(DuelRequest, StreakNotesFromTwoInARow) {
         int32_t wins, losses;
         const char* copied;
     };
-    const Case cases[] = {
-        {0, 0, "詠唱"},
-        {1, 1, "詠唱"},
-        {2, 0, "詠唱 ≪2連勝中≫"},
-        {0, 2, "詠唱 ～2連敗中～"},
-        {12, 1, "詠唱 ≪12連勝中≫"},
-        {3, 5, "詠唱 ≪3連勝中≫ ～5連敗中～"},
-    };
+    const Case cases[] = {{0, 0, "詠唱"},           {1, 1, "詠唱"},
+                          {2, 0, "詠唱 ≪2連勝中≫"}, {0, 2, "詠唱 ～2連敗中～"},
+                          {12, 1, "詠唱 ≪12連勝中≫"}, {3, 5, "詠唱 ≪3連勝中≫ ～5連敗中～"}};
     for (const Case& c : cases) {
         tmy my;
         my.win_streak = c.wins;
@@ -129,38 +125,27 @@ TEST(DuelRequest, QuizLabelText) {
                                       game.music_group[0] + "】賞14円,7Ark");
 }
 
+// Each kind's fee, taken from a purse that holds it; a purse that cannot pay keeps what it has.
 TEST(DuelRequest, EntryCostPerKind) {
     struct Case {
-        int32_t kind, yen, ark;
-    };
-    const Case cases[] = {{0, 0, 0}, {1, 0, 0}, {3, 0, 0}, {4, 6, 0},  {5, 3, 0},  {6, 0, 1},
-                          {7, 1, 0}, {8, 10, 0}, {9, 15, 0}, {10, 0, 0}, {18, 0, 0}, {-1, 0, 0}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(EntryCostOf(c.kind).yen, c.yen) << c.kind;
-        EXPECT_EQ(EntryCostOf(c.kind).ark, c.ark) << c.kind;
-        tmy my;
-        my.money = 100;
-        my.ark = 20;
-        ChargeEntryCost(my, c.kind);
-        EXPECT_EQ(my.money, 100 - c.yen) << c.kind;
-        EXPECT_EQ(my.ark, 20 - c.ark) << c.kind;
-    }
-}
-
-TEST(DuelRequest, EntryCostNeverTakesAPurseBelowZero) {
-    struct Case {
-        int32_t kind, money, ark, money_after, ark_after;
+        int32_t kind, yen, ark, money, ark_held, money_after, ark_after;
     };
     const Case cases[] = {
-        {9, 15, 0, 0, 0}, {9, 14, 5, 0, 5}, {4, 0, 0, 0, 0}, {6, 7, 0, 7, 0}, {6, 7, 1, 7, 0}, {8, -3, 2, -3, 2},
+        {0, 0, 0, 100, 20, 100, 20}, {1, 0, 0, 100, 20, 100, 20}, {3, 0, 0, 100, 20, 100, 20},
+        {4, 6, 0, 100, 20, 94, 20},  {5, 3, 0, 100, 20, 97, 20},  {6, 0, 1, 100, 20, 100, 19},
+        {7, 1, 0, 100, 20, 99, 20},  {8, 10, 0, 100, 20, 90, 20}, {9, 15, 0, 100, 20, 85, 20},
+        {10, 0, 0, 100, 20, 100, 20}, {18, 0, 0, 100, 20, 100, 20}, {-1, 0, 0, 100, 20, 100, 20},
+        {9, 15, 0, 15, 0, 0, 0},     {9, 15, 0, 14, 5, 0, 5},     {4, 6, 0, 0, 0, 0, 0},
+        {6, 0, 1, 7, 0, 7, 0},       {6, 0, 1, 7, 1, 7, 0},       {8, 10, 0, -3, 2, -3, 2},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.kind << " " << c.money << " " << c.ark_held);
+        EXPECT_EQ((std::array{EntryCostOf(c.kind).yen, EntryCostOf(c.kind).ark}), (std::array{c.yen, c.ark}));
         tmy my;
         my.money = c.money;
-        my.ark = c.ark;
+        my.ark = c.ark_held;
         ChargeEntryCost(my, c.kind);
-        EXPECT_EQ(my.money, c.money_after) << c.kind << " " << c.money;
-        EXPECT_EQ(my.ark, c.ark_after) << c.kind << " " << c.ark;
+        EXPECT_EQ((std::array{my.money, my.ark}), (std::array{c.money_after, c.ark_after}));
     }
 }
 

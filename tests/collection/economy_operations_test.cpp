@@ -2,6 +2,8 @@
 // what a refusal leaves alone, and damaged saves that must not reach past the tables.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "collection/icon_equip.h"
 #include "collection/selling.h"
 #include "collection/shop.h"
@@ -38,15 +40,12 @@ std::vector<std::string> CardRows(const std::vector<std::string>& rows) {
 TEST(Shop, AssortmentByWinsAndRank) {
     struct Case {
         const char* name;
-        int32_t wins;
-        int32_t rank;
+        int32_t wins, rank;
         std::vector<int32_t> unlocked;  // after the three random cards
         bool rank_card;
     };
-    const Case cases[] = {{"new", 0, 0, {}, false},
-                          {"3 wins", 3, 0, {124, 163}, false},
-                          {"5 wins", 5, 200, {124, 125, 163}, false},
-                          {"rank 201", 0, 201, {}, true}};
+    const Case cases[] = {{"new", 0, 0, {}, false}, {"3 wins", 3, 0, {124, 163}, false},
+                          {"5 wins", 5, 200, {124, 125, 163}, false}, {"rank 201", 0, 201, {}, true}};
     for (const Case& c : cases) {
         tmy my = Player();
         my.wins = c.wins;
@@ -69,12 +68,12 @@ TEST(Shop, AssortmentByWinsAndRank) {
 
 TEST(Shop, OpeningCapsTheMoneyKeepingTheSeal) {
     const int32_t cases[][2] = {{950, 900}, {900, 900}, {899, 899}};
-    for (const auto& c : cases) {
+    for (const auto& [money, capped] : cases) {
         tmy my = Player();
-        my.money = c[0];
+        my.money = money;
         my.checksum = ComputeChecksum(my);
         CapMoneyForShop(my);
-        EXPECT_EQ(my.money, c[1]);
+        EXPECT_EQ(my.money, capped);
         EXPECT_TRUE(CheckSaveData(my));
     }
 }
@@ -106,10 +105,10 @@ TEST(Shop, BuyingCardsIconsAndItems) {
                                             : my.item_count[static_cast<size_t>(std::max(c.pick.item - 1, 0))];
         count = c.count_before;
         const BuyResult r = BuyInShop(cat, my, c.pick);
-        EXPECT_EQ(r.outcome, c.outcome) << c.name;
-        EXPECT_EQ(my.money, c.money_after) << c.name;
-        EXPECT_EQ(count, c.count_after) << c.name;
-        EXPECT_EQ(r.message.rfind(c.head, 0), 0u) << c.name << r.message;
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(r.outcome, c.outcome);
+        EXPECT_EQ((std::array{my.money, count}), (std::array{c.money_after, c.count_after}));
+        EXPECT_EQ(r.message.rfind(c.head, 0), 0u) << r.message;
     }
 }
 
@@ -141,8 +140,8 @@ TEST(Synthesis, MakingAndRefusing) {
         my.card_count[136] = c.product_have;
         const SynthesisResult r = Synthesize(cat, my, FixedRecipes(5).front());
         EXPECT_EQ(r.outcome, c.outcome) << c.name;
-        EXPECT_EQ(my.card_count[0], c.material_after) << c.name;
-        EXPECT_EQ(my.card_count[136], c.product_after) << c.name;
+        EXPECT_EQ((std::array{my.card_count[0], my.card_count[136]}), (std::array{c.material_after, c.product_after}))
+            << c.name;
     }
     tmy my = Player();
     my.card_count[0] = 10;
@@ -172,8 +171,8 @@ TEST(TechniqueShop, BuyingWithArk) {
         my.ark = c.ark;
         my.magic_count[static_cast<size_t>(c.k)] = c.stock;
         EXPECT_EQ(BuyTechnique(cat, my, c.k).outcome, c.outcome) << c.name;
-        EXPECT_EQ(my.ark, c.ark_after) << c.name;
-        EXPECT_EQ(my.magic_count[static_cast<size_t>(c.k)], c.stock_after) << c.name;
+        EXPECT_EQ((std::array{my.ark, my.magic_count[static_cast<size_t>(c.k)]}), (std::array{c.ark_after, c.stock_after}))
+            << c.name;
     }
 }
 
@@ -199,11 +198,11 @@ TEST(Transplant, ReplacesOrLowersTheLevel) {
         my.card_level[0] = c.level;
         my.card_magic[0] = c.magic;
         my.magic_count[static_cast<size_t>(c.k)] = c.stock;
-        EXPECT_EQ(Transplant(cat, my, c.k, 0).outcome, c.outcome) << c.name;
-        EXPECT_EQ(my.money, c.money_after) << c.name;
-        EXPECT_EQ(my.card_level[0], c.level_after) << c.name;
-        EXPECT_EQ(my.card_magic[0], c.magic_after) << c.name;
-        EXPECT_EQ(my.magic_count[static_cast<size_t>(c.k)], c.stock - (c.outcome == TransplantOutcome::Done)) << c.name;
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Transplant(cat, my, c.k, 0).outcome, c.outcome);
+        EXPECT_EQ((std::array{my.money, my.card_level[0], my.card_magic[0], my.magic_count[static_cast<size_t>(c.k)]}),
+                  (std::array{c.money_after, c.level_after, c.magic_after,
+                              c.stock - (c.outcome == TransplantOutcome::Done ? 1 : 0)}));
     }
     tmy my = Player();
     my.magic_count[0] = 1;
@@ -226,14 +225,11 @@ TEST(Icons, EquipIntoTheFirstFreeSlotAndUnequipPacking) {
     EXPECT_EQ(my.icon_count[3], 1);
     EXPECT_EQ(EquippedRow(cat, my, 1), cat.icon[2].name);
     EXPECT_EQ(UnequipIcon(cat, my, 0), 1);  // slot 2 moves up
-    EXPECT_EQ(my.icon_slot1, 2);
-    EXPECT_EQ(my.icon_slot2, -1);
-    EXPECT_EQ(my.icon_count[1], 1);
+    EXPECT_EQ((std::array{my.icon_slot1, my.icon_slot2, my.icon_count[1]}), (std::array{2, -1, 1}));
     EXPECT_EQ(EquippedRow(cat, my, 1), "･････････");
     EXPECT_EQ(UnequipIcon(cat, my, 1), -1);
     EXPECT_EQ(UnequipIcon(cat, my, 0), 2);
-    EXPECT_EQ(my.icon_count[2], 2);
-    EXPECT_EQ(my.icon_slot1, -1);
+    EXPECT_EQ((std::array{my.icon_count[2], my.icon_slot1}), (std::array{2, -1}));
 }
 
 TEST(Selling, CardsAndItemsPayAndKeepTheSeal) {
@@ -247,9 +243,7 @@ TEST(Selling, CardsAndItemsPayAndKeepTheSeal) {
     EXPECT_EQ(CardSaleOffer(cat, my, 0)->question, "【" + CardName(0) + "】を 3円で売りますか？\n\n所持金：500円");
     SellCard(cat, my, 0);
     SellItem(cat, my, 14);
-    EXPECT_EQ(my.money, 690);
-    EXPECT_EQ(my.card_count[0], 0);
-    EXPECT_EQ(my.item_count[14], 1);
+    EXPECT_EQ((std::array{my.money, my.card_count[0], my.item_count[14]}), (std::array{690, 0, 1}));
     EXPECT_TRUE(CheckSaveData(my));
     EXPECT_FALSE(CardSaleOffer(cat, my, 0).has_value());
     my.money = INT32_MAX - 1;

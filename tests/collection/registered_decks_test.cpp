@@ -42,16 +42,15 @@ TEST(RegisteredDecks, RegisterTakesTheLowestFreeSlotAndItsName) {
         tmy my = Player(c.named);
         const tmy before = my;
         const RegisterResult r = RegisterCandidate(my, CandidateFromDeck(my), c.box);
-        EXPECT_EQ(r.slot, c.slot) << c.name;
-        EXPECT_EQ(r.refusal, c.refusal) << c.name;
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(r.slot, c.slot);
+        EXPECT_EQ(r.refusal, c.refusal);
         if (c.slot < 0) {
-            EXPECT_EQ(my, before) << c.name;
+            EXPECT_EQ(my, before);
             continue;
         }
         const ttouroku& t = my.touroku[static_cast<size_t>(c.slot)];
-        EXPECT_EQ(t.name, c.stored);
-        EXPECT_EQ(t.cards, kSetup);
-        EXPECT_EQ(t.icons, (std::array<int32_t, 2>{5, 6}));
+        EXPECT_EQ(t, (ttouroku{c.stored, kSetup, {5, 6}}));
     }
 }
 
@@ -93,15 +92,14 @@ TEST(RegisteredDecks, ApplyLeavesHolesForWhatIsMissing) {
         my.icon_count[40] = 1;
         my.icon_count[41] = c.missing_icon == 41 ? 0 : 2;
         my.checksum = ComputeChecksum(my);
-        EXPECT_EQ(ApplyTouroku(my, 4), c.shortage) << c.name;
-        EXPECT_EQ(my.deck, c.deck) << c.name;
-        EXPECT_EQ(my.icon_slot1, 40) << c.name;
-        EXPECT_EQ(my.icon_slot2, c.missing_icon == 41 ? -1 : 41) << c.name;
-        for (const int32_t card : kSetup)
-            EXPECT_EQ(my.card_count[static_cast<size_t>(card)], 1) << c.name;  // returned
-        EXPECT_EQ(my.icon_count[5] + my.icon_count[6], 2) << c.name;
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ApplyTouroku(my, 4), c.shortage);
+        EXPECT_EQ(my.deck, c.deck);
+        EXPECT_EQ((std::array{my.icon_slot1, my.icon_slot2}), (std::array{40, c.missing_icon == 41 ? -1 : 41}));
+        for (const int32_t card : kSetup) EXPECT_EQ(my.card_count[static_cast<size_t>(card)], 1);  // returned
+        EXPECT_EQ(my.icon_count[5] + my.icon_count[6], 2);
         EXPECT_EQ(my.applied_deck_name, "水の組");
-        EXPECT_TRUE(CheckSaveData(my)) << c.name;
+        EXPECT_TRUE(CheckSaveData(my));
     }
 }
 

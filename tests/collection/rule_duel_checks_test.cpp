@@ -49,21 +49,15 @@ bool Break(tmy& my, bool& intact, const DuelKind& k, int step) {
             my.rank_points = k.rank_from - 1;
             return true;
         case kCards:
-            if (k.deck == DeckRule::Random)
-                my.card_count[0] = 9;  // the full deck does not count
-            else
-                my.deck[9] = -1;
-            return true;
+            (k.deck == DeckRule::Random ? my.card_count[0] : my.deck[9]) = k.deck == DeckRule::Random ? 9 : -1;
+            return true;  // for the random deck the full deck does not count
         case kDeck:
             if (k.deck != DeckRule::Classes && k.deck != DeckRule::List801) return false;
             my.deck[0] = CardOfClass(19);
             return true;
         case kIcons:
             if (k.icons == IconRule::Free) return false;
-            if (k.icons == IconRule::Required)
-                my.icon_slot2 = -1;
-            else
-                my.icon_slot1 = 4;
+            (k.icons == IconRule::Required ? my.icon_slot2 : my.icon_slot1) = k.icons == IconRule::Required ? -1 : 4;
             return true;
         case kData:
             intact = false;
@@ -78,12 +72,8 @@ bool Break(tmy& my, bool& intact, const DuelKind& k, int step) {
 
 // The message of a failing step.
 std::string MessageOf(const DuelKind& k, int step) {
-    const char* const kMessages[] = {"あなた段位では、このデュエルは行えません",
-                                     "デッキが10枚に足りていません",
-                                     "デッキがルールに即していません。",
-                                     "",
-                                     "データが破壊されています",
-                                     ""};
+    const char* const kMessages[] = {"あなた段位では、このデュエルは行えません", "デッキが10枚に足りていません",
+                                     "デッキがルールに即していません。", "", "データが破壊されています", ""};
     if (step == kCards && k.deck == DeckRule::Random) return "持ちカードが10枚に足りていません";
     if (step == kIcons)
         return k.icons == IconRule::Required

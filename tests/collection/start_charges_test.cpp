@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <numeric>
 
 #include "player/checksum.h"
@@ -34,8 +35,7 @@ TEST(StartCharges, EachKindTakesItsFeeOnceAndKeepsTheSealIntact) {
         my.checksum = ComputeChecksum(my);
         Rng rng(4);
         ChargeAtStart(GameCatalogue(), my, c.kind, rng);
-        EXPECT_EQ(my.money, c.yen) << c.kind;
-        EXPECT_EQ(my.ark, c.ark) << c.kind;
+        EXPECT_EQ((std::array{my.money, my.ark}), (std::array{c.yen, c.ark})) << c.kind;
         EXPECT_TRUE(CheckSaveData(my)) << c.kind;
     }
 }

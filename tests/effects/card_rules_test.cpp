@@ -1,5 +1,4 @@
-// The opening rules cards bring: rule-duel openings, cards against icons, card
-// presence.
+// The opening rules cards bring: rule-duel openings, cards against icons, card presence.
 #include "effects/card_rules.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +13,7 @@
 #include "duel/side_rules.h"
 #include "effects/duel_start_effects.h"
 #include "effects/statuses.h"
-#include "support/technique_fixture.h"
+#include "support/effects_cases.h"
 
 namespace kestra {
 namespace {
@@ -22,10 +21,10 @@ namespace {
 using test::After;
 using test::DuelSide;
 using test::ExpectAfter;
+using Lines = std::vector<std::string>;
 
 // Six cards, each HP 5 (or as given), MP 3, LV 0, no status.
-void Seat(DuelRecord& d, const std::array<int32_t, 6>& cards,
-          const std::array<int32_t, 6>& hp = {5, 5, 5, 5, 5, 5}) {
+void Seat(DuelRecord& d, const std::array<int32_t, 6>& cards, const std::array<int32_t, 6>& hp = {5, 5, 5, 5, 5, 5}) {
     for (size_t s = 1; s <= 6; ++s) {
         d.chara[s] = test::Card(cards[s - 1]);
         d.chara[s].hp = hp[s - 1];
@@ -43,18 +42,12 @@ StartReport RunCardRules(DuelContext& ctx) {
 }
 
 // The same line n times.
-std::vector<std::string> Times(int n, const std::string& line) {
-    return std::vector<std::string>(static_cast<size_t>(n), line);
-}
+Lines Times(int n, const std::string& line) { return Lines(static_cast<size_t>(n), line); }
 
 // Flash then sound for each slot.
-std::vector<std::string> FlashAndSound(const std::string& colour, std::vector<int32_t> slots,
-                                       const std::string& se) {
-    std::vector<std::string> out;
-    for (const int32_t s : slots) {
-        out.push_back("flash " + colour + " " + std::to_string(s));
-        out.push_back(se);
-    }
+Lines FlashAndSound(const std::string& colour, std::vector<int32_t> slots, const std::string& se) {
+    Lines out;
+    for (const int32_t s : slots) out.insert(out.end(), {"flash " + colour + " " + std::to_string(s), se});
     return out;
 }
 
@@ -72,14 +65,7 @@ TEST(CardRules, RuleDuelOpenings) {
         {15, 10, 0, {{1, 5, 3, 0, 0, 11}}},
         {15, 2, 3, {{6, 5, 3, 0, 0, 10}}},
         {15, -1, 0, {{1, 5, 3, 0, 0, 10}}},  // a negative s folds up: -1 counts as 5
-        {16,
-         0,
-         6,
-         {{1, 3, 4, 0, 0, 0},
-          {2, 4, 2, 0, 0, 0},
-          {3, 5, 5, 0, 0, 0},
-          {4, 3, 4, 0, 0, 0},
-          {6, 5, 5, 0, 0, 0}}},
+        {16, 0, 6, {{1, 3, 4, 0, 0, 0}, {2, 4, 2, 0, 0, 0}, {3, 5, 5, 0, 0, 0}, {4, 3, 4, 0, 0, 0}, {6, 5, 5, 0, 0, 0}}},
         {16, 1, 0, {{1, 10, 4, 0, 0, 0}, {2, 17, 0, 0, 0, 0}, {3, 6, 10, 0, 0, 0}, {5, 17, 0, 0, 0, 0}}},
         {16, 1, 1, {{1, 8, 14, 0, 0, 0}, {5, 4, 13, 0, 0, 0}, {6, 10, 3, 0, 0, 0}}},
         {16, 3, 0, {{2, 10, 0, 0, 0, 0}, {4, 10, 0, 0, 0, 0}}},
@@ -99,8 +85,7 @@ TEST(CardRules, RuleDuelOpenings) {
         ExpectAfter(s.d, c.after);
         EXPECT_TRUE(s.screen.transcript.empty());
         const bool acts = c.kind >= 14 && c.kind <= 16;
-        EXPECT_EQ(r.fired, acts ? std::vector<std::string>{"kind" + std::to_string(c.kind)}
-                                : std::vector<std::string>{});
+        EXPECT_EQ(r.fired, acts ? Lines{"kind" + std::to_string(c.kind)} : Lines{});
     }
 }
 
@@ -109,95 +94,31 @@ TEST(CardRules, CardsAgainstIcons) {
         const char* what;
         std::array<int32_t, 6> cards;
         std::array<int32_t, 4> icons, icons_after;
-        std::vector<std::string> lines;
+        Lines lines;
         int32_t icon_sounds, local_hp, opp_hp;
     };
     const std::string lift169 = "清め水の巫女の力によって、相手のダークネスアイコン解除";
-    const std::string lift141 = "護符破りの僧の力によって、相手の【ｱｲｺﾝﾌﾟﾛﾃｸﾀｰ】解除";
+    const std::string lift141 = "護符破りの僧の力によって、相手の【ｱｲｺﾝﾌﾟﾛﾃｸﾀｰ】解除", hp2 = "その効果発動により、味方全員 HP +2";
     const Case cases[] = {
-        {"local 169 facing 56 and 240",
-         {169, 100, 100, 101, 101, 101},
-         {-1, -1, 56, 240},
-         {-1, -1, -1, -1},
-         {lift169, lift169},
-         2,
-         5,
-         5},
-        {"local 169 facing 57 and 231",
-         {100, 169, 100, 101, 101, 101},
-         {-1, -1, 231, 57},
-         {-1, -1, -1, -1},
-         {lift169, lift169},
-         2,
-         5,
-         5},
-        {"opponent's 169",
-         {100, 100, 100, 101, 169, 101},
-         {57, 231, 56, -1},
-         {-1, -1, 56, -1},
-         {"相手の清め水の巫女の力によって、ダークネスアイコン解除",
-          "清め水の巫女の力によって、ダークネスアイコン解除"},
-         2,
-         5,
-         5},
-        {"169 leaves other icons",
-         {169, 100, 100, 101, 101, 101},
-         {56, -1, 81, 146},
-         {56, -1, 81, 146},
-         {},
-         0,
-         5,
-         5},
-        {"local 241",
-         {100, 100, 100, 101, 101, 101},
-         {241, -1, 81, 231},
-         {241, -1, 81, -1},
-         {"精霊・ライトの力によって、相手のダークネスアイコン解除"},
-         1,
-         5,
-         5},
-        {"opponent's 241",
-         {100, 100, 100, 101, 101, 101},
-         {56, 240, -1, 241},
-         {-1, -1, -1, 241},
-         {"相手の精霊・ライトの力によって、ダークネスアイコン解除",
-          "精霊・ライトの力によって、ダークネスアイコン解除"},
-         2,
-         5,
-         5},
-        {"169 first, 241 finds nothing left",
-         {169, 100, 100, 101, 101, 101},
-         {241, -1, 56, -1},
-         {241, -1, -1, -1},
-         {lift169},
-         1,
-         5,
-         5},
-        {"local 141 facing two protectors",
-         {141, 100, 100, 101, 101, 101},
-         {-1, -1, 146, 146},
-         {-1, -1, -1, -1},
-         {lift141, "その効果発動により、味方全員 HP +2", lift141, "その効果発動により、味方全員 HP +2"},
-         2,
-         9,
-         5},
-        {"opponent's 141",
-         {100, 100, 100, 101, 101, 141},
-         {-1, 146, -1, -1},
-         {-1, -1, -1, -1},
-         {"相手の護符破りの僧の力によって、あなたの【ｱｲｺﾝﾌﾟﾛﾃｸﾀｰ】解除",
-          "その効果発動により、相手全員 HP +2"},
-         1,
-         5,
-         7},
-        {"141 without a protector to break",
-         {141, 100, 100, 101, 101, 101},
-         {146, -1, 81, -1},
-         {146, -1, 81, -1},
-         {},
-         0,
-         5,
-         5},
+        {"local 169 facing 56 and 240", {169, 100, 100, 101, 101, 101}, {-1, -1, 56, 240}, {-1, -1, -1, -1},
+         {lift169, lift169}, 2, 5, 5},
+        {"local 169 facing 57 and 231", {100, 169, 100, 101, 101, 101}, {-1, -1, 231, 57}, {-1, -1, -1, -1},
+         {lift169, lift169}, 2, 5, 5},
+        {"opponent's 169", {100, 100, 100, 101, 169, 101}, {57, 231, 56, -1}, {-1, -1, 56, -1},
+         {"相手の清め水の巫女の力によって、ダークネスアイコン解除", "清め水の巫女の力によって、ダークネスアイコン解除"}, 2, 5, 5},
+        {"169 leaves other icons", {169, 100, 100, 101, 101, 101}, {56, -1, 81, 146}, {56, -1, 81, 146}, {}, 0, 5, 5},
+        {"local 241", {100, 100, 100, 101, 101, 101}, {241, -1, 81, 231}, {241, -1, 81, -1},
+         {"精霊・ライトの力によって、相手のダークネスアイコン解除"}, 1, 5, 5},
+        {"opponent's 241", {100, 100, 100, 101, 101, 101}, {56, 240, -1, 241}, {-1, -1, -1, 241},
+         {"相手の精霊・ライトの力によって、ダークネスアイコン解除", "精霊・ライトの力によって、ダークネスアイコン解除"}, 2, 5, 5},
+        {"169 first, 241 finds nothing left", {169, 100, 100, 101, 101, 101}, {241, -1, 56, -1}, {241, -1, -1, -1},
+         {lift169}, 1, 5, 5},
+        {"local 141 facing two protectors", {141, 100, 100, 101, 101, 101}, {-1, -1, 146, 146}, {-1, -1, -1, -1},
+         {lift141, hp2, lift141, hp2}, 2, 9, 5},
+        {"opponent's 141", {100, 100, 100, 101, 101, 141}, {-1, 146, -1, -1}, {-1, -1, -1, -1},
+         {"相手の護符破りの僧の力によって、あなたの【ｱｲｺﾝﾌﾟﾛﾃｸﾀｰ】解除", "その効果発動により、相手全員 HP +2"}, 1, 5, 7},
+        {"141 without a protector to break", {141, 100, 100, 101, 101, 101}, {146, -1, 81, -1}, {146, -1, 81, -1},
+         {}, 0, 5, 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -205,13 +126,11 @@ TEST(CardRules, CardsAgainstIcons) {
         Seat(s.d, c.cards);
         test::Wear(s.d, c.icons);
         RunCardRules(s.ctx);
-        EXPECT_EQ((std::array<int32_t, 4>{s.d.my_icon1, s.d.my_icon2, s.d.e_icon1, s.d.e_icon2}),
-                  c.icons_after);
+        EXPECT_EQ(test::Worn(s.d), c.icons_after);
         EXPECT_EQ(s.screen.Messages(), c.lines);
         EXPECT_EQ(s.screen.Cues(), Times(c.icon_sounds, "se0: icon.wav"));
         EXPECT_EQ(s.screen.clicks, static_cast<int>(c.lines.size()));
-        for (size_t k = 1; k <= 3; ++k) EXPECT_EQ(s.d.chara[k].hp, c.local_hp) << k;
-        for (size_t k = 4; k <= 6; ++k) EXPECT_EQ(s.d.chara[k].hp, c.opp_hp) << k;
+        for (size_t k = 1; k <= 6; ++k) EXPECT_EQ(s.d.chara[k].hp, k <= 3 ? c.local_hp : c.opp_hp) << k;
         EXPECT_EQ(s.my.icon_slot1, -1);  // playing: the save record is never touched
     }
 }
@@ -225,14 +144,11 @@ TEST(CardRules, ViewModeLiftWritesTheSaveRecord) {
     s.d.my_label = "申込側";
     s.d.e_label = "相手側";
     RunCardRules(s.ctx);
-    EXPECT_EQ(s.my.icon_slot1, 56);
-    EXPECT_EQ(s.my.icon_slot2, 240);
-    EXPECT_EQ((std::array<int32_t, 4>{s.d.my_icon1, s.d.my_icon2, s.d.e_icon1, s.d.e_icon2}),
-              (std::array<int32_t, 4>{-1, -1, -1, -1}));
-    const std::vector<std::string> lines = {"清め水の巫女の力によって、相手側のダークネスアイコン解除",
-                                            "相手側の清め水の巫女の力によって、ダークネスアイコン解除",
-                                            "清め水の巫女の力によって、ダークネスアイコン解除"};
-    EXPECT_EQ(s.screen.Messages(), lines);
+    EXPECT_EQ((std::array{s.my.icon_slot1, s.my.icon_slot2}), (std::array{56, 240}));
+    EXPECT_EQ(test::Worn(s.d), test::kBare);
+    EXPECT_EQ(s.screen.Messages(), (Lines{"清め水の巫女の力によって、相手側のダークネスアイコン解除",
+                                          "相手側の清め水の巫女の力によって、ダークネスアイコン解除",
+                                          "清め水の巫女の力によって、ダークネスアイコン解除"}));
 }
 
 TEST(CardRules, CardPresence) {
@@ -240,130 +156,66 @@ TEST(CardRules, CardPresence) {
         const char* what;
         std::array<int32_t, 6> cards;
         std::vector<After> after;
-        std::vector<std::string> lines, cues;
+        Lines lines, cues;
         std::array<int32_t, 6> hp = {5, 5, 5, 5, 5, 5};
     };
     const std::string up = "se3: up.wav", down = "se3: down.wav";
     const std::string sick = "黒咳ウイルスに感染した", clam = "蜃気楼の大蛤の吐く幻に惑わされた!!";
     const std::string soul = "魂喰らいの大渦 > 魂を食らう HP=1", nurse = "看護婦によってHPが 10回復した";
     const Case cases[] = {
-        {"166 blesses its own side",
-         {100, 166, 100, 101, 101, 101},
+        {"166 blesses its own side", {100, 166, 100, 101, 101, 101},
          {{1, 5, 3, 0, 0, 8}, {2, 5, 3, 0, 0, 8}, {3, 5, 3, 0, 0, 8}, {4, 5, 3, 0, 0, 0}},
-         Times(3, "魔道の導師の力によって、魔道の光に包まれた！"),
-         FlashAndSound("white", {1, 2, 3}, up)},
-        {"the opponent's 250",
-         {100, 100, 100, 101, 250, 101},
+         Times(3, "魔道の導師の力によって、魔道の光に包まれた！"), FlashAndSound("white", {1, 2, 3}, up)},
+        {"the opponent's 250", {100, 100, 100, 101, 250, 101},
          {{3, 5, 3, 0, 0, 0}, {4, 5, 3, 5, 0, 0}, {5, 5, 3, 5, 0, 0}, {6, 5, 3, 5, 0, 0}},
-         Times(3, "相手の百戦の師範の力によって、LV +5"),
-         Times(3, up)},
-        {"230, once for two",
-         {230, 230, 100, 101, 101, 101},
-         {{3, 5, 3, 0, 0, 12}, {4, 5, 3, 0, 0, 0}},
-         Times(3, "悟りの老師の力によって、悟りの光に包まれた！"),
-         Times(3, up)},
-        {"305 and 315 wherever they stand",
-         {315, 100, 100, 305, 101, 101},
-         {{1, 5, 3, 0, 16, 6}, {2, 5, 3, 0, 0, 0}, {4, 5, 3, 0, 0, 12}},
-         {},
-         {}},
-        {"two virus cards infect once",
-         {37, 37, 100, 101, 101, 101},
-         {{1, 5, 3, 0, 0, 0}, {4, 5, 3, 0, 10, 0}, {5, 5, 3, 0, 10, 0}, {6, 5, 3, 0, 10, 0}},
-         Times(3, sick),
+         Times(3, "相手の百戦の師範の力によって、LV +5"), Times(3, up)},
+        {"230, once for two", {230, 230, 100, 101, 101, 101}, {{3, 5, 3, 0, 0, 12}, {4, 5, 3, 0, 0, 0}},
+         Times(3, "悟りの老師の力によって、悟りの光に包まれた！"), Times(3, up)},
+        {"305 and 315 wherever they stand", {315, 100, 100, 305, 101, 101},
+         {{1, 5, 3, 0, 16, 6}, {2, 5, 3, 0, 0, 0}, {4, 5, 3, 0, 0, 12}}, {}, {}},
+        {"two virus cards infect once", {37, 37, 100, 101, 101, 101},
+         {{1, 5, 3, 0, 0, 0}, {4, 5, 3, 0, 10, 0}, {5, 5, 3, 0, 10, 0}, {6, 5, 3, 0, 10, 0}}, Times(3, sick),
          FlashAndSound("green", {4, 5, 6}, "se3: awa.wav")},
-        {"258 infects with the virus's name",
-         {100, 100, 100, 101, 258, 101},
-         {{1, 5, 3, 0, 10, 0}, {3, 5, 3, 0, 10, 0}, {4, 5, 3, 0, 0, 0}},
-         Times(3, sick),
+        {"258 infects with the virus's name", {100, 100, 100, 101, 258, 101},
+         {{1, 5, 3, 0, 10, 0}, {3, 5, 3, 0, 10, 0}, {4, 5, 3, 0, 0, 0}}, Times(3, sick),
          FlashAndSound("green", {1, 2, 3}, "se3: awa.wav")},
-        {"228 spares 229, 31 and 45",
-         {45, 229, 100, 228, 101, 101},
+        {"228 spares 229, 31 and 45", {45, 229, 100, 228, 101, 101},
          {{1, 5, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 9}, {3, 5, 3, 0, 15, 0}, {4, 5, 3, 0, 5, 0}},
-         {"契約の炎魔と契約を結ばされた"},
-         {"se3: gya.wav"}},
-        {"228 on both sides spares 71 and 228",
-         {100, 100, 228, 71, 31, 228},
-         {{1, 5, 3, 0, 15, 0},
-          {2, 5, 3, 0, 15, 0},
-          {3, 5, 3, 0, 5, 0},
-          {4, 5, 3, 0, 0, 0},
-          {5, 5, 3, 0, 0, 0},
+         {"契約の炎魔と契約を結ばされた"}, {"se3: gya.wav"}},
+        {"228 on both sides spares 71 and 228", {100, 100, 228, 71, 31, 228},
+         {{1, 5, 3, 0, 15, 0}, {2, 5, 3, 0, 15, 0}, {3, 5, 3, 0, 5, 0}, {4, 5, 3, 0, 0, 0}, {5, 5, 3, 0, 0, 0},
           {6, 5, 3, 0, 5, 0}},
-         Times(2, "契約の炎魔と契約を結ばされた"),
-         Times(2, "se3: gya.wav")},
-        {"197 spares 150 and 122",
-         {197, 100, 100, 150, 122, 101},
-         {{4, 5, 3, 0, 0, 0}, {5, 5, 3, 0, 0, 0}, {6, 5, 3, 0, 14, 0}},
-         {"死のカウントダウンが始まった!!"},
-         {down}},
-        {"216 spares 123 and 157 and sits in jail",
-         {123, 157, 100, 216, 101, 101},
-         {{1, 5, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}, {3, 5, 3, 0, 5, 0}, {4, 5, 3, 0, 11, 0}},
-         {"石化した!!"},
+         Times(2, "契約の炎魔と契約を結ばされた"), Times(2, "se3: gya.wav")},
+        {"197 spares 150 and 122", {197, 100, 100, 150, 122, 101},
+         {{4, 5, 3, 0, 0, 0}, {5, 5, 3, 0, 0, 0}, {6, 5, 3, 0, 14, 0}}, {"死のカウントダウンが始まった!!"}, {down}},
+        {"216 spares 123 and 157 and sits in jail", {123, 157, 100, 216, 101, 101},
+         {{1, 5, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}, {3, 5, 3, 0, 5, 0}, {4, 5, 3, 0, 11, 0}}, {"石化した!!"},
          {"se3: sleep.wav"}},
-        {"249 confuses the other side",
-         {249, 100, 100, 101, 101, 101},
-         {{1, 5, 3, 0, 0, 0}, {4, 5, 3, 0, 7, 0}, {6, 5, 3, 0, 7, 0}},
-         Times(3, clam),
+        {"249 confuses the other side", {249, 100, 100, 101, 101, 101},
+         {{1, 5, 3, 0, 0, 0}, {4, 5, 3, 0, 7, 0}, {6, 5, 3, 0, 7, 0}}, Times(3, clam),
          FlashAndSound("black", {4, 5, 6}, down)},
-        {"249 on both sides",
-         {249, 100, 100, 249, 101, 101},
+        {"249 on both sides", {249, 100, 100, 249, 101, 101},
          {{1, 5, 3, 0, 0, 0}, {2, 5, 3, 0, 7, 0}, {4, 5, 3, 0, 0, 0}, {5, 5, 3, 0, 7, 0}},
-         {clam, clam, "相手の" + clam, "相手の" + clam},
-         FlashAndSound("black", {5, 6, 2, 3}, down)},
-        {"304 eats every soul of HP 10 or more",
-         {100, 100, 100, 101, 304, 101},
-         {{1, 1, 3, 0, 0, 0},
-          {2, 9, 3, 0, 0, 0},
-          {3, 1, 3, 0, 0, 0},
-          {4, 5, 3, 0, 0, 0},
-          {5, 1, 3, 0, 0, 0},
+         {clam, clam, "相手の" + clam, "相手の" + clam}, FlashAndSound("black", {5, 6, 2, 3}, down)},
+        {"304 eats every soul of HP 10 or more", {100, 100, 100, 101, 304, 101},
+         {{1, 1, 3, 0, 0, 0}, {2, 9, 3, 0, 0, 0}, {3, 1, 3, 0, 0, 0}, {4, 5, 3, 0, 0, 0}, {5, 1, 3, 0, 0, 0},
           {6, 1, 3, 0, 0, 0}},
-         Times(4, soul),
-         FlashAndSound("black", {1, 3, 5, 6}, down),
-         {10, 9, 12, 5, 20, 10}},
-        {"251 facing an odd card, 251 facing an even card",
-         {251, 100, 100, 101, 251, 101},
-         {{1, 7, 7, 0, 0, 0}, {5, 10, 0, 0, 0, 0}},
-         {},
-         {}},
+         Times(4, soul), FlashAndSound("black", {1, 3, 5, 6}, down), {10, 9, 12, 5, 20, 10}},
+        {"251 facing an odd card, 251 facing an even card", {251, 100, 100, 101, 251, 101},
+         {{1, 7, 7, 0, 0, 0}, {5, 10, 0, 0, 0, 0}}, {}, {}},
         {"209 sleeps", {100, 209, 100, 101, 101, 101}, {{2, 0, 3, 0, 17, 0}}, {}, {}},
-        {"211 nurses every slot",
-         {100, 100, 211, 101, 101, 211},
-         {{1, 15, 3, 0, 0, 0}, {3, 15, 3, 0, 0, 5}, {4, 15, 3, 0, 0, 0}, {6, 15, 3, 0, 0, 5}},
-         Times(6, nurse),
+        {"211 nurses every slot", {100, 100, 211, 101, 101, 211},
+         {{1, 15, 3, 0, 0, 0}, {3, 15, 3, 0, 0, 5}, {4, 15, 3, 0, 0, 0}, {6, 15, 3, 0, 0, 5}}, Times(6, nurse),
          FlashAndSound("blue", {1, 2, 3, 4, 5, 6}, "se3: kaifuku.wav")},
-        {"fixed opening statuses",
-         {205, 229, 313, 139, 266, 320},
-         {{1, 5, 3, 0, 17, 10},
-          {2, 5, 3, 0, 0, 9},
-          {3, 5, 3, 0, 15, 0},
-          {4, 5, 3, 0, 0, 8},
-          {5, 5, 3, 0, 14, 0},
-          {6, 5, 3, 0, 0, 8}},
-         {},
-         {}},
-        {"fixed statuses II",
-         {207, 221, 206, 201, 199, 198},
-         {{1, 5, 3, 0, 0, 6},
-          {2, 5, 3, 0, 0, 12},
-          {3, 5, 3, 0, 0, 4},
-          {4, 5, 3, 0, 0, 9},
-          {5, 5, 3, 0, 0, 11},
-          {6, 5, 3, 0, 0, 3}},
-         {},
-         {}},
-        {"fixed statuses III",
-         {176, 177, 178, 181, 264, 317},
-         {{1, 5, 3, 0, 0, 3},
-          {2, 5, 3, 0, 0, 4},
-          {3, 5, 3, 0, 0, 8},
-          {4, 5, 3, 0, 0, 5},
-          {5, 5, 3, 0, 0, 5},
-          {6, 5, 3, 0, 0, 5}},
-         {},
-         {}},
+        {"fixed opening statuses", {205, 229, 313, 139, 266, 320},
+         {{1, 5, 3, 0, 17, 10}, {2, 5, 3, 0, 0, 9}, {3, 5, 3, 0, 15, 0}, {4, 5, 3, 0, 0, 8}, {5, 5, 3, 0, 14, 0},
+          {6, 5, 3, 0, 0, 8}}, {}, {}},
+        {"fixed statuses II", {207, 221, 206, 201, 199, 198},
+         {{1, 5, 3, 0, 0, 6}, {2, 5, 3, 0, 0, 12}, {3, 5, 3, 0, 0, 4}, {4, 5, 3, 0, 0, 9}, {5, 5, 3, 0, 0, 11},
+          {6, 5, 3, 0, 0, 3}}, {}, {}},
+        {"fixed statuses III", {176, 177, 178, 181, 264, 317},
+         {{1, 5, 3, 0, 0, 3}, {2, 5, 3, 0, 0, 4}, {3, 5, 3, 0, 0, 8}, {4, 5, 3, 0, 0, 5}, {5, 5, 3, 0, 0, 5},
+          {6, 5, 3, 0, 0, 5}}, {}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -377,26 +229,33 @@ TEST(CardRules, CardPresence) {
     }
 }
 
-// Order of one touched card's cues: flash, status, sound, line, click.
-TEST(CardRules, OneCardsCuesInOrder) {
-    DuelSide s;
-    Seat(s.d, {37, 100, 100, 101, 40, 40});
-    RunCardRules(s.ctx);
-    const std::vector<std::string> expected = {"flash green 4", "se3: awa.wav", "add: 黒咳ウイルスに感染した",
-                                               "click"};
-    EXPECT_EQ(s.screen.transcript, expected);
-}
-
-// Card 141's lift, line and click come before the HP line and its click.
-TEST(CardRules, ProtectorBreakInOrder) {
-    DuelSide s;
-    Seat(s.d, {100, 141, 100, 101, 101, 101});
-    test::Wear(s.d, {-1, -1, 81, 146});
-    RunCardRules(s.ctx);
-    const std::vector<std::string> expected = {"se0: icon.wav",
-                                               "show: 護符破りの僧の力によって、相手の【ｱｲｺﾝﾌﾟﾛﾃｸﾀｰ】解除",
-                                               "click", "add: その効果発動により、味方全員 HP +2", "click"};
-    EXPECT_EQ(s.screen.transcript, expected);
+// The whole story of a few seats in order: a touched card's flash, sound, line and click; card 141's
+// lift before its HP line; the coachman's car picture.
+TEST(CardRules, TranscriptsInOrder) {
+    struct Case {
+        std::array<int32_t, 6> cards;
+        std::array<int32_t, 4> icons;
+        Lines transcript;
+    };
+    const Case cases[] = {
+        {{37, 100, 100, 101, 40, 40}, test::kBare,
+         {"flash green 4", "se3: awa.wav", "add: 黒咳ウイルスに感染した", "click"}},
+        {{100, 141, 100, 101, 101, 101}, {-1, -1, 81, 146},
+         {"se0: icon.wav", "show: 護符破りの僧の力によって、相手の【ｱｲｺﾝﾌﾟﾛﾃｸﾀｰ】解除", "click",
+          "add: その効果発動により、味方全員 HP +2", "click"}},
+        {{100, 100, 251, 101, 101, 100}, test::kBare, {"picture 3: cg/car.bmp"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.transcript.front());
+        DuelSide s;
+        Seat(s.d, c.cards);
+        test::Wear(s.d, c.icons);
+        RunCardRules(s.ctx);
+        EXPECT_EQ(s.screen.transcript, c.transcript);
+        if (c.cards[2] != 251) continue;  // the car's name no longer counts as card 251
+        EXPECT_EQ(s.d.chara[3].name, "車");
+        EXPECT_FALSE(IsCard(s.d, s.ctx.cat, 3, 251));
+    }
 }
 
 // The duel start runs these rules in its order and reports them by name.
@@ -407,9 +266,9 @@ TEST(CardRules, TheDuelStartRunsThem) {
     s.d.duel_kind = 14;
     StartReport report;
     DuelStartEffects(s.ctx, &report);
-    const std::vector<std::string> expected = {"kind14", "card169", "virus", "virus", "virus"};
+    const Lines expected = {"kind14", "card169", "virus", "virus", "virus"};
     ASSERT_GE(report.fired.size(), expected.size());
-    EXPECT_EQ(std::vector<std::string>(report.fired.begin(), report.fired.begin() + 5), expected);
+    EXPECT_EQ(Lines(report.fired.begin(), report.fired.begin() + 5), expected);
     const std::vector<std::string_view> names = StartRuleNames();
     for (const std::string_view name : CardRuleNames())
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
@@ -417,30 +276,15 @@ TEST(CardRules, TheDuelStartRunsThem) {
 
 // The virus spares the virus, the doctor, 211, 258 and 260 of the other side.
 TEST(CardRules, VirusSparesItsExceptions) {
-    struct Case {
-        int32_t card;
-        bool infected;
-    };
-    const Case cases[] = {{37, false},  {40, false}, {211, false}, {258, false},
-                          {260, false}, {101, true}, {102, true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.card);
+    for (const auto& [card, infected] : {std::pair{37, false}, {40, false}, {211, false}, {258, false},
+                                         {260, false}, {101, true}, {102, true}}) {
+        SCOPED_TRACE(card);
         DuelSide s;
-        Seat(s.d, {100, 37, 100, c.card, 101, 101});
+        Seat(s.d, {100, 37, 100, card, 101, 101});
         RunCardRules(s.ctx);
-        EXPECT_EQ(s.d.chara[4].status1 == status::kBadSickness, c.infected);
+        EXPECT_EQ(s.d.chara[4].status1 == status::kBadSickness, infected);
         EXPECT_EQ(s.d.chara[5].status1, status::kBadSickness);
     }
-}
-
-// The car: name "車" and its own picture; the name no longer counts as card 251.
-TEST(CardRules, TheCoachmanBecomesACar) {
-    DuelSide s;
-    Seat(s.d, {100, 100, 251, 101, 101, 100});
-    RunCardRules(s.ctx);
-    EXPECT_EQ(s.d.chara[3].name, "車");
-    EXPECT_EQ(s.screen.transcript, std::vector<std::string>{"picture 3: cg/car.bmp"});
-    EXPECT_FALSE(IsCard(s.d, s.ctx.cat, 3, 251));
 }
 
 // Card 208's HP by (my_id + aite_id) mod 10; a negative remainder gives 6.
@@ -448,9 +292,8 @@ TEST(CardRules, Card208FollowsTheIds) {
     struct Case {
         int32_t my_id, aite_id, hp;
     };
-    const Case cases[] = {{0, 0, 1},  {1, 0, 2},   {1, 1, 3},   {2, 1, 5},    {2, 2, 7},
-                          {3, 2, 9},  {3, 3, 11},  {300, 7, 0}, {4, 4, 15},   {5, 4, 8},
-                          {-3, 0, 6}, {-10, 0, 1}, {-5, 2, 6},  {291, 334, 9}};
+    const Case cases[] = {{0, 0, 1},  {1, 0, 2},   {1, 1, 3},   {2, 1, 5},   {2, 2, 7},  {3, 2, 9},   {3, 3, 11},
+                          {300, 7, 0}, {4, 4, 15}, {5, 4, 8},   {-3, 0, 6},  {-10, 0, 1}, {-5, 2, 6}, {291, 334, 9}};
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.my_id << " + " << c.aite_id);
         DuelSide s;
@@ -458,10 +301,8 @@ TEST(CardRules, Card208FollowsTheIds) {
         s.d.my_id = c.my_id;
         s.d.aite_id = c.aite_id;
         const StartReport r = RunCardRules(s.ctx);
-        EXPECT_EQ(s.d.chara[1].hp, c.hp);
-        EXPECT_EQ(s.d.chara[6].hp, c.hp);
-        EXPECT_EQ(s.d.chara[2].hp, 5);
-        EXPECT_EQ(r.fired, (std::vector<std::string>{"card208", "card208"}));
+        EXPECT_EQ((std::array{s.d.chara[1].hp, s.d.chara[6].hp, s.d.chara[2].hp}), (std::array{c.hp, c.hp, 5}));
+        EXPECT_EQ(r.fired, (Lines{"card208", "card208"}));
     }
 }
 
@@ -475,22 +316,6 @@ TEST(CardRules, NurseSkipsTheDeadInFlashesOnly) {
     EXPECT_FALSE(s.screen.Has("flash blue 5"));
     EXPECT_EQ(s.d.chara[5].hp, 15);
     EXPECT_EQ(s.screen.Lines("se3: kaifuku.wav").size(), 6u);
-}
-
-TEST(CardRules, NamesAreUniqueAndStatic) {
-    const auto names = CardRuleNames();
-    ASSERT_EQ(names.size(), 22u);
-    EXPECT_EQ(std::set<std::string_view>(names.begin(), names.end()).size(), names.size());
-    EXPECT_EQ(names.front(), "kind14");
-    EXPECT_EQ(names.back(), "fixed_statuses");
-}
-
-// The record as the other program holds it: sides, icons, IDs and roles exchanged.
-DuelRecord OtherProgram(const DuelRecord& d) {
-    DuelRecord m = test::Mirrored(d);
-    std::swap(m.my_id, m.aite_id);
-    m.duel_role = d.duel_role == kApplicant ? kReceiver : kApplicant;
-    return m;
 }
 
 // A small generator the test owns, so the records are the same on every run.
@@ -515,8 +340,8 @@ TEST(CardRules, MirrorProgramsAgree) {
         SCOPED_TRACE(n);
         DuelSide a, b;
         for (size_t s = 1; s <= 6; ++s) {
-            a.d.chara[s] = test::Card(pool[g.Next(static_cast<uint32_t>(pool.size()))],
-                                      static_cast<int32_t>(g.Next(10)));
+            a.d.chara[s] =
+                test::Card(pool[g.Next(static_cast<uint32_t>(pool.size()))], static_cast<int32_t>(g.Next(10)));
             a.d.chara[s].hp = static_cast<int32_t>(g.Next(25));
         }
         test::Wear(a.d, {icons[g.Next(10)], icons[g.Next(10)], icons[g.Next(10)], icons[g.Next(10)]});
@@ -524,7 +349,7 @@ TEST(CardRules, MirrorProgramsAgree) {
         a.d.my_id = static_cast<int32_t>(g.Next(2000)) - 500;
         a.d.aite_id = static_cast<int32_t>(g.Next(2000)) - 500;
         a.d.duel_role = g.Next(2) ? kApplicant : kReceiver;
-        b.d = OtherProgram(a.d);
+        b.d = test::OtherProgram(a.d);
         const StartReport ra = RunCardRules(a.ctx);
         const StartReport rb = RunCardRules(b.ctx);
         EXPECT_EQ(MirrorMismatch(a.d, b.d), "");
@@ -534,8 +359,7 @@ TEST(CardRules, MirrorProgramsAgree) {
     }
     const auto names = CardRuleNames();
     for (const std::string_view name : names) EXPECT_TRUE(fired.count(std::string(name))) << name;
-    for (const std::string& name : fired)
-        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+    for (const std::string& name : fired) EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
 }
 
 }  // namespace

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "support/duel_fixture.h"
 
 namespace kestra {
@@ -17,28 +21,18 @@ void SetFigures(DuelRecord& d, int32_t total) {
     d.chara[1].hp = total - 11;
 }
 
+// The piece is the sum of the six cards' HP and MP mod 46; a negative sum, which no shipped card
+// gives, still names a piece that exists.
 TEST(DuelMusic, PieceIsTheFiguresModFortySix) {
-    struct Case {
-        int32_t total, piece;
-    };
-    const Case cases[] = {{12, 12}, {45, 45}, {46, 0}, {47, 1}, {100, 8}, {137, 45}, {138, 0}};
-    for (const Case& c : cases) {
+    const std::pair<int32_t, int32_t> cases[] = {{12, 12}, {45, 45}, {46, 0},  {47, 1},
+                                                 {100, 8}, {137, 45}, {138, 0}, {-1, 45}};
+    for (const auto& [total, piece] : cases) {
         DuelRecord d;
-        SetFigures(d, c.total);
-        EXPECT_EQ(DuelMusicPiece(d), c.piece) << c.total;
+        SetFigures(d, total);
+        d.chara[0].hp = d.chara[7].mp = 5;  // entries 0 and 7 are no cards
+        EXPECT_EQ(DuelMusicPiece(d), piece) << total;
     }
-    DuelRecord d;
-    SetFigures(d, 100);
-    d.chara[0].hp = d.chara[7].mp = 5;  // entries 0 and 7 are no cards
-    EXPECT_EQ(DuelMusicPiece(d), 8);
     EXPECT_EQ(DuelMusicFile(8), "8.mid");
-}
-
-// A negative sum, which no shipped card gives, still names a piece that exists.
-TEST(DuelMusic, NegativeSumsFoldIntoTheList) {
-    DuelRecord d;
-    SetFigures(d, -1);
-    EXPECT_EQ(DuelMusicPiece(d), 45);
 }
 
 // The shipped list: group 0 has 7 titled pieces (0..6), group 4 six (21..26), group 8 three (43..45).
@@ -59,56 +53,38 @@ TEST(DuelMusic, QuizPayouts) {
     };
     for (const Case& c : cases) {
         const QuizPayout p = MusicQuizPayout(GameCatalogue(), c.guess, c.piece);
-        EXPECT_EQ(p.piece_hit, c.piece_hit) << c.guess << " " << c.piece;
-        EXPECT_EQ(p.group_hit, c.group_hit) << c.guess << " " << c.piece;
-        EXPECT_EQ(p.money, c.money) << c.guess << " " << c.piece;
-        EXPECT_EQ(p.ark, c.ark) << c.guess << " " << c.piece;
+        EXPECT_EQ((std::array{p.piece_hit, p.group_hit}), (std::array{c.piece_hit, c.group_hit})) << c.guess;
+        EXPECT_EQ((std::array{p.money, p.ark}), (std::array{c.money, c.ark})) << c.guess << " " << c.piece;
     }
 }
 
+// The start plays the piece when music is on and pays the quiz; in view mode nobody's purse changes.
 TEST(DuelMusic, StartPlaysThePieceAndPaysTheQuiz) {
-    DuelSide s;
-    SetFigures(s.d, 46 + 3);
-    s.my.quiz_pick = 3;
-    s.my.money = 50;
-    s.my.ark = 2;
-    const DuelMusicStart out = StartDuelMusic(s.ctx, true);
-    EXPECT_EQ(out.piece, 3);
-    EXPECT_EQ(s.my.money, 50 + 114);
-    EXPECT_EQ(s.my.ark, 2 + 7);
-    EXPECT_EQ(out.bingo_ticks, 30);
-    EXPECT_EQ(out.bingo_group_ticks, 30);
-    const std::vector<std::string> expected = {"bgm: 3.mid", "se0: coin.wav", "se0: coin.wav"};
-    EXPECT_EQ(s.screen.transcript, expected);
-}
-
-TEST(DuelMusic, MusicOffStillPaysTheGroup) {
-    DuelSide s;
-    SetFigures(s.d, 6);
-    s.my.quiz_pick = 0;
-    s.my.money = 0;
-    const DuelMusicStart out = StartDuelMusic(s.ctx, false);
-    EXPECT_EQ(out.piece, 6);
-    EXPECT_EQ(s.my.money, 14);
-    EXPECT_EQ(out.bingo_ticks, 0);
-    EXPECT_EQ(out.bingo_group_ticks, 30);
-    EXPECT_FALSE(s.screen.Has("bgm: 6.mid"));
-    EXPECT_TRUE(s.screen.Has("se0: coin.wav"));
-}
-
-// In view mode the piece plays but nobody's purse changes.
-TEST(DuelMusic, ViewModePaysNothing) {
-    DuelSide s;
-    SetFigures(s.d, 3);
-    s.d.look_mode = 1;
-    s.my.quiz_pick = 3;
-    s.my.money = 10;
-    const DuelMusicStart out = StartDuelMusic(s.ctx, true);
-    EXPECT_EQ(s.my.money, 10);
-    EXPECT_EQ(s.my.ark, 0);
-    EXPECT_EQ(out.bingo_ticks, 0);
-    EXPECT_TRUE(s.screen.Has("bgm: 3.mid"));
-    EXPECT_FALSE(s.screen.Has("se0: coin.wav"));
+    struct Case {
+        const char* what;
+        int32_t total, pick;
+        bool music, view;
+        int32_t piece, money, ark, ticks, group_ticks;
+        std::vector<std::string> transcript;
+    };
+    const Case cases[] = {
+        {"piece hit", 46 + 3, 3, true, false, 3, 50 + 114, 2 + 7, 30, 30, {"bgm: 3.mid", "se0: coin.wav", "se0: coin.wav"}},
+        {"music off still pays the group", 6, 0, false, false, 6, 50 + 14, 2 + 7, 0, 30, {"se0: coin.wav"}},
+        {"view mode", 3, 3, true, true, 3, 50, 2, 0, 0, {"bgm: 3.mid"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DuelSide s;
+        SetFigures(s.d, c.total);
+        s.d.look_mode = c.view ? 1 : 0;
+        s.my.quiz_pick = c.pick;
+        s.my.money = 50;
+        s.my.ark = 2;
+        const DuelMusicStart out = StartDuelMusic(s.ctx, c.music);
+        EXPECT_EQ((std::array{out.piece, s.my.money, s.my.ark, out.bingo_ticks, out.bingo_group_ticks}),
+                  (std::array{c.piece, c.money, c.ark, c.ticks, c.group_ticks}));
+        EXPECT_EQ(s.screen.transcript, c.transcript);
+    }
 }
 
 }  // namespace

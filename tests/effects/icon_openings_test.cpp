@@ -11,8 +11,7 @@
 #include "base/random.h"
 #include "duel/mirror_check.h"
 #include "effects/statuses.h"
-#include "support/duel_fixture.h"
-#include "support/technique_fixture.h"
+#include "support/effects_cases.h"
 
 namespace kestra {
 namespace {
@@ -31,18 +30,6 @@ void RunOpenings(DuelContext& ctx, StartReport& report) {
     TransplantedOpenings(ctx, report);
     DarknessIcons(ctx, report);
     IconOpenings(ctx, report);
-}
-
-// The record as the other program holds it: sides, icons, IDs and roles exchanged.
-DuelRecord OtherProgram(const DuelRecord& d) {
-    DuelRecord m = test::Mirrored(d);
-    std::swap(m.my_id, m.aite_id);
-    m.duel_role = d.duel_role == kApplicant ? kReceiver : kApplicant;
-    return m;
-}
-
-size_t Count(const StartReport& r, const std::string& name) {
-    return static_cast<size_t>(std::count(r.fired.begin(), r.fired.end(), name));
 }
 
 // ---- Step 5: transplanted techniques ----
@@ -91,10 +78,8 @@ TEST(TransplantedOpenings, FacingEffectsComeLast) {
     s.d.chara[6].waza = 26;  // slot 3 gets betrayal, slot 6 jail
     StartReport r;
     TransplantedOpenings(s.ctx, r);
-    EXPECT_EQ(s.d.chara[1].status1, kBadBetrayal);
-    EXPECT_EQ(s.d.chara[3].status1, kBadBetrayal);
-    EXPECT_EQ(s.d.chara[6].status1, kBadJail);
-    EXPECT_EQ(s.d.chara[4].status1, kBadBetrayal);
+    EXPECT_EQ((std::array{s.d.chara[1].status1, s.d.chara[3].status1, s.d.chara[4].status1, s.d.chara[6].status1}),
+              (std::array{kBadBetrayal, kBadBetrayal, kBadBetrayal, kBadJail}));
 }
 
 // ---- Step 6: darkness icons ----
@@ -109,84 +94,23 @@ TEST(DarknessIcons, RemovalsAndLines) {
         std::vector<std::string> fired;
     };
     const std::vector<Case> cases = {
-        {"left hand",
-         {56, -1, 10, 11},
-         -1,
-         -1,
-         {56, -1, -1, 11},
-         {"相手のアイコン1を解除させた！"},
-         {"darkness56"}},
-        {"right hand",
-         {57, -1, 10, 11},
-         -1,
-         -1,
-         {57, -1, 10, -1},
-         {"相手のアイコン2を解除させた！"},
-         {"darkness57"}},
+        {"left hand", {56, -1, 10, 11}, -1, -1, {56, -1, -1, 11}, {"相手のアイコン1を解除させた！"}, {"darkness56"}},
+        {"right hand", {57, -1, 10, 11}, -1, -1, {57, -1, 10, -1}, {"相手のアイコン2を解除させた！"}, {"darkness57"}},
         {"wedge and protector", {56, 57, 81, 146}, -1, -1, {56, 57, 81, 146}, {}, {}},
-        {"both hands",
-         {231, -1, 81, 146},
-         -1,
-         -1,
-         {231, -1, -1, -1},
-         {"相手のアイコン1,2を解除させた！"},
+        {"both hands", {231, -1, 81, 146}, -1, -1, {231, -1, -1, -1}, {"相手のアイコン1,2を解除させた！"},
          {"darkness231"}},
-        {"just removed still counts",
-         {56, 10, 56, 11},
-         -1,
-         -1,
-         {-1, 10, -1, 11},
-         {"相手のアイコン1を解除させた！", "アイコン1を解除させられた！"},
-         {"darkness56", "darkness56"}},
-        {"opponent's hands",
-         {10, 11, 57, 231},
-         -1,
-         -1,
-         {-1, -1, 57, 231},
-         {"アイコン1,2を解除させられた！"},
+        {"just removed still counts", {56, 10, 56, 11}, -1, -1, {-1, 10, -1, 11},
+         {"相手のアイコン1を解除させた！", "アイコン1を解除させられた！"}, {"darkness56", "darkness56"}},
+        {"opponent's hands", {10, 11, 57, 231}, -1, -1, {-1, -1, 57, 231}, {"アイコン1,2を解除させられた！"},
          {"darkness57", "darkness231"}},
-        {"dawn bell",
-         {78, 10, 56, 231},
-         -1,
-         -1,
-         {78, 10, -1, -1},
-         {"相手のアイコン1,2を解除させた！"},
-         {"icon78"}},
-        {"card 274 here",
-         {-1, -1, 10, 11},
-         274,
-         -1,
-         {-1, -1, -1, 11},
-         {"相手のアイコン1を解除させた！"},
-         {"card274"}},
-        {"card 274 there",
-         {10, 11, -1, -1},
-         -1,
-         274,
-         {-1, 11, -1, -1},
-         {"アイコン1を解除させられた！"},
-         {"card274"}},
-        {"274 eats a 56 that bites back",
-         {81, -1, 56, -1},
-         274,
-         -1,
-         {-1, -1, -1, -1},
-         {"相手のアイコン1を解除させた！", "アイコン1を解除させられた！"},
-         {"card274"}},
-        {"claw",
-         {240, 10, 11, 146},
-         -1,
-         -1,
-         {240, 10, 11, -1},
-         {"相手のアイコン2を解除させた！"},
-         {"icon240"}},
-        {"claw against claw",
-         {10, 240, 11, 240},
-         -1,
-         -1,
-         {10, -1, 11, -1},
-         {"相手のアイコン2を解除させた！", "アイコン2を解除させられた！"},
-         {"icon240", "icon240"}},
+        {"dawn bell", {78, 10, 56, 231}, -1, -1, {78, 10, -1, -1}, {"相手のアイコン1,2を解除させた！"}, {"icon78"}},
+        {"card 274 here", {-1, -1, 10, 11}, 274, -1, {-1, -1, -1, 11}, {"相手のアイコン1を解除させた！"}, {"card274"}},
+        {"card 274 there", {10, 11, -1, -1}, -1, 274, {-1, 11, -1, -1}, {"アイコン1を解除させられた！"}, {"card274"}},
+        {"274 eats a 56 that bites back", {81, -1, 56, -1}, 274, -1, {-1, -1, -1, -1},
+         {"相手のアイコン1を解除させた！", "アイコン1を解除させられた！"}, {"card274"}},
+        {"claw", {240, 10, 11, 146}, -1, -1, {240, 10, 11, -1}, {"相手のアイコン2を解除させた！"}, {"icon240"}},
+        {"claw against claw", {10, 240, 11, 240}, -1, -1, {10, -1, 11, -1},
+         {"相手のアイコン2を解除させた！", "アイコン2を解除させられた！"}, {"icon240", "icon240"}},
         {"nothing to lift", {56, 231, -1, -1}, -1, -1, {56, 231, -1, -1}, {}, {}},
     };
     for (const Case& c : cases) {
@@ -198,12 +122,9 @@ TEST(DarknessIcons, RemovalsAndLines) {
         Wear(s.d, c.icons);
         StartReport r;
         DarknessIcons(s.ctx, r);
-        EXPECT_EQ((std::array<int32_t, 4>{s.d.my_icon1, s.d.my_icon2, s.d.e_icon1, s.d.e_icon2}), c.after);
+        EXPECT_EQ(test::Worn(s.d), c.after);
         EXPECT_EQ(s.screen.Messages(), c.lines);
-        EXPECT_EQ(s.screen.Lines("se0: ").size(), c.lines.size());
-        if (!c.lines.empty()) {
-            EXPECT_EQ(s.screen.Lines("se0: ").front(), "se0: icon.wav");
-        }
+        EXPECT_EQ(s.screen.Lines("se0: "), std::vector<std::string>(c.lines.size(), "se0: icon.wav"));
         EXPECT_EQ(r.fired, c.fired);
     }
 }
@@ -215,8 +136,7 @@ TEST(DarknessIcons, DawnBellGainsPerPair) {
     StartReport r;
     DarknessIcons(s.ctx, r);
     ExpectAfter(s.d, {{1, 17, 15, 0, 0, 0}, {3, 17, 15, 0, 0, 0}, {4, 5, 3, 0, 0, 0}});
-    EXPECT_EQ(s.d.e_icon1, -1);
-    EXPECT_EQ(s.d.e_icon2, -1);
+    EXPECT_EQ(test::Worn(s.d), (std::array{78, 78, -1, -1}));
 }
 
 // In view mode a lifted local icon is first written into the save record's slot.
@@ -229,10 +149,7 @@ TEST(DarknessIcons, ViewModeWritesTheSaveRecordSlot) {
     Wear(s.d, {10, 11, 231, -1});
     StartReport r;
     DarknessIcons(s.ctx, r);
-    EXPECT_EQ(s.d.my_icon1, -1);
-    EXPECT_EQ(s.d.my_icon2, -1);
-    EXPECT_EQ(s.my.icon_slot1, 10);
-    EXPECT_EQ(s.my.icon_slot2, 11);
+    EXPECT_EQ((std::array{s.d.my_icon1, s.d.my_icon2, s.my.icon_slot1, s.my.icon_slot2}), (std::array{-1, -1, 10, 11}));
     DuelSide p;  // not in view mode the save record stays
     SeatSix(p.d);
     p.my.icon_slot1 = 5;
@@ -254,16 +171,6 @@ void SeatForIcons(DuelRecord& d) {
     }
 }
 
-TEST(IconOpenings, IconZeroWornTwice) {
-    DuelSide s;
-    SeatForIcons(s.d);
-    Wear(s.d, {0, 0, -1, -1});
-    StartReport r;
-    IconOpenings(s.ctx, r);
-    ExpectAfter(s.d, {{1, 17, 3, 2, 0, 0}, {2, 5, 3, 0, 0, 0}, {5, 5, 3, 0, 0, 0}});
-    EXPECT_EQ(Count(r, "icon0"), 2u);
-}
-
 TEST(IconOpenings, ElementStageOncePerSide) {
     DuelSide s;
     SeatForIcons(s.d);
@@ -273,8 +180,8 @@ TEST(IconOpenings, ElementStageOncePerSide) {
     IconOpenings(s.ctx, r);
     for (size_t k = 1; k <= 3; ++k) EXPECT_EQ(s.d.chara[k].element, 3) << k;
     ExpectAfter(s.d, {{4, 5, 0, 3, 0, 0}, {5, 5, 0, 3, 0, 0}});
-    EXPECT_EQ(Count(r, "element19"), 1u);
-    EXPECT_EQ(Count(r, "element181"), 1u);
+    EXPECT_EQ(test::Fired(r, "element19"), 1u);
+    EXPECT_EQ(test::Fired(r, "element181"), 1u);
 }
 
 TEST(IconOpenings, RolesByName) {
@@ -310,65 +217,39 @@ TEST(IconOpenings, OpenIconsAndTable) {
         {"30 light", {30, -1, -1, -1}, none, {{2, 5, 3, 1, 0, kGoodPromise}, {1, 5, 3, 0, 0, 0}}},
         {"31 dark", {31, -1, -1, -1}, none, {{3, 5, 5, 0, 0, kGoodCloud}, {1, 5, 3, 0, 0, 0}}},
         {"32 none", {-1, -1, 32, -1}, none, {{6, 7, 3, 0, 0, kGoodShield}, {4, 5, 3, 0, 0, 0}}},
-        {"36 floor of 5",
-         {36, -1, -1, -1},
-         [](DuelRecord& d) { d.chara[1].hp = 2, d.chara[2].hp = 7; },
+        {"36 floor of 5", {36, -1, -1, -1}, [](DuelRecord& d) { d.chara[1].hp = 2, d.chara[2].hp = 7; },
          {{1, 5, 3, 0, 0, 0}, {2, 7, 3, 0, 0, 0}}},
         {"37 dark HP", {37, 37, -1, -1}, none, {{3, 7, 3, 0, 0, 0}, {1, 5, 3, 0, 0, 0}}},
-        {"38 low HP",
-         {38, -1, -1, -1},
-         [](DuelRecord& d) { d.chara[1].hp = 3, d.chara[2].hp = 4; },
+        {"38 low HP", {38, -1, -1, -1}, [](DuelRecord& d) { d.chara[1].hp = 3, d.chara[2].hp = 4; },
          {{1, 6, 3, 0, 0, 0}, {2, 4, 3, 0, 0, 0}}},
-        {"40 odd HP once",
-         {40, 40, -1, -1},
-         [](DuelRecord& d) { d.chara[2].hp = 6; },
+        {"40 odd HP once", {40, 40, -1, -1}, [](DuelRecord& d) { d.chara[2].hp = 6; },
          {{1, 8, 3, 0, 0, 0}, {2, 6, 3, 0, 0, 0}}},
-        {"41 one element",
-         {41, 41, 41, -1},
-         [](DuelRecord& d) {
-             for (size_t k = 1; k <= 3; ++k) d.chara[k].element = 4;
-         },
+        {"41 one element", {41, 41, 41, -1}, [](DuelRecord& d) { d.chara[1].element = d.chara[2].element = d.chara[3].element = 4; },
          {{1, 13, 11, 0, 0, 0}, {4, 5, 3, 0, 0, 0}}},
-        {"60 humble classes",
-         {60, -1, -1, -1},
-         [](DuelRecord& d) { d.chara[2].rarity = 4; },
+        {"60 humble classes", {60, -1, -1, -1}, [](DuelRecord& d) { d.chara[2].rarity = 4; },
          {{1, 9, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
-        {"207 synthesis",
-         {207, -1, -1, -1},
-         [](DuelRecord& d) { d.chara[3].rarity = 14; },
+        {"207 synthesis", {207, -1, -1, -1}, [](DuelRecord& d) { d.chara[3].rarity = 14; },
          {{3, 8, 6, 0, 0, 0}, {1, 5, 3, 0, 0, 0}}},
-        {"229 copies the facing good status",
-         {229, -1, 89, -1},
-         [](DuelRecord& d) { d.chara[6].status2 = kGoodCure; },
+        {"229 copies the facing good status", {229, -1, 89, -1}, [](DuelRecord& d) { d.chara[6].status2 = kGoodCure; },
          {{1, 5, 3, 0, 0, kGoodShield}, {3, 5, 3, 0, 0, kGoodShield}, {4, 5, 3, 0, 0, kGoodShield}}},
-        {"278 twins",
-         {278, -1, -1, -1},
-         [](DuelRecord& d) { d.chara[3] = d.chara[1]; },
+        {"278 twins", {278, -1, -1, -1}, [](DuelRecord& d) { d.chara[3] = d.chara[1]; },
          {{1, 9, 7, 0, 0, 0}, {3, 9, 7, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
-        {"11 banner on all six",
-         {11, -1, -1, -1},
-         none,
+        {"11 banner on all six", {11, -1, -1, -1}, none,
          {{1, 9, 3, 0, 0, 0}, {5, 9, 3, 0, 0, 0}, {4, 3, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
         {"48 curse unless 26", {48, 26, 48, -1}, none, {{1, 14, 3, 0, 0, 0}, {4, 14, 3, 0, kBadCurse, 0}}},
         {"65 per other icon", {65, -1, 24, 4}, none, {{1, 5, 13, 0, 0, 0}}},
         {"96 altar", {96, -1, -1, -1}, none, {{1, 25, 3, 0, 0, 0}, {2, -15, 3, 0, 0, 0}}},
-        {"184 LV 4",
-         {184, -1, -1, -1},
-         [](DuelRecord& d) { d.chara[2].lv = 4; },
+        {"184 LV 4", {184, -1, -1, -1}, [](DuelRecord& d) { d.chara[2].lv = 4; },
          {{2, 5, 3, 4, 0, kGoodRampage}, {1, 5, 3, 0, 0, 0}}},
         {"267 tag: third card", {267, -1, -1, -1}, none, {{3, 7, 5, 0, 0, kGoodShield}, {1, 5, 3, 0, 0, 0}}},
-        {"86 foe tag over the own 47",
-         {47, -1, 86, -1},
-         none,
-         {{1, 12, 3, 0, kBadCurse, 0}, {4, 5, 3, 0, 0, 0}}},
-        {"149 foe LV stops at 0",
-         {-1, -1, 149, -1},
-         [](DuelRecord& d) { d.chara[2].lv = 1; },
+        {"86 foe tag over the own 47", {47, -1, 86, -1}, none, {{1, 12, 3, 0, kBadCurse, 0}, {4, 5, 3, 0, 0, 0}}},
+        {"149 foe LV stops at 0", {-1, -1, 149, -1}, [](DuelRecord& d) { d.chara[2].lv = 1; },
          {{1, 5, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
         {"226 all six", {-1, -1, 226, -1}, none, {{1, 3, 3, 0, 0, 0}, {6, 3, 3, 0, 0, 0}}},
-        {"193 class 6 only",
-         {193, -1, -1, -1},
-         [](DuelRecord& d) { d.chara[1].rarity = 6; },
+        {"0 worn twice", {0, 0, -1, -1}, none, {{1, 17, 3, 2, 0, 0}, {2, 5, 3, 0, 0, 0}, {5, 5, 3, 0, 0, 0}}},
+        {"52 tags skip the dead", {52, -1, -1, -1}, [](DuelRecord& d) { test::Kill(d, 2); },
+         {{1, 7, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
+        {"193 class 6 only", {193, -1, -1, -1}, [](DuelRecord& d) { d.chara[1].rarity = 6; },
          {{1, 9, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
     };
     for (const Case& c : cases) {
@@ -377,7 +258,7 @@ TEST(IconOpenings, OpenIconsAndTable) {
         SeatForIcons(s.d);
         c.seat(s.d);
         Wear(s.d, c.icons);
-        m.d = OtherProgram(s.d);
+        m.d = test::OtherProgram(s.d);
         StartReport r, rm;
         IconOpenings(s.ctx, r);
         IconOpenings(m.ctx, rm);
@@ -406,27 +287,7 @@ TEST(IconOpenings, TagLinesFlashesAndSounds) {
     ExpectAfter(s.d, {{1, 8, 1, 0, 0, kGoodShield}});
 }
 
-TEST(IconOpenings, DeadCardsSkippedByTags) {
-    DuelSide s;
-    SeatForIcons(s.d);
-    test::Kill(s.d, 2);
-    Wear(s.d, {52, -1, -1, -1});
-    StartReport r;
-    IconOpenings(s.ctx, r);
-    EXPECT_EQ(s.d.chara[2].hp, 5);
-    EXPECT_EQ(s.d.chara[1].hp, 7);
-}
-
 // ---- Names and the two programs ----
-
-TEST(IconOpenings, NamesAreUniqueAndCoverWhatFires) {
-    const std::span<const std::string_view> names = IconRuleNames();
-    const std::set<std::string_view> unique(names.begin(), names.end());
-    EXPECT_EQ(unique.size(), names.size());
-    for (const char* n : {"tech26", "icon78", "darkness56", "card274", "icon240", "element19", "icon0",
-                          "icon229", "icon267", "icon5", "element40"})
-        EXPECT_TRUE(unique.count(n)) << n;
-}
 
 // Icons and cards the opening rules name, for the mirror test.
 constexpr std::array<int32_t, 60> kMirrorIcons = {
@@ -462,7 +323,7 @@ TEST(IconOpenings, BothProgramsReachTheSameRecord) {
         a.d.my_id = rng.Random(100000);
         a.d.aite_id = rng.Random(100000);
         DuelSide b;
-        b.d = OtherProgram(a.d);
+        b.d = test::OtherProgram(a.d);
         StartReport ra, rb;
         RunOpenings(a.ctx, ra);
         RunOpenings(b.ctx, rb);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "duel/tchar.h"
 #include "support/duel_fixture.h"
 
@@ -11,18 +13,13 @@ namespace {
 TEST(IconTags, ParsesTheForms) {
     const auto t = ParseIconTag("open:ally:elem=3:hp=+6:lv=+1");
     ASSERT_TRUE(t);
-    EXPECT_EQ(t->trigger, TagTrigger::Open);
-    EXPECT_EQ(t->side, TagSide::Ally);
-    EXPECT_EQ(t->filter, TagFilter::Element);
-    EXPECT_EQ(t->filter_value, 3);
+    EXPECT_EQ(std::tuple(t->trigger, t->side, t->filter, t->filter_value),
+              std::tuple(TagTrigger::Open, TagSide::Ally, TagFilter::Element, 3));
     ASSERT_EQ(t->changes.size(), 2u);
-    EXPECT_EQ(t->changes[0].field, TagField::Hp);
-    EXPECT_EQ(t->changes[0].amount, 6);
-    EXPECT_EQ(t->changes[1].amount, 1);
+    EXPECT_EQ(std::tuple(t->changes[0].field, t->changes[0].amount, t->changes[1].amount), std::tuple(TagField::Hp, 6, 1));
     const auto u = ParseIconTag("turn:foe:slot=2:mp=-3:status1=7");
     ASSERT_TRUE(u);
-    EXPECT_EQ(u->changes[0].amount, -3);
-    EXPECT_EQ(u->changes[1].field, TagField::Status1);
+    EXPECT_EQ(std::tuple(u->changes[0].amount, u->changes[1].field), std::tuple(-3, TagField::Status1));
 }
 
 TEST(IconTags, RefusesWhatTheGrammarForbids) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "effects/statuses.h"
@@ -27,61 +28,66 @@ TEST(StatusGroups, PoisonTimerAndHealing) {
         EXPECT_EQ(InHealingState(code), code == 1 || code == 9 || code == 10 || code == 11) << code;
 }
 
-TEST(StatusRandom, BadByTurnModSeven) {
+// The random bad status goes by turn mod 7, the good one by turn mod 8.
+TEST(StatusRandom, ByTurn) {
+    const std::pair<int32_t, int32_t> bad[] = {{7, kBadBomb},     {8, kBadPoison},   {0, kBadBomb},
+                                               {2, kBadSleep},    {3, kBadWeakened}, {4, kBadCurse},
+                                               {5, kBadConfusion}, {6, kBadFrozen},  {13, kBadFrozen}};
+    for (const auto& [turn, code] : bad) EXPECT_EQ(RandomBadStatus(turn), code) << turn;
+    const std::pair<int32_t, int32_t> good[] = {
+        {8, kGoodRampage},        {15, kGoodPromise}, {0, kGoodRampage},   {1, kGoodHealing},   {2, kGoodMagicPower},
+        {3, kGoodStrengthened}, {4, kGoodShield},   {5, kGoodMagicPath}, {6, kGoodDivinity}, {9, kGoodHealing}};
+    for (const auto& [turn, code] : good) EXPECT_EQ(RandomGoodStatus(turn), code) << turn;
+}
+
+// Each status change shown on the screen: the status it leaves and its sound, flash, line and click.
+TEST(StatusShown, StatusAndStory) {
     struct Case {
-        int32_t turn, code;
+        const char* what;
+        int32_t turn;
+        size_t slot;
+        bool bad;  // which status field changes
+        int32_t before, after;
+        std::function<void(DuelContext&)> act;
+        std::vector<std::string> transcript;  // "@" stands for the card's name
     };
-    for (const Case c : {Case{7, kBadBomb}, Case{8, kBadPoison}, Case{0, kBadBomb}, Case{2, kBadSleep},
-                         Case{3, kBadWeakened}, Case{4, kBadCurse}, Case{5, kBadConfusion}, Case{6, kBadFrozen},
-                         Case{13, kBadFrozen}})
-        EXPECT_EQ(RandomBadStatus(c.turn), c.code) << c.turn;
-}
-
-TEST(StatusRandom, GoodByTurnModEight) {
-    struct Case {
-        int32_t turn, code;
+    const Case cases[] = {
+        {"a random bad status replaces silently", 7, 5, true, kBadPoison, kBadBomb,
+         [](DuelContext& c) { GiveRandomBadStatus(c, 5); },
+         {"se3: down.wav", "flash black 5", "add: @にランダムバッドステータス!!", "click"}},
+        {"a random good status", 15, 2, false, kGoodShield, kGoodPromise,
+         [](DuelContext& c) { GiveRandomGoodStatus(c, 2); },
+         {"se3: up.wav", "flash white 2", "add: @にランダムグッドステータス!!", "click"}},
+        {"a shortened life", 3, 4, true, kBadTime3, kBadTime1, [](DuelContext& c) { ShortenLife(c, 4); },
+         {"se3: down.wav", "flash white 4", "add: @は寿命が短くなった！", "click"}},
+        {"driven mad", 3, 6, true, kBadConfusion, kBadBetrayal, [](DuelContext& c) { DriveMad(c, 6); },
+         {"se3: cat.wav", "flash fuchsia 6", "add: @は頭がおかしくなった....", "click"}},
     };
-    for (const Case c : {Case{8, kGoodRampage}, Case{15, kGoodPromise}, Case{0, kGoodRampage}, Case{1, kGoodHealing},
-                         Case{2, kGoodMagicPower}, Case{3, kGoodStrengthened}, Case{4, kGoodShield},
-                         Case{5, kGoodMagicPath}, Case{6, kGoodDivinity}, Case{9, kGoodHealing}})
-        EXPECT_EQ(RandomGoodStatus(c.turn), c.code) << c.turn;
-}
-
-TEST(StatusRandom, BadOnTargetReplacesSilently) {
-    DuelSide s;
-    Seat(s, 7);
-    s.d.chara[5].status1 = kBadPoison;
-    GiveRandomBadStatus(s.ctx, 5);
-    EXPECT_EQ(s.d.chara[5].status1, kBadBomb);
-    const std::vector<std::string> expected = {"se3: down.wav", "flash black 5",
-                                               "add: " + s.d.chara[5].name + "にランダムバッドステータス!!", "click"};
-    EXPECT_EQ(s.screen.transcript, expected);
-}
-
-TEST(StatusRandom, GoodOnUser) {
-    DuelSide s;
-    Seat(s, 15);
-    s.d.chara[2].status2 = kGoodShield;
-    GiveRandomGoodStatus(s.ctx, 2);
-    EXPECT_EQ(s.d.chara[2].status2, kGoodPromise);
-    const std::vector<std::string> expected = {"se3: up.wav", "flash white 2",
-                                               "add: " + s.d.chara[2].name + "にランダムグッドステータス!!", "click"};
-    EXPECT_EQ(s.screen.transcript, expected);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DuelSide s;
+        Seat(s, c.turn);
+        tchar& card = s.d.chara[c.slot];
+        (c.bad ? card.status1 : card.status2) = c.before;
+        c.act(s.ctx);
+        EXPECT_EQ(c.bad ? card.status1 : card.status2, c.after);
+        std::vector<std::string> expected = c.transcript;
+        for (std::string& line : expected)
+            if (const size_t at = line.find('@'); at != std::string::npos) line.replace(at, 1, card.name);
+        EXPECT_EQ(s.screen.transcript, expected);
+    }
 }
 
 TEST(StatusCountdown, FourTestsInTurn) {
     struct Case {
         const char* what;
-        int32_t status_before, hp_before;
-        int32_t status_after, hp_after;
+        int32_t status_before, hp_before, status_after, hp_after;
     };
     const Case cases[] = {
-        {"time 3 goes to time 1", kBadTime3, 6, kBadTime1, 6},
-        {"time 2 leaves a bomb", kBadTime2, 6, kBadBomb, 6},
+        {"time 3 goes to time 1", kBadTime3, 6, kBadTime1, 6}, {"time 2 leaves a bomb", kBadTime2, 6, kBadBomb, 6},
         {"time 1 leaves HP 1 and a bomb", kBadTime1, 6, kBadBomb, 1},
         {"a bomb takes HP to 0 and stays", kBadBomb, 6, kBadBomb, 0},
-        {"poison becomes time 2", kBadPoison, 6, kBadTime2, 6},
-        {"no status becomes time 2", kBadNone, 6, kBadTime2, 6},
+        {"poison becomes time 2", kBadPoison, 6, kBadTime2, 6}, {"no status becomes time 2", kBadNone, 6, kBadTime2, 6},
         {"chains become time 2", kBadChains, 6, kBadTime2, 6},
     };
     for (const Case& c : cases) {
@@ -89,69 +95,37 @@ TEST(StatusCountdown, FourTestsInTurn) {
         card.status1 = c.status_before;
         card.hp = c.hp_before;
         AdvanceCountdown(card);
-        EXPECT_EQ(card.status1, c.status_after) << c.what;
-        EXPECT_EQ(card.hp, c.hp_after) << c.what;
+        EXPECT_EQ((std::pair{card.status1, card.hp}), (std::pair{c.status_after, c.hp_after})) << c.what;
     }
-}
-
-TEST(StatusCountdown, ShortenLifeShowsItsLine) {
-    DuelSide s;
-    Seat(s, 3);
-    s.d.chara[4].status1 = kBadTime3;
-    ShortenLife(s.ctx, 4);
-    EXPECT_EQ(s.d.chara[4].status1, kBadTime1);
-    EXPECT_TRUE(s.screen.Has("se3: down.wav"));
-    EXPECT_TRUE(s.screen.Has("flash white 4"));
-    EXPECT_TRUE(s.screen.Has("add: " + s.d.chara[4].name + "は寿命が短くなった！"));
 }
 
 TEST(StatusConfusion, EscalatesOnlyFromConfusion) {
-    struct Case {
-        int32_t before, after;
-    };
-    for (const Case c : {Case{kBadConfusion, kBadBetrayal}, Case{kBadNone, kBadConfusion},
-                         Case{kBadBetrayal, kBadConfusion}, Case{kBadPoison, kBadConfusion}}) {
+    for (const auto& [before, after] : {std::pair{kBadConfusion, kBadBetrayal}, {kBadNone, kBadConfusion},
+                                        {kBadBetrayal, kBadConfusion}, {kBadPoison, kBadConfusion}}) {
         tchar card = Card(10);
-        card.status1 = c.before;
+        card.status1 = before;
         EscalateConfusion(card);
-        EXPECT_EQ(card.status1, c.after) << c.before;
+        EXPECT_EQ(card.status1, after) << before;
     }
-}
-
-TEST(StatusConfusion, DriveMadShowsItsLine) {
-    DuelSide s;
-    Seat(s, 3);
-    s.d.chara[6].status1 = kBadConfusion;
-    DriveMad(s.ctx, 6);
-    EXPECT_EQ(s.d.chara[6].status1, kBadBetrayal);
-    EXPECT_TRUE(s.screen.Has("se3: cat.wav"));
-    EXPECT_TRUE(s.screen.Has("flash fuchsia 6"));
-    EXPECT_TRUE(s.screen.Has("add: " + s.d.chara[6].name + "は頭がおかしくなった...."));
 }
 
 TEST(StatusMove, BadAndGoodEvenWhenZero) {
     struct Case {
         const char* what;
-        int32_t user1, user2, target1, target2;          // before
-        int32_t user1_after, user2_after, target1_after, target2_after;
+        std::array<int32_t, 4> before, after;  // user status1, status2, target status1, status2
     };
     const Case cases[] = {
-        {"curse moves over poison", kBadCurse, kGoodShield, kBadPoison, kGoodCloud, 0, kGoodCloud, kBadCurse, 0},
-        {"nothing moves over poison", 0, kGoodShield, kBadPoison, 0, 0, 0, 0, 0},
-        {"nothing over nothing", 0, 0, 0, 0, 0, 0, 0, 0},
+        {"curse moves over poison", {kBadCurse, kGoodShield, kBadPoison, kGoodCloud}, {0, kGoodCloud, kBadCurse, 0}},
+        {"nothing moves over poison", {0, kGoodShield, kBadPoison, 0}, {0, 0, 0, 0}},
+        {"nothing over nothing", {0, 0, 0, 0}, {0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
         tchar user = Card(10), target = Card(11);
-        user.status1 = c.user1;
-        user.status2 = c.user2;
-        target.status1 = c.target1;
-        target.status2 = c.target2;
+        user.status1 = c.before[0], user.status2 = c.before[1];
+        target.status1 = c.before[2], target.status2 = c.before[3];
         MoveBadStatus(user, target);
         StealGoodStatus(user, target);
-        EXPECT_EQ(user.status1, c.user1_after) << c.what;
-        EXPECT_EQ(user.status2, c.user2_after) << c.what;
-        EXPECT_EQ(target.status1, c.target1_after) << c.what;
-        EXPECT_EQ(target.status2, c.target2_after) << c.what;
+        EXPECT_EQ((std::array{user.status1, user.status2, target.status1, target.status2}), c.after) << c.what;
     }
 }
 
@@ -195,6 +169,7 @@ TEST(StatusClear, RequiredStatusOrNothing) {
         {"bomb missing", bomb, kBadTime1, 0, false, kBadTime1, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         DuelSide s;
         Seat(s, 3);
         tchar& card = s.d.chara[2];
@@ -206,12 +181,10 @@ TEST(StatusClear, RequiredStatusOrNothing) {
             rewarded = true;
             ctx.d.chara[static_cast<size_t>(slot)].hp += 3;
         });
-        EXPECT_EQ(cleared, c.cleared) << c.what;
-        EXPECT_EQ(rewarded, c.cleared) << c.what;
-        EXPECT_EQ(card.status1, c.status1_after) << c.what;
-        EXPECT_EQ(card.status2, c.status2_after) << c.what;
-        EXPECT_EQ(card.hp, c.cleared ? hp + 3 : hp) << c.what;
-        EXPECT_EQ(s.screen.Has("add: 何も起きなかった...."), !c.cleared) << c.what;
+        EXPECT_EQ((std::array{cleared, rewarded}), (std::array{c.cleared, c.cleared}));
+        EXPECT_EQ((std::array{card.status1, card.status2}), (std::array{c.status1_after, c.status2_after}));
+        EXPECT_EQ(card.hp, c.cleared ? hp + 3 : hp);
+        EXPECT_EQ(s.screen.Has("add: 何も起きなかった...."), !c.cleared);
     }
 }
 
