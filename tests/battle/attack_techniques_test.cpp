@@ -34,7 +34,7 @@ struct BlowCase {
     const char* what;
     int32_t key, attacker, target, luck;  // attacker and target: catalogue numbers in slots 1 and 4
     std::array<int32_t, 4> icons;         // my_icon1, my_icon2, e_icon1, e_icon2
-    Prepare setup;                 // or nullptr
+    Prepare setup;                        // or nullptr
     Figures attacker_after, target_after;
     std::string title;
     std::vector<std::string> lines;  // every line after the title
@@ -200,7 +200,9 @@ TEST(BlowFamily, OddRecordsDoNotBreak) {
         [](DuelRecord& d) { d.chara[1].hp = d.chara[1].mp = d.chara[4].hp = INT32_MAX, d.chara[1].lv = INT32_MIN, d.chara[1].waza = 31; },
         [](DuelRecord& d) { d.chara[1].hp = d.chara[1].mp = d.chara[4].hp = INT32_MIN; },
     };
-    for (const int32_t key : kKeys) for (size_t i = 0; i < odd.size(); ++i) for (int32_t luck = 0; luck <= 9; ++luck) {
+    for (const int32_t key : kKeys)
+        for (size_t i = 0; i < odd.size(); ++i)
+            for (int32_t luck = 0; luck <= 9; ++luck) {
                 SCOPED_TRACE(::testing::Message() << "key " << key << " odd " << i << " luck " << luck);
                 DuelSide s;
                 Seat(s, 10, 15, luck, {37, 108, 69, 83});
@@ -226,7 +228,9 @@ TEST(BlowFamily, BothProgramsAgree) {
         kBare, {92, 4, 69, 83}, {37, 108, 225, IconNamed("レッドソード")}, {IconNamed("ﾄﾞﾙﾊﾞﾝｼｰﾙﾄﾞ"), 38, 109, IconNamed("巨大隕石")},
         {IconNamed("第２干渉体"), 180, 204, IconNamed("でこぴんライバル")}};
     for (const int32_t key : kKeys)
-        for (const auto& icons : icon_sets) for (const int32_t tgt : {4, 5, 6}) for (int32_t luck = 0; luck <= 9; ++luck) {
+        for (const auto& icons : icon_sets)
+            for (const int32_t tgt : {4, 5, 6})
+                for (int32_t luck = 0; luck <= 9; ++luck) {
                     SCOPED_TRACE(::testing::Message() << "key " << key << " target " << tgt << " luck "
                                                       << luck << " icons " << icons[0]);
                     DuelRecord d;

@@ -18,7 +18,8 @@ void Ready(DuelSide& s, int32_t key, int32_t luck) {
 
 // Whether the transcript holds a line that starts with the text.
 bool HasPrefix(const DuelSide& s, const std::string& prefix) {
-    for (const auto& l : s.screen.transcript) if (l.rfind(prefix, 0) == 0) return true;
+    for (const auto& l : s.screen.transcript)
+        if (l.rfind(prefix, 0) == 0) return true;
     return false;
 }
 

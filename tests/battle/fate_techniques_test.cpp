@@ -224,7 +224,8 @@ void SeatBusy(DuelRecord& d, int32_t variant) {
 TEST(FateMirror, BothProgramsAgree) {
     for (const TechniqueRow& row : FateTechniqueRows())
         for (int32_t variant = 0; variant < 4; ++variant)
-            for (int32_t luck = 0; luck <= 9; ++luck) for (const int32_t target : {4, 5, 6}) {
+            for (int32_t luck = 0; luck <= 9; ++luck)
+                for (const int32_t target : {4, 5, 6}) {
                     SCOPED_TRACE(::testing::Message() << "key " << row.key << " variant " << variant
                                                       << " luck " << luck << " target " << target);
                     DuelRecord d;

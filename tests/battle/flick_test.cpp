@@ -20,7 +20,7 @@ struct FlickCase {
     const char* what;
     int32_t attacker, target, luck;  // attacker and target: catalogue numbers in slots 1 and 4
     std::array<int32_t, 4> icons;    // my_icon1, my_icon2, e_icon1, e_icon2
-    Setup setup;                   // statuses and figures beyond the defaults, or nullptr
+    Setup setup;                     // statuses and figures beyond the defaults, or nullptr
     int32_t damage, target_hp, attacker_hp;
     std::vector<std::string> lines;
 };

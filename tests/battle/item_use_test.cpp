@@ -167,7 +167,8 @@ TEST(ItemUse, BothProgramsAgree) {
     Kill(records[1], 1), Kill(records[1], 6), Wear(records[1], {-1, 12, 14, 15});
     records[2].turn = 2;  // bare: no icons, the turn counter near its floor
     for (size_t r = 0; r < records.size(); ++r)
-        for (int32_t number = 0; number < 100; ++number) for (const int32_t actor : {2, 5}) {
+        for (int32_t number = 0; number < 100; ++number)
+            for (const int32_t actor : {2, 5}) {
                 SCOPED_TRACE("record " + std::to_string(r) + ", item " + std::to_string(number) + " by slot " +
                              std::to_string(actor));
                 DuelRecord d = records[r];

@@ -33,7 +33,8 @@ Offer OfferOf(const DuelRecord& d, uint64_t seed = 1) {
 
 // True when the offer holds the button.
 bool Has(const Offer& o, std::string_view name) {
-    for (const OfferedButton& b : o) if (b.name == name) return true;
+    for (const OfferedButton& b : o)
+        if (b.name == name) return true;
     return false;
 }
 
@@ -182,7 +183,8 @@ TEST(OfferedButtons, OnlyBuiltButtonsAndLocalAttackers) {
     DuelRecord d = Acting(0);
     d.atk_no = 4;
     EXPECT_TRUE(OfferOf(d).empty());
-    for (int32_t card = 0; card < kListedCards; ++card) for (const int32_t waza : {0, 1, 9, 11, 18, 23, 30}) {
+    for (int32_t card = 0; card < kListedCards; ++card)
+        for (const int32_t waza : {0, 1, 9, 11, 18, 23, 30}) {
             const Offer o = OfferOf(Acting(card, waza));
             ASSERT_FALSE(o.empty()) << card;
             EXPECT_EQ(o[0].name, "m1") << card;

@@ -28,7 +28,8 @@ void Mirror(const DuelRecord& a, DuelRecord& b) {
 // The lines the player reads, without the slot numbers of the flashes.
 std::vector<std::string> Text(const test::RecordingPresenter& p) {
     std::vector<std::string> lines;
-    for (const auto& l : p.transcript) if (l.rfind("show: ", 0) == 0 || l.rfind("add: ", 0) == 0) lines.push_back(l);
+    for (const auto& l : p.transcript)
+        if (l.rfind("show: ", 0) == 0 || l.rfind("add: ", 0) == 0) lines.push_back(l);
     return lines;
 }
 

@@ -195,7 +195,8 @@ TEST(SignatureMoves, BothProgramsAgree) {
     ASSERT_EQ(load.error, "");
     int32_t moved = 0;
     for (const SignatureMove& m : load.moves)
-        for (int32_t variant = 0; variant < 2; ++variant) for (int32_t luck = 0; luck <= 9; ++luck) {
+        for (int32_t variant = 0; variant < 2; ++variant)
+            for (int32_t luck = 0; luck <= 9; ++luck) {
                 SCOPED_TRACE(::testing::Message() << m.name << " variant " << variant << " luck " << luck);
                 DuelRecord d;
                 SeatBusy(d, m.card, variant);

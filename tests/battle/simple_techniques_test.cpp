@@ -60,7 +60,8 @@ TEST(TechniqueTable, Keys) {
         for (const TechniqueRow& row : rows) built.emplace_back(row.key, row.run);
     for (int32_t key = -1; key <= 99; ++key) {
         TechniqueFn expected = nullptr;
-        for (const auto& [k, fn] : built) if (k == key) expected = fn;
+        for (const auto& [k, fn] : built)
+            if (k == key) expected = fn;
         EXPECT_EQ(FindTechnique(key), expected) << key;
     }
 }
@@ -69,7 +70,8 @@ TEST(TechniqueTable, Keys) {
 // with mirror, the flashes move to the mirrored slots.
 std::vector<std::string> Story(const std::vector<std::string>& transcript, bool mirror) {
     std::vector<std::string> out;
-    for (const std::string& line : transcript) if (line.find("所持金") == std::string::npos) out.push_back(line);
+    for (const std::string& line : transcript)
+        if (line.find("所持金") == std::string::npos) out.push_back(line);
     return mirror ? MirroredFlashes(out) : out;
 }
 
@@ -100,7 +102,8 @@ TEST(TechniqueMirror, BothProgramsAgree) {
     for (const int32_t key : keys)
         for (const auto& icons : icon_sets)
             for (const auto& [atk, tgt] : blows)
-                for (int32_t luck = 0; luck <= 9; ++luck) for (const uint8_t look : {uint8_t{0}, uint8_t{1}}) {
+                for (int32_t luck = 0; luck <= 9; ++luck)
+                    for (const uint8_t look : {uint8_t{0}, uint8_t{1}}) {
                         SCOPED_TRACE(::testing::Message() << "key " << key << " blow " << atk << "->" << tgt
                                                           << " luck " << luck << " icons " << icons[0]);
                         DuelSide one, other;

@@ -164,7 +164,9 @@ void SeatBusy(DuelRecord& d) {
 TEST(StatusMirror, BothProgramsAgree) {
     const std::vector<std::array<int32_t, 4>> icon_sets = {kBare, {168, 166, 69, 83}, {-1, 83, 168, 69}, {166, -1, -1, 168}};
     for (const TechniqueRow& row : StatusTechniqueRows())
-        for (const auto& icons : icon_sets) for (const int32_t tgt : {4, 5, 6}) for (int32_t luck = 0; luck <= 9; ++luck) {
+        for (const auto& icons : icon_sets)
+            for (const int32_t tgt : {4, 5, 6})
+                for (int32_t luck = 0; luck <= 9; ++luck) {
                     SCOPED_TRACE(::testing::Message() << "key " << row.key << " target " << tgt << " luck "
                                                       << luck << " icons " << icons[0] << "," << icons[2]);
                     DuelRecord d;

@@ -14,7 +14,8 @@ namespace {
 
 // The compiled-in being that the icon of this name calls.
 const SummonBeing& Being(const std::string& icon) {
-    for (const SummonBeing& b : SummonBeings()) if (b.icon == icon) return b;
+    for (const SummonBeing& b : SummonBeings())
+        if (b.icon == icon) return b;
     ADD_FAILURE() << icon;
     static const SummonBeing none;
     return none;
@@ -37,7 +38,8 @@ TEST(SummonBeingsTable, EveryRowNamesARealIconAndItsMedia) {
         EXPECT_NE(GameCatalogue().icon[static_cast<size_t>(n)].description.find(b.being), std::string::npos);
     }
     std::vector<std::string> tagged;
-    for (const ticon& icon : GameCatalogue().icon) if (icon.effect == "summon") tagged.push_back(icon.name);
+    for (const ticon& icon : GameCatalogue().icon)
+        if (icon.effect == "summon") tagged.push_back(icon.name);
     EXPECT_EQ(tagged, SummonIconNames()) << "the list runs in icon-number order over every summon icon";
     const SummonBeing& last = SummonBeings().back();
     EXPECT_EQ(last.icon, "壁守りのノノ");
@@ -222,7 +224,9 @@ TEST(SummonBeingOrder, RoundsTimesBeingsInListOrder) {
 // end in records that tell the same summon.
 TEST(SummonBeingMirror, BothProgramsAgree) {
     const int32_t genius = IconNamed("天才召喚士");
-    for (const SummonBeing& b : SummonBeings()) for (const int32_t target : {2, 4, 6}) for (const int32_t other : {-1, genius}) {
+    for (const SummonBeing& b : SummonBeings())
+        for (const int32_t target : {2, 4, 6})
+            for (const int32_t other : {-1, genius}) {
                 SCOPED_TRACE(b.icon + " target " + std::to_string(target) + " other " + std::to_string(other));
                 DuelSide one, other_program;
                 SeatSix(one.d);
