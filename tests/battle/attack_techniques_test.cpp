@@ -1,31 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <array>
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "duel/side_rules.h"
 #include "battle/strike_techniques.h"
-#include "battle/technique.h"
-#include "duel/mirror_check.h"
-#include "support/duel_fixture.h"
-#include "support/technique_fixture.h"
+#include "duel/side_rules.h"
+#include "support/battle_cases.h"
 
-namespace kestra {
+namespace kestra::test {
 namespace {
-
-using test::BusyCard;
-using test::BusyRow;
-using test::Card;
-using test::DuelSide;
-using test::Exchange;
-using test::IconNamed;
-using test::kBare;
-using test::LinesAfterTitle;
-using test::Mirrored;
-using test::MirroredFlashes;
-using test::Wear;
 
 // A blow by its key: the family's rows, and 赤い風, which waits outside them for the simulator.
 TechniqueFn Blow(int32_t key) { return key == 50 ? RedWind : FindTechnique(key); }
@@ -39,14 +17,8 @@ void Seat(DuelSide& s, int32_t attacker, int32_t target, int32_t luck, const std
     }
     s.d.chara[1] = Card(attacker, 3);
     s.d.chara[4] = Card(target, 2);
-    s.d.chara[1].hp = 6;
-    s.d.chara[1].mp = 3;
-    s.d.chara[4].hp = 9;
-    s.d.chara[4].mp = 4;
-    s.d.atk_no = 1;
-    s.d.tgt_no = 4;
-    s.d.luck = luck;
-    s.d.turn = 5;
+    s.d.chara[1].hp = 6, s.d.chara[1].mp = 3, s.d.chara[4].hp = 9, s.d.chara[4].mp = 4;
+    s.d.atk_no = 1, s.d.tgt_no = 4, s.d.luck = luck, s.d.turn = 5;
     Wear(s.d, icons);
 }
 
@@ -60,11 +32,9 @@ struct Figures {
 
 struct BlowCase {
     const char* what;
-    int32_t key;
-    int32_t attacker, target;  // catalogue numbers in slots 1 and 4
-    int32_t luck;
-    std::array<int32_t, 4> icons;  // my_icon1, my_icon2, e_icon1, e_icon2
-    Prepare setup;                 // or nullptr
+    int32_t key, attacker, target, luck;  // attacker and target: catalogue numbers in slots 1 and 4
+    std::array<int32_t, 4> icons;         // my_icon1, my_icon2, e_icon1, e_icon2
+    Prepare setup;                        // or nullptr
     Figures attacker_after, target_after;
     std::string title;
     std::vector<std::string> lines;  // every line after the title
@@ -106,27 +76,22 @@ TEST(BlowFamily, FlickMembers) {
         {"体術", 7, 10, 15, 0, kBare, nullptr, {0, 3, 3, 0}, {3, 4, 2, 0}, "体術", Exchange(6, 9)},
         {"体術 has no critical", 7, 10, 15, 3, kBare, nullptr, {0, 3, 3, 0}, {3, 4, 2, 0}, "体術", Exchange(6, 9)},
         {"体術 never misses", 7, 10, 15, 4, kBare, nullptr, {0, 3, 3, 0}, {3, 4, 2, 0}, "体術", Exchange(6, 9)},
-        {"体術 shatters the frozen", 7, 10, 15, 0, kBare, Frozen, {0, 3, 3, 0}, {0, 4, 2, 8}, "体術",
-         {Hit(6), "凍結した肉体が、バラバラと崩れてしまった！", "反撃＞ 9ダメージ食らった！"}},
+        {"体術 shatters the frozen", 7, 10, 15, 0, kBare, Frozen, {0, 3, 3, 0}, {0, 4, 2, 8}, "体術", {Hit(6), "凍結した肉体が、バラバラと崩れてしまった！", "反撃＞ 9ダメージ食らった！"}},
         {"武術 critical", 17, 10, 15, 3, kBare, nullptr, {0, 3, 3, 0}, {0, 4, 2, 0}, "武術", {"クリティカル!!", Hit(9), "反撃＞ 9ダメージ食らった！"}},
         {"武術 miss", 17, 10, 15, 4, kBare, nullptr, {0, 3, 3, 0}, {9, 4, 2, 0}, "武術", {"Miss....", Hit(0), "反撃＞ 9ダメージ食らった！"}},
         {"シルヴィア剣, no counter", 30, 10, 15, 0, kBare, nullptr, {6, 3, 3, 0}, {5, 4, 2, 0}, "シルヴィア剣", {Hit(4)}},
         {"シルヴィア剣 on an immune card", 30, 10, 77, 0, kBare, nullptr, {6, 3, 3, 0}, {9, 4, 2, 0}, "シルヴィア剣", {Hit(0)}},
-        {"シルヴィア剣 into a barrier", 30, 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[4].status2 = 13; }, {6, 3, 3, 0}, {9, 4, 2, 0},
-         "シルヴィア剣", {Hit(4), "峠の山賊はﾀﾞﾒｰｼﾞを吸収した！"}},
+        {"シルヴィア剣 into a barrier", 30, 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[4].status2 = 13; }, {6, 3, 3, 0}, {9, 4, 2, 0}, "シルヴィア剣", {Hit(4), "峠の山賊はﾀﾞﾒｰｼﾞを吸収した！"}},
         {"暗黒剣", 33, 10, 15, 0, kBare, Strong, {11, 3, 3, 0}, {0, 4, 2, 0}, "暗黒剣", Exchange(21, 9)},
         {"柔術 throws with the target's HP", 38, 10, 15, 0, kBare, nullptr, {6, 3, 3, 0}, {4, 4, 2, 0}, "柔術", {"5ダメージ！"}},
         {"柔術 with two swords", 38, 10, 15, 0, {sword, sword, -1, -1}, nullptr, {6, 3, 3, 0}, {0, 4, 2, 0}, "柔術", {"20ダメージ！"}},
         {"時間剣", 53, 10, 15, 1, kBare, [](DuelRecord& d) { d.chara[1].hp = 10; }, {1, 3, 3, 0}, {0, 4, 2, 0}, "時間剣", Exchange(10, 9)},
-        {"時間剣 paradox", 53, 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[1].hp = 10; }, {0, 3, 3, 0}, {0, 4, 2, 0}, "時間剣",
-         {"タイムパラドックス＞時の流れが逆巻いた！", Hit(9), "反撃＞ 10ダメージ食らった！"}},
+        {"時間剣 paradox", 53, 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[1].hp = 10; }, {0, 3, 3, 0}, {0, 4, 2, 0}, "時間剣", {"タイムパラドックス＞時の流れが逆巻いた！", Hit(9), "反撃＞ 10ダメージ食らった！"}},
         {"魔剣", 54, 10, 15, 0, kBare, nullptr, {0, 2, 3, 0}, {1, 4, 2, 0}, "魔剣 (MP -1)", Exchange(8, 9)},
         {"魔剣 without MP", 54, 10, 15, 0, kBare, NoMp, {6, 0, 3, 0}, {9, 4, 2, 0}, "魔剣", {"ＭＰが足りなかった...."}},
-        {"魔剣 with its last MP", 54, 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[1].mp = 1; }, {0, 0, 3, 0}, {1, 4, 2, 0},
-         "魔剣 (MP -1)", Exchange(8, 9)},
+        {"魔剣 with its last MP", 54, 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[1].mp = 1; }, {0, 0, 3, 0}, {1, 4, 2, 0}, "魔剣 (MP -1)", Exchange(8, 9)},
         {"ウルトラでこぴん", 68, 10, 15, 0, kBare, nullptr, {0, 3, 3, 0}, {0, 4, 2, 0}, "ウルトラでこぴん", Exchange(15, 9)},
-        {"ウルトラでこぴん critical", 68, 10, 15, 3, kBare, [](DuelRecord& d) { d.chara[4].hp = 30; }, {0, 3, 3, 0}, {13, 4, 2, 0},
-         "ウルトラでこぴん", {"クリティカル!!", Hit(17), "反撃＞ 30ダメージ食らった！"}},
+        {"ウルトラでこぴん critical", 68, 10, 15, 3, kBare, [](DuelRecord& d) { d.chara[4].hp = 30; }, {0, 3, 3, 0}, {13, 4, 2, 0}, "ウルトラでこぴん", {"クリティカル!!", Hit(17), "反撃＞ 30ダメージ食らった！"}},
         {"ヴァイスクロイツ", 73, 10, 15, 0, kBare, nullptr, {6, 3, 3, 0}, {4, 4, 2, 0}, "ヴァイスクロイツ", {Hit(5)}},
         {"ヴァイスクロイツ on a shield", 73, 10, 15, 0, kBare, Shielded, {6, 3, 3, 0}, {7, 4, 2, 0}, "ヴァイスクロイツ", {Hit(2)}},
         {"剣術 cuts HP and MP", 77, 10, 15, 0, kBare, nullptr, {6, 3, 3, 0}, {6, 1, 2, 0}, "剣術", {"峠の山賊のHP,MP 3ダメージ与えた!!"}},
@@ -136,20 +101,15 @@ TEST(BlowFamily, FlickMembers) {
         {"ビンタ against でこぴんライバル", 82, 10, 15, 0, {-1, -1, rival, -1}, nullptr, {6, 3, 3, 0}, {9, 4, 2, 0}, "ビンタ", {Hit(0)}},
         {"ビンタ miss", 82, 10, 15, 4, kBare, nullptr, {6, 3, 3, 0}, {9, 4, 2, 0}, "ビンタ", {"Miss....", Hit(0)}},
         {"弱さは強さ", 84, 10, 15, 0, kBare, nullptr, {0, 3, 3, 0}, {5, 4, 2, 0}, "弱さは強さ", Exchange(4, 9)},
-        {"弱さは強さ from strength is nothing", 84, 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[1].hp = 12; }, {3, 3, 3, 0}, {9, 4, 2, 0},
-         "弱さは強さ", Exchange(0, 9)},
-        {"弱さは強さ by 弱者", 84, 171, 15, 0, kBare, [](DuelRecord& d) { d.chara[1].hp = 2; d.chara[4].hp = 20; }, {0, 3, 3, 0}, {4, 4, 2, 0},
-         "弱さは強さ", Exchange(16, 20)},
+        {"弱さは強さ from strength is nothing", 84, 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[1].hp = 12; }, {3, 3, 3, 0}, {9, 4, 2, 0}, "弱さは強さ", Exchange(0, 9)},
+        {"弱さは強さ by 弱者", 84, 171, 15, 0, kBare, [](DuelRecord& d) { d.chara[1].hp = 2; d.chara[4].hp = 20; }, {0, 3, 3, 0}, {4, 4, 2, 0}, "弱さは強さ", Exchange(16, 20)},
         {"トロッコ銃", 85, 10, 15, 0, kBare, nullptr, {6, 3, 2, 0}, {2, 4, 2, 0}, "トロッコ銃 (LV -1)", {Hit(7)}},
         {"トロッコ銃 without LV", 85, 10, 15, 0, kBare, NoLv, {6, 3, 0, 0}, {9, 4, 2, 0}, "トロッコ銃", {"ＬＶが足りなかった...."}},
-        {"トロッコ銃 on frozen water", 85, 10, 14, 0, kBare, Frozen, {6, 3, 2, 0}, {1, 4, 2, 0}, "トロッコ銃 (LV -1)",
-         {Hit(7), "凍結した肉体が、バラバラと崩れてしまった！", "雨乞いの巫女はなんとか持ちこたえた!!"}},
+        {"トロッコ銃 on frozen water", 85, 10, 14, 0, kBare, Frozen, {6, 3, 2, 0}, {1, 4, 2, 0}, "トロッコ銃 (LV -1)", {Hit(7), "凍結した肉体が、バラバラと崩れてしまった！", "雨乞いの巫女はなんとか持ちこたえた!!"}},
         {"槍術", 87, 10, 15, 0, kBare, nullptr, {6, 3, 3, 0}, {5, 4, 2, 0}, "槍術", {"峠の山賊に 4ダメージ与えた!!"}},
         {"タマネギ斬り", 90, 10, 15, 0, kBare, nullptr, {6, 3, 3, 0}, {5, 4, 2, 0}, "タマネギ斬り", {Hit(4)}},
-        {"スーパータマネギ斬り", 90, 10, 15, 7, kBare, nullptr, {6, 3, 3, 0}, {1, 4, 2, 4}, "スーパータマネギ斬り",
-         {Hit(8), "峠の山賊は涙が止まらなくなった！<↓>"}},
-        {"スーパータマネギ斬り fells", 90, 10, 15, 7, kBare, [](DuelRecord& d) { d.chara[4].hp = 8; }, {6, 3, 3, 0}, {0, 4, 2, 0},
-         "スーパータマネギ斬り", {Hit(8)}},
+        {"スーパータマネギ斬り", 90, 10, 15, 7, kBare, nullptr, {6, 3, 3, 0}, {1, 4, 2, 4}, "スーパータマネギ斬り", {Hit(8), "峠の山賊は涙が止まらなくなった！<↓>"}},
+        {"スーパータマネギ斬り fells", 90, 10, 15, 7, kBare, [](DuelRecord& d) { d.chara[4].hp = 8; }, {6, 3, 3, 0}, {0, 4, 2, 0}, "スーパータマネギ斬り", {Hit(8)}},
         {"ミサイル", 95, 10, 15, 0, kBare, nullptr, {6, 3, 2, 0}, {3, 4, 2, 0}, "ミサイル (LV -1)", {Hit(6)}},
         {"ミサイル without LV", 95, 10, 15, 0, kBare, NoLv, {6, 3, 0, 0}, {9, 4, 2, 0}, "ミサイル", {"ＬＶが足りなかった...."}},
     });
@@ -164,8 +124,7 @@ TEST(BlowFamily, OwnStrikes) {
         {"羊使いの銃 critical", 6, 10, 15, 3, kBare, nullptr, {6, 3, 3, 0}, {9, -2, 2, 0}, "羊使いの銃", {"ｸﾘﾃｨｶﾙ!!", "MPを6削った！"}},
         {"羊使いの銃 miss", 6, 10, 15, 4, kBare, nullptr, {6, 3, 3, 0}, {9, 4, 2, 0}, "羊使いの銃", {"Miss...."}},
         {"羊使いの銃 of the gunsmith", 6, 128, 15, 4, kBare, nullptr, {6, 3, 3, 0}, {5, 4, 2, 0}, "羊使いの銃", {Hit(4)}},
-        {"羊使いの銃 <時１> and the LV counter", 6, 10, 15, 9, kBare, targetLv5, {6, 3, 2, 0}, {9, 0, 5, 12}, "羊使いの銃",
-         {"MPを4削った！", "峠の山賊は羊の群れに時を奪われた！<時１>", "反撃＞LVを1削られた！"}},
+        {"羊使いの銃 <時１> and the LV counter", 6, 10, 15, 9, kBare, targetLv5, {6, 3, 2, 0}, {9, 0, 5, 12}, "羊使いの銃", {"MPを4削った！", "峠の山賊は羊の群れに時を奪われた！<時１>", "反撃＞LVを1削られた！"}},
         {"弓矢狼", 11, 10, 15, 0, kBare, nullptr, {6, 3, 3, 0}, {4, 4, 2, 0}, "弓矢狼", {Hit(5)}},
         {"弓矢狼 critical", 11, 10, 15, 3, kBare, nullptr, {6, 3, 3, 0}, {2, 4, 2, 0}, "弓矢狼", {"クリティカル!!", Hit(7)}},
         {"弓矢狼 miss", 11, 10, 15, 4, kBare, nullptr, {6, 3, 3, 0}, {9, 4, 2, 0}, "弓矢狼", {"Miss....", Hit(0)}},
@@ -177,17 +136,12 @@ TEST(BlowFamily, OwnStrikes) {
         {"占星術 of the fortune teller", 20, 135, 15, 2, kBare, nullptr, {6, 3, 3, 0}, {3, 4, 2, 0}, "占星術", {"6ダメージ!!"}},
         {"セイントダンス on the dark", 34, 10, 17, 0, kBare, nullptr, {6, 3, 3, 0}, {2, 4, 2, 0}, "セイントダンス", {Hit(7)}},
         {"セイントダンス on the plain", 34, 10, 15, 0, kBare, nullptr, {6, 3, 3, 0}, {9, 4, 2, 0}, "セイントダンス", {"無効...."}},
-        {"赤い風 blows MP", 50, 10, 15, 0, kBare, nullptr, {2, 3, 3, 0}, {9, 2, 2, 0}, "赤い風",
-         {"峠の山賊のMPを 2吹き飛ばした！", "反撃＞ 4ダメージ食らった！"}},
-        {"赤い風 drinks HP", 50, 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[4].mp = 0; }, {4, 3, 3, 0}, {7, 0, 2, 0}, "赤い風",
-         {"峠の山賊からHPを 2吸い取った！", "反撃＞ 4ダメージ食らった！"}},
-        {"赤い風 of 紅焔の剣聖", 50, 233, 15, 0, kBare, nullptr, {2, 3, 3, 0}, {9, 0, 2, 0}, "赤い風",
-         {"峠の山賊のMPを 4吹き飛ばした！", "反撃＞ 4ダメージ食らった！"}},
+        {"赤い風 blows MP", 50, 10, 15, 0, kBare, nullptr, {2, 3, 3, 0}, {9, 2, 2, 0}, "赤い風", {"峠の山賊のMPを 2吹き飛ばした！", "反撃＞ 4ダメージ食らった！"}},
+        {"赤い風 drinks HP", 50, 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[4].mp = 0; }, {4, 3, 3, 0}, {7, 0, 2, 0}, "赤い風", {"峠の山賊からHPを 2吸い取った！", "反撃＞ 4ダメージ食らった！"}},
+        {"赤い風 of 紅焔の剣聖", 50, 233, 15, 0, kBare, nullptr, {2, 3, 3, 0}, {9, 0, 2, 0}, "赤い風", {"峠の山賊のMPを 4吹き飛ばした！", "反撃＞ 4ダメージ食らった！"}},
         {"龍言語魔法", 52, 10, 15, 0, kBare, nullptr, {6, 3, 3, 0}, {6, 4, 2, 0}, "龍言語魔法", {"峠の山賊に3のダメージ分を与えた！"}},
-        {"龍言語魔法 on a dragon", 52, 10, 38, 0, kBare, nullptr, {6, 3, 3, 0}, {4, 4, 2, 0}, "龍言語魔法",
-         {"はぐれ子竜に3のダメージ分を与えた！", "追加ダメージ 2!!"}},
-        {"龍言語魔法 into the petrify trap", 52, 10, 15, 0, {-1, -1, -1, 83}, nullptr, {6, 3, 3, 5}, {11, 4, 2, 0}, "龍言語魔法",
-         {"峠の山賊に3のダメージ分を与えた！", "<トラップ!!>", "旅の行商人は石化してしまった!!", "峠の山賊のHP 5回復"}},
+        {"龍言語魔法 on a dragon", 52, 10, 38, 0, kBare, nullptr, {6, 3, 3, 0}, {4, 4, 2, 0}, "龍言語魔法", {"はぐれ子竜に3のダメージ分を与えた！", "追加ダメージ 2!!"}},
+        {"龍言語魔法 into the petrify trap", 52, 10, 15, 0, {-1, -1, -1, 83}, nullptr, {6, 3, 3, 5}, {11, 4, 2, 0}, "龍言語魔法", {"峠の山賊に3のダメージ分を与えた！", "<トラップ!!>", "旅の行商人は石化してしまった!!", "峠の山賊のHP 5回復"}},
         {"無想", 56, 10, 15, 0, kBare, nullptr, {6, 3, 3, 0}, {6, 4, 2, 0}, "無想", {"旅の行商人のLV分のダメージ 3を与えた!!"}},
         {"無想 without LV", 56, 10, 15, 0, kBare, NoLv, {6, 3, 0, 0}, {9, 4, 2, 0}, "無想", {"ＬＶが足りなかった...."}},
         {"メテオ", 94, 10, 15, 0, kBare, nullptr, {6, 3, 3, 0}, {3, 4, 2, 0}, "メテオ", {Hit(6)}},
@@ -206,33 +160,23 @@ TEST(BlowFamily, MagicSwordWithBothEdges) {
     s.d.chara[1].waza = 31;
     s.d.chara[5].name = std::string(kDeadName);
     Blow(54)(s.ctx);
-    const std::string beside = s.d.chara[6].name;
-    const std::vector<std::string> expected = {"22ダメージ与えた！", "反撃＞ 9ダメージ食らった！",
-                                               beside + "にも魔剣の刃が届いた！", "13ダメージ与えた！",
-                                               "反撃＞ 5ダメージ食らった！"};
-    EXPECT_EQ(LinesAfterTitle(s.screen), expected);
-    EXPECT_EQ(s.d.chara[6].hp, 0);
-    EXPECT_EQ(s.d.chara[5].hp, 5);
-    EXPECT_EQ(s.d.chara[1].hp, 6);
-    EXPECT_EQ(s.d.chara[1].mp, 2);
-    EXPECT_EQ(s.d.tgt_no, 4);
+    EXPECT_EQ(LinesAfterTitle(s.screen), (std::vector<std::string>{"22ダメージ与えた！", "反撃＞ 9ダメージ食らった！",
+                                                                   s.d.chara[6].name + "にも魔剣の刃が届いた！",
+                                                                   "13ダメージ与えた！", "反撃＞ 5ダメージ食らった！"}));
+    EXPECT_EQ((std::array{s.d.chara[6].hp, s.d.chara[5].hp, s.d.chara[1].hp, s.d.chara[1].mp, s.d.tgt_no}),
+              (std::array{0, 5, 6, 2, 4}));
 }
 
 // Sounds and flashes: the gun on channel 3 with the time trap's purple, the throw's "ma2.wav".
 TEST(BlowFamily, Cues) {
-    struct CueCase {
-        int32_t key, luck;
-        std::vector<std::string> cues;
-    };
+    struct CueCase { int32_t key, luck; std::vector<std::string> cues; };
+    // clang-format off
     const std::vector<CueCase> cases = {
-        {6, 9, {"flash red 4", "se3: gun.wav", "flash purple 4"}},
-        {7, 0, {"flash red 4", "se3: ma.wav", "flash red 1", "se3: punch.wav"}},
-        {38, 0, {"flash red 4", "se3: ma2.wav"}},
-        {11, 0, {"flash red 4", "se3: lazer.wav"}},
-        {20, 1, {"flash red 4", "se3: magic.wav"}},
-        {50, 0, {"flash red 4", "se3: magic.wav", "flash red 1", "se3: punch.wav"}},
-        {94, 0, {"flash red 4", "se3: baku.wav"}},
+        {6, 9, {"flash red 4", "se3: gun.wav", "flash purple 4"}}, {7, 0, {"flash red 4", "se3: ma.wav", "flash red 1", "se3: punch.wav"}},
+        {38, 0, {"flash red 4", "se3: ma2.wav"}}, {11, 0, {"flash red 4", "se3: lazer.wav"}}, {20, 1, {"flash red 4", "se3: magic.wav"}},
+        {50, 0, {"flash red 4", "se3: magic.wav", "flash red 1", "se3: punch.wav"}}, {94, 0, {"flash red 4", "se3: baku.wav"}},
     };
+    // clang-format on
     for (const CueCase& c : cases) {
         SCOPED_TRACE(c.key);
         DuelSide s;
@@ -242,18 +186,9 @@ TEST(BlowFamily, Cues) {
     }
 }
 
+// The family's keys; the dispatch test holds its rows to FindTechnique.
 constexpr std::array<int32_t, 25> kKeys = {6,  7,  11, 14, 17, 20, 30, 33, 34, 38, 50, 52, 53,
                                            54, 56, 68, 73, 77, 82, 84, 85, 87, 90, 94, 95};
-
-// The family's rows hold exactly its keys, in key order.
-TEST(BlowFamily, TableRows) {
-    std::vector<int32_t> keys;
-    for (const TechniqueRow& row : AttackTechniqueRows()) {
-        keys.push_back(row.key);
-        EXPECT_EQ(FindTechnique(row.key), row.run) << row.key;
-    }
-    EXPECT_EQ(keys, std::vector<int32_t>(kKeys.begin(), kKeys.end()));
-}
 
 // A dead target, a target on the attacker's own side, an attacker without figures and huge figures:
 // every blow finishes and leaves the target slot as it was.
@@ -261,19 +196,9 @@ TEST(BlowFamily, OddRecordsDoNotBreak) {
     const std::vector<Prepare> odd = {
         [](DuelRecord& d) { d.chara[4].name = std::string(kDeadName); },
         [](DuelRecord& d) { d.tgt_no = 2; },
-        [](DuelRecord& d) {
-            d.chara[1] = tchar{};
-            d.chara[1].name = "?";
-        },
-        [](DuelRecord& d) {
-            d.chara[1].hp = d.chara[1].mp = d.chara[4].hp = INT32_MAX;
-            d.chara[1].lv = INT32_MIN;
-            d.chara[1].waza = 31;
-        },
-        [](DuelRecord& d) {
-            d.chara[1].hp = d.chara[1].mp = INT32_MIN;
-            d.chara[4].hp = INT32_MIN;
-        },
+        [](DuelRecord& d) { d.chara[1] = tchar{}, d.chara[1].name = "?"; },
+        [](DuelRecord& d) { d.chara[1].hp = d.chara[1].mp = d.chara[4].hp = INT32_MAX, d.chara[1].lv = INT32_MIN, d.chara[1].waza = 31; },
+        [](DuelRecord& d) { d.chara[1].hp = d.chara[1].mp = d.chara[4].hp = INT32_MIN; },
     };
     for (const int32_t key : kKeys)
         for (size_t i = 0; i < odd.size(); ++i)
@@ -291,7 +216,7 @@ TEST(BlowFamily, OddRecordsDoNotBreak) {
 // A busy record: dragons and dark cards, the weakling, statuses, the edge carrier.
 void SeatBusy(DuelRecord& d) {
     const BusyRow rows[] = {{171, 9, 7, 4, 0, 3}, {38, 4, 5, 2, 4, 0}, {12, 0, 7, 9, 0, 13},
-                            {17, 3, 7, 3, 8, 0},  {38, 9, 5, 0, 0, 8}, {14, 1, 2, 1, 8, 1}};
+                            {17, 3, 7, 3, 8, 0}, {38, 9, 5, 0, 0, 8}, {14, 1, 2, 1, 8, 1}};
     for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1], 31);
     d.turn = 6;
 }
@@ -300,12 +225,8 @@ void SeatBusy(DuelRecord& d) {
 // story, for every chance digit, every target across and a spread of icons.
 TEST(BlowFamily, BothProgramsAgree) {
     const std::vector<std::array<int32_t, 4>> icon_sets = {
-        kBare,
-        {92, 4, 69, 83},
-        {37, 108, 225, IconNamed("レッドソード")},
-        {IconNamed("ﾄﾞﾙﾊﾞﾝｼｰﾙﾄﾞ"), 38, 109, IconNamed("巨大隕石")},
-        {IconNamed("第２干渉体"), 180, 204, IconNamed("でこぴんライバル")},
-    };
+        kBare, {92, 4, 69, 83}, {37, 108, 225, IconNamed("レッドソード")}, {IconNamed("ﾄﾞﾙﾊﾞﾝｼｰﾙﾄﾞ"), 38, 109, IconNamed("巨大隕石")},
+        {IconNamed("第２干渉体"), 180, 204, IconNamed("でこぴんライバル")}};
     for (const int32_t key : kKeys)
         for (const auto& icons : icon_sets)
             for (const int32_t tgt : {4, 5, 6})
@@ -315,13 +236,11 @@ TEST(BlowFamily, BothProgramsAgree) {
                     DuelRecord d;
                     SeatBusy(d);
                     Wear(d, icons);
-                    d.atk_no = 1;
-                    d.tgt_no = tgt;
-                    d.luck = luck;
-                    const test::BothTold told = test::RunOnBothPrograms(d, Blow(key));
+                    d.atk_no = 1, d.tgt_no = tgt, d.luck = luck;
+                    const BothTold told = RunOnBothPrograms(d, Blow(key));
                     EXPECT_EQ(MirroredFlashes(told.one), told.other);
                 }
 }
 
 }  // namespace
-}  // namespace kestra
+}  // namespace kestra::test

@@ -1,33 +1,19 @@
 #include "battle/battle_phase.h"
 
-#include <gtest/gtest.h>
+#include "support/battle_cases.h"
 
-#include "support/duel_fixture.h"
-
-namespace kestra {
+namespace kestra::test {
 namespace {
-
-using test::Card;
-using test::DuelSide;
 
 // A duel in mid-course: six living cards, this side about to resolve its own command.
 void Ready(DuelSide& s, int32_t key, int32_t luck) {
     for (size_t i = 1; i <= 6; ++i) {
         s.d.chara[i] = Card(10 + static_cast<int32_t>(i));
-        s.d.chara[i].hp = 6;
-        s.d.chara[i].mp = 3;
-        s.d.chara[i].lv = 1;
+        s.d.chara[i].hp = 6, s.d.chara[i].mp = 3, s.d.chara[i].lv = 1;
     }
-    s.d.turn = 2;
-    s.d.turn_base = 8;
-    s.d.my_id = 1;
-    s.d.atk_no = 2;
-    s.d.tgt_no = 5;
-    s.d.waza_kind = key / 10;
-    s.d.waza_arg1 = key % 10;
-    s.d.luck = luck;
-    s.d.input_phase = kPhaseCommandSent;
-    s.d.own_turn = true;
+    s.d.turn = 2, s.d.turn_base = 8, s.d.my_id = 1, s.d.atk_no = 2, s.d.tgt_no = 5;
+    s.d.waza_kind = key / 10, s.d.waza_arg1 = key % 10, s.d.luck = luck;
+    s.d.input_phase = kPhaseCommandSent, s.d.own_turn = true;
 }
 
 // Whether the transcript holds a line that starts with the text.
@@ -51,22 +37,17 @@ TEST(BattlePhase, PassNeverAnnouncesAnAttack) {
 TEST(BattlePhase, PassIcons) {
     DuelSide helped;
     Ready(helped, 72, 5);
-    helped.d.my_icon1 = 261;
-    helped.d.chara[3].status1 = 1;
-    helped.d.chara[1].name = "死亡";
+    helped.d.my_icon1 = 261, helped.d.chara[3].status1 = 1, helped.d.chara[1].name = "死亡";
     PressBattlePhase(helped.ctx, "", {});
-    EXPECT_EQ(helped.d.chara[3].lv, 2);
-    EXPECT_EQ(helped.d.chara[3].status1, 0);
-    EXPECT_EQ(helped.d.chara[2].mp, 4);
-    EXPECT_EQ(helped.d.chara[1].lv, 1);  // the dead are passed over
+    const auto& c = helped.d.chara;  // the dead are passed over
+    EXPECT_EQ((std::array{c[3].lv, c[3].status1, c[2].mp, c[1].lv}), (std::array{2, 0, 4, 1}));
 
     DuelSide trapped;
     Ready(trapped, 72, 5);
     trapped.d.e_icon2 = 76;
     PressBattlePhase(trapped.ctx, "", {});
     EXPECT_TRUE(trapped.screen.Has("show: <トラップ!!>"));
-    EXPECT_EQ(trapped.d.chara[4].hp, 11);
-    EXPECT_EQ(trapped.d.chara[1].hp, 6);
+    EXPECT_EQ((std::array{trapped.d.chara[4].hp, trapped.d.chara[1].hp}), (std::array{11, 6}));
 }
 
 // A chained attacker is held on chance digits 0..4 and acts on 5..9.
@@ -107,8 +88,7 @@ TEST(BattlePhase, ItemGoesToTheItemProcedure) {
 TEST(BattlePhase, OpponentsNumber) {
     DuelSide s;
     Ready(s, 10, 0);
-    s.d.input_phase = kPhaseAwaitOpponent;
-    s.d.own_turn = false;
+    s.d.input_phase = kPhaseAwaitOpponent, s.d.own_turn = false;
     const DuelRecord before = s.d;
     EXPECT_EQ(PressBattlePhase(s.ctx, "", {}), PhaseEnd::Refused);
     EXPECT_EQ(PressBattlePhase(s.ctx, "02371000", {}), PhaseEnd::Refused);
@@ -121,4 +101,4 @@ TEST(BattlePhase, OpponentsNumber) {
 }
 
 }  // namespace
-}  // namespace kestra
+}  // namespace kestra::test

@@ -1,25 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <set>
 
 #include "battle/death_reactions.h"
-#include "support/duel_fixture.h"
+#include "support/battle_cases.h"
 
-namespace kestra {
+namespace kestra::test {
 namespace {
 
-using test::Card;
-using test::DuelSide;
-using test::GameCatalogue;
-
 const std::string kHead = "name\tmin_lv\tmax_luck\tmin_turn\tmp_cost\tkind\tamount\tmusic\tline\n";
-
-// True when a catalogue row bears the name (looked up here, not through the loader).
-bool CatalogueHas(const std::string& name) {
-    const auto& cards = GameCatalogue().card;
-    return std::any_of(cards.begin(), cards.end(), [&](const tcard& c) { return !c.name.empty() && c.name == name; });
-}
 
 // Six plain cards with no reaction, on turn 5.
 void Seat(DuelSide& s, int32_t luck) {
@@ -27,15 +14,13 @@ void Seat(DuelSide& s, int32_t luck) {
         s.d.chara[i] = Card(static_cast<int32_t>(i) + 9);
         s.d.chara[i].orig_no = s.d.chara[i].card_no;
     }
-    s.d.turn = 5;
-    s.d.luck = luck;
+    s.d.turn = 5, s.d.luck = luck;
 }
 
 // A card of catalogue number c at level lv that has just fallen to HP 0.
 tchar Dying(int32_t c, int32_t lv) {
     tchar t = Card(c, lv, 7);
-    t.orig_no = c;
-    t.hp = 0;
+    t.orig_no = c, t.hp = 0;
     return t;
 }
 
@@ -54,56 +39,35 @@ TEST(DeathTable, AtLeastTwentyNamedCards) {
     EXPECT_GE(names.size(), 20u);
 }
 
+// Unknown name or kind, a new card out of the list, without HP, itself or in a loop, a free rescue or
+// one to HP 0, level 10, music 46, no line, a line outside CP932.
 TEST(DeathTable, LoaderRefusesFaults) {
-    struct Case {
-        const char* what;
-        std::string rows;
-    };
-    const Case cases[] = {
-        {"unknown name", "竜のたまご\t0\t9\t0\t0\ttransform\t38\t-\tx\n"},
-        {"unknown kind", "竜の卵\t0\t9\t0\t0\thatch\t38\t-\tx\n"},
-        {"new card out of the list", "竜の卵\t0\t9\t0\t0\ttransform\t400\t-\tx\n"},
-        {"new card without HP", "竜の卵\t0\t9\t0\t0\ttransform\t73\t-\tx\n"},
-        {"becomes itself", "竜の卵\t0\t9\t0\t0\ttransform\t103\t-\tx\n"},
-        {"a loop", "竜の卵\t0\t9\t0\t0\ttransform\t38\t-\tx\nはぐれ子竜\t0\t9\t0\t0\ttransform\t103\t-\tx\n"},
-        {"free rescue", "弱者\t0\t9\t0\t0\trescue\t1\t-\tx\n"},
-        {"rescue to HP 0", "弱者\t0\t2\t0\t0\trescue\t0\t-\tx\n"},
-        {"level 10", "弱者\t10\t2\t0\t0\trescue\t1\t-\tx\n"},
-        {"music 46", "竜の卵\t0\t9\t0\t0\ttransform\t38\t46\tx\n"},
-        {"no line", "竜の卵\t0\t9\t0\t0\ttransform\t38\t-\t\n"},
-        {"line outside CP932", "竜の卵\t0\t9\t0\t0\ttransform\t38\t-\t\xF0\x9F\x90\x89\n"},
-    };
-    for (const Case& c : cases) {
-        const DeathReactionLoad load = LoadDeathReactions(kHead + c.rows, GameCatalogue());
-        EXPECT_NE(load.error, "") << c.what;
-        EXPECT_TRUE(load.reactions.empty()) << c.what;
-    }
-    EXPECT_EQ(LoadDeathReactions(kHead + "竜の卵\t0\t9\t0\t0\ttransform\t38\t-\tx\n", GameCatalogue()).error, "");
+    const std::string egg = "竜の卵\t0\t9\t0\t0\ttransform\t";
+    // clang-format off
+    ExpectRefused([](const std::string& t) { return LoadDeathReactions(t, GameCatalogue()); }, &DeathReactionLoad::reactions, kHead, {
+        "竜のたまご\t0\t9\t0\t0\ttransform\t38\t-\tx\n", "竜の卵\t0\t9\t0\t0\thatch\t38\t-\tx\n", egg + "400\t-\tx\n",
+        egg + "73\t-\tx\n", egg + "103\t-\tx\n", egg + "38\t-\tx\nはぐれ子竜\t0\t9\t0\t0\ttransform\t103\t-\tx\n",
+        "弱者\t0\t9\t0\t0\trescue\t1\t-\tx\n", "弱者\t0\t2\t0\t0\trescue\t0\t-\tx\n", "弱者\t10\t2\t0\t0\trescue\t1\t-\tx\n",
+        egg + "38\t46\tx\n", egg + "38\t-\t\n", egg + "38\t-\t\xF0\x9F\x90\x89\n",
+    }, egg + "38\t-\tx\n");
+    // clang-format on
 }
 
 TEST(DeathConditions, LevelChanceTurnAndMp) {
-    struct Case {
-        const char* what;
-        int32_t card, lv, luck, turn, mp;
-        bool applies;
-    };
+    struct Case { const char* what; int32_t card, lv, luck, turn, mp; bool applies; };
+    // clang-format off
     const Case cases[] = {
-        {"swordsman too green", 5, 5, 0, 5, 1, false},
-        {"swordsman ready", 5, 6, 3, 5, 1, true},
-        {"swordsman unlucky", 5, 6, 4, 5, 1, false},
-        {"knight too early", 93, 0, 0, 2, 5, false},
-        {"knight in time", 93, 0, 0, 3, 5, true},
-        {"healer short of MP", 199, 0, 0, 5, 5, false},
-        {"healer with MP", 199, 0, 0, 5, 6, true},
-        {"plain card", 10, 9, 0, 9, 9, false},
+        {"swordsman too green", 5, 5, 0, 5, 1, false}, {"swordsman ready", 5, 6, 3, 5, 1, true},
+        {"swordsman unlucky", 5, 6, 4, 5, 1, false}, {"knight too early", 93, 0, 0, 2, 5, false},
+        {"knight in time", 93, 0, 0, 3, 5, true}, {"healer short of MP", 199, 0, 0, 5, 5, false},
+        {"healer with MP", 199, 0, 0, 5, 6, true}, {"plain card", 10, 9, 0, 9, 9, false},
     };
+    // clang-format on
     const auto table = LoadEmbeddedDeathReactions(GameCatalogue()).reactions;
     for (const Case& c : cases) {
         DuelRecord d;
         d.chara[3] = Dying(c.card, c.lv);
-        d.chara[3].mp = c.mp;
-        d.luck = c.luck;
-        d.turn = c.turn;
+        d.chara[3].mp = c.mp, d.luck = c.luck, d.turn = c.turn;
         EXPECT_EQ(FindDeathReaction(table, d, 3) != nullptr, c.applies) << c.what;
     }
 }
@@ -124,10 +88,7 @@ TEST(DeathRun, EggHatchesByChance) {
         EXPECT_EQ(s.d.chara[2], expected) << c.luck;
         EXPECT_EQ(s.d.chara[2].hp, GameCatalogue().card[static_cast<size_t>(c.becomes)].hp + 1);
         EXPECT_TRUE(s.screen.Has("picture 2: cg/unit" + std::to_string(c.becomes) + ".bmp"));
-        EXPECT_EQ(s.screen.Lines("bgm").size(), std::string(c.bgm).empty() ? 0u : 1u);
-        if (!std::string(c.bgm).empty()) {
-            EXPECT_TRUE(s.screen.Has(c.bgm));
-        }
+        EXPECT_EQ(s.screen.Lines("bgm"), *c.bgm ? std::vector<std::string>{c.bgm} : std::vector<std::string>{});
         EXPECT_TRUE(s.screen.Has("add: 竜の卵は" + expected.name + "へと姿を変えた!!"));
     }
 }
@@ -135,27 +96,18 @@ TEST(DeathRun, EggHatchesByChance) {
 TEST(DeathRun, RescueSpendsMpAndKeepsHp) {
     DuelSide s;
     Seat(s, 7);
-    s.d.chara[5] = Dying(199, 0);  // 泉の癒し手
-    s.d.chara[5].mp = 10;
-    s.d.chara[5].status1 = 9;
-    s.d.chara[5].status2 = 11;
+    tchar& c = s.d.chara[5];
+    c = Dying(199, 0);  // 泉の癒し手
+    c.mp = 10, c.status1 = 9, c.status2 = 11;
     ASSERT_TRUE(RunDeathReaction(s.ctx, 5));
-    EXPECT_EQ(s.d.chara[5].hp, 6);
-    EXPECT_EQ(s.d.chara[5].mp, 4);
-    EXPECT_EQ(s.d.chara[5].status1, 0);
-    EXPECT_EQ(s.d.chara[5].status2, 11);
-    EXPECT_EQ(s.d.chara[5].name, "泉の癒し手");
-    EXPECT_TRUE(s.screen.Has("se2: live.wav"));
-    EXPECT_TRUE(s.screen.Has("flash blue 5"));
-    EXPECT_TRUE(s.screen.Has("add: 泉の癒し手はHP 6で踏みとどまった!!"));
+    EXPECT_EQ((std::array{c.hp, c.mp, c.status1, c.status2}), (std::array{6, 4, 0, 11}));
+    EXPECT_EQ(c.name, "泉の癒し手");
+    for (const char* line : {"se2: live.wav", "flash blue 5", "add: 泉の癒し手はHP 6で踏みとどまった!!"})
+        EXPECT_TRUE(s.screen.Has(line)) << line;
 }
 
 TEST(DeathRun, NoReactionLeavesAllAlone) {
-    struct Case {
-        const char* what;
-        int32_t card, mp;
-        bool dead;
-    };
+    struct Case { const char* what; int32_t card, mp; bool dead; };
     for (const Case c : {Case{"plain card", 12, 4, false}, Case{"healer without MP", 199, 5, false},
                          Case{"already dead", 103, 8, true}}) {
         DuelSide s;
@@ -175,31 +127,23 @@ TEST(DeathRun, CaptainSinksAndHisShipReturns) {
     Seat(s, 2);
     s.d.chara[3] = Dying(69, 3);  // 荒波の船長
     ASSERT_TRUE(RunDeathReaction(s.ctx, 3));
-    EXPECT_EQ(s.d.chara[3].card_no, 179);
-    EXPECT_EQ(s.d.chara[3].orig_no, 69);
+    EXPECT_EQ((std::array{s.d.chara[3].card_no, s.d.chara[3].orig_no}), (std::array{179, 69}));
     s.d.chara[3].hp = 0;
     ASSERT_TRUE(RunDeathReaction(s.ctx, 3));
-    EXPECT_EQ(s.d.chara[3].card_no, 104);
-    EXPECT_EQ(s.d.chara[3].element, 104 % 5);
+    EXPECT_EQ((std::array{s.d.chara[3].card_no, s.d.chara[3].element}), (std::array{104, 104 % 5}));
     s.d.chara[3].hp = 0;
     EXPECT_FALSE(RunDeathReaction(s.ctx, 3));
     EXPECT_EQ(s.screen.Lines("bgm"), (std::vector<std::string>{"bgm: 13.mid", "bgm: 13.mid"}));
 }
 
 TEST(DeathRun, MirrorAgrees) {
-    struct Case {
-        int32_t card, lv, luck;
-    };
+    struct Case { int32_t card, lv, luck; };
     for (const Case c : {Case{103, 2, 0}, Case{199, 4, 8}, Case{26, 2, 4}}) {
         DuelSide a, b;
         Seat(a, c.luck);
         a.d.chara[2] = Dying(c.card, c.lv);
-        for (size_t i = 1; i <= 3; ++i) {
-            b.d.chara[i] = a.d.chara[i + 3];
-            b.d.chara[i + 3] = a.d.chara[i];
-        }
-        b.d.turn = a.d.turn;
-        b.d.luck = a.d.luck;
+        for (size_t i = 1; i <= 6; ++i) b.d.chara[i] = a.d.chara[static_cast<size_t>(MirrorSlot(static_cast<int32_t>(i)))];
+        b.d.turn = a.d.turn, b.d.luck = a.d.luck;
         EXPECT_EQ(RunDeathReaction(a.ctx, 2), RunDeathReaction(b.ctx, 5)) << c.card;
         for (size_t i = 1; i <= 6; ++i) EXPECT_EQ(a.d.chara[i], b.d.chara[i > 3 ? i - 3 : i + 3]) << c.card;
         EXPECT_EQ(a.screen.Lines("add"), b.screen.Lines("add")) << c.card;
@@ -207,4 +151,4 @@ TEST(DeathRun, MirrorAgrees) {
 }
 
 }  // namespace
-}  // namespace kestra
+}  // namespace kestra::test

@@ -1,41 +1,28 @@
 #include "battle/disasters.h"
 
-#include <gtest/gtest.h>
+#include "support/battle_cases.h"
 
-#include "support/duel_fixture.h"
-
-namespace kestra {
+namespace kestra::test {
 namespace {
 
-using test::Card;
-using test::DuelSide;
-
-// Six living cards with chosen elements and HP 10; IDs chosen so that V avoids every modulus.
-void Field(DuelSide& s, std::array<int32_t, 6> elements) {
+// Six living cards with chosen elements and HP 10; IDs chosen so that V avoids every modulus. The
+// field kind, turn, chance digit and acting slot as given.
+void Field(DuelSide& s, std::array<int32_t, 6> elements, int32_t kind = 0, int32_t turn = 2, int32_t luck = 0,
+           int32_t atk = 1) {
     for (size_t i = 0; i < 6; ++i) {
         tchar& c = s.d.chara[i + 1];
         c = Card(10);
         c.name = "札" + std::to_string(i + 1);
-        c.element = elements[i];
-        c.hp = 10;
-        c.mp = 0;
+        c.element = elements[i], c.hp = 10, c.mp = 0;
     }
-    s.d.my_id = 1;
-    s.d.aite_id = 0;
-    s.d.turn = 2;
+    s.d.my_id = 1, s.d.aite_id = 0;
+    s.d.duel_kind = kind, s.d.turn = turn, s.d.luck = luck, s.d.atk_no = atk;
 }
 
 TEST(DisasterOrder, TableAndMirroring) {
-    struct Case {
-        int32_t luck;
-        std::array<int32_t, 6> own, mirrored;
-    };
-    const Case cases[] = {
-        {0, {1, 2, 3, 1, 1, 3}, {4, 5, 6, 4, 4, 6}},
-        {1, {4, 5, 4, 5, 4, 6}, {1, 2, 1, 2, 1, 3}},
-        {6, {3, 3, 3, 4, 5, 6}, {6, 6, 6, 1, 2, 3}},
-        {9, {4, 4, 3, 5, 3, 6}, {1, 1, 6, 2, 6, 3}},
-    };
+    struct Case { int32_t luck; std::array<int32_t, 6> own, mirrored; };
+    const Case cases[] = {{0, {1, 2, 3, 1, 1, 3}, {4, 5, 6, 4, 4, 6}}, {1, {4, 5, 4, 5, 4, 6}, {1, 2, 1, 2, 1, 3}},
+                          {6, {3, 3, 3, 4, 5, 6}, {6, 6, 6, 1, 2, 3}}, {9, {4, 4, 3, 5, 3, 6}, {1, 1, 6, 2, 6, 3}}};
     for (const Case& c : cases) {
         EXPECT_EQ(DisasterVisitOrder(c.luck, true), c.own) << c.luck;
         EXPECT_EQ(DisasterVisitOrder(c.luck, false), c.mirrored) << c.luck;
@@ -44,13 +31,8 @@ TEST(DisasterOrder, TableAndMirroring) {
 
 TEST(DisasterValue, SumsFiguresIdsAndLuck) {
     DuelRecord d;
-    for (size_t i = 1; i <= 6; ++i) {
-        d.chara[i].hp = static_cast<int32_t>(i);
-        d.chara[i].mp = 1;
-    }
-    d.my_id = 100;
-    d.aite_id = 50;
-    d.luck = 7;
+    for (size_t i = 1; i <= 6; ++i) d.chara[i].hp = static_cast<int32_t>(i), d.chara[i].mp = 1;
+    d.my_id = 100, d.aite_id = 50, d.luck = 7;
     EXPECT_EQ(DisasterValue(d), 21 + 6 + 150 + 7);
 }
 
@@ -75,11 +57,7 @@ TEST(Disasters, EachByItsField) {
     };
     for (const Case& c : cases) {
         DuelSide s;
-        Field(s, c.elements);
-        s.d.duel_kind = c.kind;
-        s.d.turn = c.turn;
-        s.d.luck = c.luck;
-        s.d.atk_no = 1;
+        Field(s, c.elements, c.kind, c.turn, c.luck);
         RunDisasters(s.ctx, false);
         for (size_t i = 0; i < 6; ++i) EXPECT_EQ(s.d.chara[i + 1].hp, c.hp_after[i]) << c.what << " slot " << i + 1;
         EXPECT_TRUE(s.screen.Has(std::string("add: ") + c.second_line)) << c.what;
@@ -88,43 +66,27 @@ TEST(Disasters, EachByItsField) {
 
 TEST(Disasters, MagmaStatuses) {
     DuelSide s;
-    Field(s, {3, 4, 0, 1, 2, 3});
-    s.d.duel_kind = 13;
-    s.d.turn = 7;
-    s.d.luck = 2;  // visits 1, 4, 5, 6, 3, 2
-    s.d.atk_no = 2;
+    Field(s, {3, 4, 0, 1, 2, 3}, 13, 7, 2, 2);  // visits 1, 4, 5, 6, 3, 2
     RunDisasters(s.ctx, false);
-    EXPECT_EQ(s.d.chara[2].status1, 12);
-    EXPECT_EQ(s.d.chara[3].status1, 9);
-    EXPECT_EQ(s.d.chara[1].status1, 0);
+    EXPECT_EQ((std::array{s.d.chara[1].status1, s.d.chara[2].status1, s.d.chara[3].status1}), (std::array{0, 12, 9}));
     EXPECT_TRUE(s.screen.Has("add: 札2は火傷を負った！→<時１>化!"));
 }
 
 // The interference icon brings thunder at turn 4 whatever V is; the cloud softens it; the meteor hardens it.
 TEST(Disasters, InterferenceCloudAndMeteor) {
     DuelSide s;
-    Field(s, {0, 0, 0, 0, 0, 0});
-    s.d.turn = 4;
-    s.d.luck = 2;  // 1, 4, 5, 6, 3, 2
-    s.d.atk_no = 1;
+    Field(s, {0, 0, 0, 0, 0, 0}, 0, 4, 2);  // visits 1, 4, 5, 6, 3, 2
     s.d.chara[4].status2 = 4;
     RunDisasters(s.ctx, true);
-    EXPECT_EQ(s.d.chara[1].hp, 7);
-    EXPECT_EQ(s.d.chara[4].hp, 9);  // 3 - 2 with the cloud
+    EXPECT_EQ((std::array{s.d.chara[1].hp, s.d.chara[4].hp}), (std::array{7, 9}));  // 3 - 2 with the cloud
     EXPECT_TRUE(s.screen.Has("add: 札4は 1ダメージを受けた！"));
 }
 
 TEST(Disasters, TimeDistortion) {
-    struct Case {
-        int32_t luck, turn_before, turn_after;
-    };
+    struct Case { int32_t luck, turn_before, turn_after; };
     for (const Case c : {Case{0, 3, 4}, Case{3, 4, 8}, Case{4, 3, 2}, Case{7, 3, 0}}) {
         DuelSide s;
-        Field(s, {0, 0, 0, 0, 0, 0});
-        s.d.duel_kind = 17;
-        s.d.turn = c.turn_before;
-        s.d.luck = c.luck;
-        s.d.atk_no = 4;
+        Field(s, {0, 0, 0, 0, 0, 0}, 17, c.turn_before, c.luck, 4);
         RunDisasters(s.ctx, false);
         EXPECT_EQ(s.d.turn, c.turn_after) << c.luck << " from " << c.turn_before;
     }
@@ -132,15 +94,11 @@ TEST(Disasters, TimeDistortion) {
 
 TEST(Disasters, DeadSlotsAreSkippedAndNothingHappens) {
     DuelSide s;
-    Field(s, {0, 0, 0, 0, 0, 0});
-    s.d.duel_kind = 16;
-    s.d.turn = 4;
-    s.d.luck = 0;  // visits only 1, 2, 3
-    s.d.atk_no = 1;
+    Field(s, {0, 0, 0, 0, 0, 0}, 16, 4, 0);  // visits only 1, 2, 3
     for (size_t i = 1; i <= 3; ++i) s.d.chara[i].name = "死亡";
     RunDisasters(s.ctx, false);
     EXPECT_TRUE(s.screen.Has("add: ....かと思われたが何も起きなかった...."));
 }
 
 }  // namespace
-}  // namespace kestra
+}  // namespace kestra::test

@@ -1,36 +1,16 @@
 #include "battle/flick.h"
 
-#include <gtest/gtest.h>
+#include "support/battle_cases.h"
 
-#include <array>
-#include <string>
-#include <vector>
-
-#include "battle/technique.h"
-#include "support/duel_fixture.h"
-#include "support/technique_fixture.h"
-
-namespace kestra {
+namespace kestra::test {
 namespace {
-
-using test::Card;
-using test::DuelSide;
-using test::Exchange;
-using test::IconNamed;
-using test::kBare;
-using test::LinesAfterTitle;
-using test::Wear;
 
 // Slot 1 flicks slot 4; the attacker has HP 6, the target HP 9, the others stand by.
 void Seat(DuelSide& s, int32_t attacker, int32_t target, int32_t luck, const std::array<int32_t, 4>& icons) {
     for (size_t i = 1; i <= 6; ++i) s.d.chara[i] = Card(23 + static_cast<int32_t>(i));
     s.d.chara[1] = Card(attacker);
     s.d.chara[4] = Card(target);
-    s.d.chara[1].hp = 6;
-    s.d.chara[4].hp = 9;
-    s.d.atk_no = 1;
-    s.d.tgt_no = 4;
-    s.d.luck = luck;
+    s.d.chara[1].hp = 6, s.d.chara[4].hp = 9, s.d.atk_no = 1, s.d.tgt_no = 4, s.d.luck = luck;
     Wear(s.d, icons);
 }
 
@@ -38,10 +18,9 @@ using Setup = void (*)(DuelRecord&);
 
 struct FlickCase {
     const char* what;
-    int32_t attacker, target;  // catalogue numbers in slots 1 and 4
-    int32_t luck;
-    std::array<int32_t, 4> icons;  // my_icon1, my_icon2, e_icon1, e_icon2
-    Setup setup;                   // statuses and figures beyond the defaults, or nullptr
+    int32_t attacker, target, luck;  // attacker and target: catalogue numbers in slots 1 and 4
+    std::array<int32_t, 4> icons;    // my_icon1, my_icon2, e_icon1, e_icon2
+    Setup setup;                     // statuses and figures beyond the defaults, or nullptr
     int32_t damage, target_hp, attacker_hp;
     std::vector<std::string> lines;
 };
@@ -49,10 +28,7 @@ struct FlickCase {
 // The target stands behind <盾>.
 void Shielded(DuelRecord& d) { d.chara[4].status2 = 3; }
 // A strengthened attacker (<↑>) on a weakened target (<↓>).
-void StrengthenedOnWeakened(DuelRecord& d) {
-    d.chara[1].status2 = 2;
-    d.chara[4].status1 = 4;
-}
+void StrengthenedOnWeakened(DuelRecord& d) { d.chara[1].status2 = 2, d.chara[4].status1 = 4; }
 
 // Runs one case and checks damage, both HPs and every line.
 void Check(const FlickCase& c) {
@@ -67,7 +43,16 @@ void Check(const FlickCase& c) {
     EXPECT_EQ(LinesAfterTitle(s.screen), c.lines);
 }
 
-TEST(FlickDamage, Modifiers) {
+// Modifiers, criticals and misses, immunities and the icons in their order.
+TEST(FlickDamage, EveryRule) {
+    const int32_t master = IconNamed("でこぴんマスター");
+    const int32_t licence = IconNamed("でこぴん免許");
+    const int32_t second = IconNamed("第２干渉体");
+    const std::vector<std::string> missed = {"Miss....", "0ダメージ与えた！", "反撃＞ 9ダメージ食らった！"};
+    const int32_t rival = IconNamed("でこぴんライバル");
+    const int32_t sword = IconNamed("レッドソード");
+    const int32_t shield = IconNamed("ﾄﾞﾙﾊﾞﾝｼｰﾙﾄﾞ");
+    const auto big = [](DuelRecord& d) { d.chara[4].hp = 40; };
     // clang-format off
     const FlickCase cases[] = {
         {"plain", 10, 15, 0, kBare, nullptr, 6, 3, 0, Exchange(6, 9)},
@@ -89,18 +74,6 @@ TEST(FlickDamage, Modifiers) {
         {"card 99", 99, 15, 0, kBare, nullptr, 99, 0, 0, Exchange(99, 9)},
         {"card 99 on a shield", 99, 15, 0, kBare, Shielded, 0, 9, 0, Exchange(0, 9)},
         {"an attacker with HP 0 takes the full counter", 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[1].hp = 0; }, 0, 9, 0, Exchange(0, 9)},
-    };
-    // clang-format on
-    for (const FlickCase& c : cases) Check(c);
-}
-
-TEST(FlickDamage, CriticalAndMisses) {
-    const int32_t master = IconNamed("でこぴんマスター");
-    const int32_t licence = IconNamed("でこぴん免許");
-    const int32_t second = IconNamed("第２干渉体");
-    const std::vector<std::string> missed = {"Miss....", "0ダメージ与えた！", "反撃＞ 9ダメージ食らった！"};
-    // clang-format off
-    const FlickCase cases[] = {
         {"chance 3", 10, 15, 3, kBare, nullptr, 8, 1, 0, {"クリティカル!!", "8ダメージ与えた！", "反撃＞ 9ダメージ食らった！"}},
         {"master", 10, 15, 0, {-1, master, -1, -1}, nullptr, 8, 1, 0, {"クリティカル!!", "8ダメージ与えた！", "反撃＞ 9ダメージ食らった！"}},
         {"master on the target's side", 10, 15, 0, {-1, -1, master, -1}, nullptr, 6, 3, 0, Exchange(6, 9)},
@@ -112,15 +85,6 @@ TEST(FlickDamage, CriticalAndMisses) {
         {"second body at 7", 10, 15, 7, {second, -1, -1, -1}, nullptr, 6, 3, 0, Exchange(6, 9)},
         {"second body beats the licence", 10, 15, 4, {licence, -1, second, -1}, nullptr, 0, 9, 0, missed},
         {"critical, then the miss", 10, 15, 3, {second, -1, -1, -1}, nullptr, 0, 9, 0, {"クリティカル!!", "Miss....", "0ダメージ与えた！", "反撃＞ 9ダメージ食らった！"}},
-    };
-    // clang-format on
-    for (const FlickCase& c : cases) Check(c);
-}
-
-TEST(FlickDamage, Immunities) {
-    const int32_t rival = IconNamed("でこぴんライバル");
-    // clang-format off
-    const FlickCase cases[] = {
         {"card 77", 10, 77, 0, kBare, nullptr, 0, 9, 0, Exchange(0, 9)},
         {"card 96", 10, 96, 0, kBare, nullptr, 0, 9, 0, Exchange(0, 9)},
         {"card 177", 10, 177, 0, kBare, nullptr, 0, 9, 0, Exchange(0, 9)},
@@ -129,18 +93,6 @@ TEST(FlickDamage, Immunities) {
         {"magic way, MP equal to HP", 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[4].status2 = 8; d.chara[4].mp = 9; }, 6, 3, 0, Exchange(6, 9)},
         {"rival on the target's side", 10, 15, 0, {-1, -1, -1, rival}, nullptr, 0, 9, 0, Exchange(0, 9)},
         {"rival on the attacker's side", 10, 15, 0, {rival, -1, -1, -1}, nullptr, 6, 3, 0, Exchange(6, 9)},
-    };
-    // clang-format on
-    for (const FlickCase& c : cases) Check(c);
-}
-
-TEST(FlickDamage, IconsInTheirOrder) {
-    const int32_t sword = IconNamed("レッドソード");
-    const int32_t shield = IconNamed("ﾄﾞﾙﾊﾞﾝｼｰﾙﾄﾞ");
-    const int32_t rival = IconNamed("でこぴんライバル");
-    const auto big = [](DuelRecord& d) { d.chara[4].hp = 40; };
-    // clang-format off
-    const FlickCase cases[] = {
         {"225, opposed", 11, 12, 0, {225, -1, -1, -1}, nullptr, 9999, 0, 0, Exchange(9999, 9)},
         {"225, same element", 11, 16, 0, {225, -1, -1, -1}, nullptr, 0, 9, 0, Exchange(0, 9)},
         {"225, both plain", 10, 15, 0, {225, -1, -1, -1}, nullptr, 0, 9, 0, Exchange(0, 9)},
@@ -166,7 +118,8 @@ TEST(FlickDamage, IconsInTheirOrder) {
     for (const FlickCase& c : cases) Check(c);
 }
 
-TEST(FlickAftermath, AbsorbDrainShatterCounter) {
+// Absorption, drain, the shatter, the counter and the traps after the blow.
+TEST(FlickAftermath, EveryTail) {
     const auto strong = [](DuelRecord& d) { d.chara[1].hp = 30; };
     // clang-format off
     const FlickCase cases[] = {
@@ -185,15 +138,6 @@ TEST(FlickAftermath, AbsorbDrainShatterCounter) {
         {"icons 38 against a target at 1", 10, 15, 0, {38, 38, -1, -1}, [](DuelRecord& d) { d.chara[4].hp = 1; }, 6, 0, 6, Exchange(6, 0)},
         {"the attacker that takes no counter", 91, 15, 0, {-1, -1, 4, -1}, nullptr, 6, 3, 6, Exchange(6, 0)},
         {"the target that strikes back twice", 10, 64, 0, kBare, strong, 30, 0, 12, Exchange(30, 18)},
-    };
-    // clang-format on
-    for (const FlickCase& c : cases) Check(c);
-}
-
-TEST(FlickAftermath, TrapTails) {
-    const auto strong = [](DuelRecord& d) { d.chara[1].hp = 30; };
-    // clang-format off
-    const FlickCase cases[] = {
         {"icon 69", 10, 15, 0, {-1, -1, 69, -1}, strong, 30, 5, 10, {"30ダメージ与えた！", "反撃＞ 9ダメージ食らった！", "<トラップ!!>", "旅の行商人のHPが半減した!!", "峠の山賊のHP･MP 5回復"}},
         {"icon 69 rounds toward zero", 10, 15, 0, {-1, -1, -1, 69}, [](DuelRecord& d) { d.chara[1].hp = 16; }, 16, 5, 3, {"16ダメージ与えた！", "反撃＞ 9ダメージ食らった！", "<トラップ!!>", "旅の行商人のHPが半減した!!", "峠の山賊のHP･MP 5回復"}},
         {"icon 83", 10, 15, 0, {-1, -1, 83, -1}, nullptr, 6, 8, 0, {"6ダメージ与えた！", "反撃＞ 9ダメージ食らった！", "<トラップ!!>", "旅の行商人は石化してしまった!!", "峠の山賊のHP 5回復"}},
@@ -208,13 +152,9 @@ TEST(FlickTranscript, Plain) {
     DuelSide s;
     Seat(s, 10, 15, 0, kBare);
     Flick(s.ctx);
-    // clang-format off
-    const std::vector<std::string> expected = {
-        "show: ＞でこぴん", "click", "flash red 4", "se3: punch.wav", "add: 6ダメージ与えた！", "click", "flash red 1",
-        "se3: punch.wav", "add: 反撃＞ 9ダメージ食らった！", "click",
-    };
-    // clang-format on
-    EXPECT_EQ(s.screen.transcript, expected);
+    EXPECT_EQ(s.screen.transcript, (std::vector<std::string>{"show: ＞でこぴん", "click", "flash red 4", "se3: punch.wav",
+                                                              "add: 6ダメージ与えた！", "click", "flash red 1", "se3: punch.wav",
+                                                              "add: 反撃＞ 9ダメージ食らった！", "click"}));
 }
 
 // Poison, then the recoil trap, with their flashes and sounds; the poison leaves nothing frozen to shatter.
@@ -236,37 +176,27 @@ TEST(FlickTranscript, PoisonComesBeforeTheShatterAndTheRecoil) {
     EXPECT_EQ(s.d.chara[4].status1, 1);
 }
 
-// A frozen target shatters with "bara.wav" on channel 0 and a white flash, and stays frozen unless water.
+// A frozen target shatters with "bara.wav" on channel 0 and a white flash, and stays frozen unless
+// water, which thaws as it holds on.
 TEST(FlickTranscript, FrozenShatter) {
-    DuelSide s;
-    Seat(s, 10, 15, 0, kBare);
-    s.d.chara[4].status1 = 8;
-    Flick(s.ctx);
-    const std::vector<std::string> tail(s.screen.transcript.begin() + 6, s.screen.transcript.begin() + 10);
-    const std::vector<std::string> expected = {"se0: bara.wav", "flash white 4",
-                                               "add: 凍結した肉体が、バラバラと崩れてしまった！", "click"};
-    EXPECT_EQ(tail, expected);
-    EXPECT_EQ(s.d.chara[4].status1, 8);
-}
-
-// The frozen water card thaws as it holds on.
-TEST(FlickTranscript, FrozenWaterThaws) {
-    DuelSide s;
-    Seat(s, 10, 14, 0, kBare);
-    s.d.chara[4].status1 = 8;
-    Flick(s.ctx);
-    EXPECT_EQ(s.d.chara[4].status1, 0);
-    EXPECT_EQ(s.d.chara[4].hp, 1);
+    for (const int32_t target : {15, 14}) {
+        DuelSide s;
+        Seat(s, 10, target, 0, kBare);
+        s.d.chara[4].status1 = 8;
+        Flick(s.ctx);
+        const std::vector<std::string> tail(s.screen.transcript.begin() + 6, s.screen.transcript.begin() + 10);
+        EXPECT_EQ(tail, (std::vector<std::string>{"se0: bara.wav", "flash white 4", "add: 凍結した肉体が、バラバラと崩れてしまった！", "click"}));
+        EXPECT_EQ(s.d.chara[4].status1, target == 15 ? 8 : 0);
+    }
 }
 
 // The doubling of a huge blow wraps as the 32-bit game does, on both machines alike.
 TEST(FlickDamage, DoublingWraps) {
-    const int32_t sword = IconNamed("レッドソード");
     DuelSide s;
-    Seat(s, 10, 15, 0, {sword, -1, -1, -1});
+    Seat(s, 10, 15, 0, {IconNamed("レッドソード"), -1, -1, -1});
     s.d.chara[1].hp = 0x40000000;
     EXPECT_EQ(FlickDamage(s.ctx, FlickBase(s.ctx)), INT32_MIN);
 }
 
 }  // namespace
-}  // namespace kestra
+}  // namespace kestra::test

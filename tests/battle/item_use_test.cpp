@@ -1,26 +1,12 @@
 #include "battle/item_use.h"
 
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <string>
-#include <vector>
-
 #include "battle/battle_phase.h"
-#include "duel/turn_input.h"
 #include "duel/side_rules.h"
-#include "support/duel_fixture.h"
-#include "support/technique_fixture.h"
+#include "duel/turn_input.h"
+#include "support/battle_cases.h"
 
-namespace kestra {
+namespace kestra::test {
 namespace {
-
-using test::After;
-using test::Card;
-using test::DuelSide;
-using test::Kill;
-using test::SeatSix;
-using test::Wear;
 
 using Prepare = void (*)(DuelRecord&, tmy&);
 using Check = bool (*)(const DuelRecord&, const tmy&);
@@ -42,15 +28,12 @@ constexpr size_t kTestRow = 100;
 // Runs the item of the case on slot 1 against slot 4 (or as the setup moved them).
 void RunCase(const ItemCase& c) {
     SCOPED_TRACE(c.what);
-    Catalogue cat = test::GameCatalogue();
+    Catalogue cat = GameCatalogue();
     cat.item[kTestRow] = {"試しの品", "", c.code, c.amount, 1};
     DuelSide s;
     DuelContext ctx{s.d, cat, s.my, s.session, s.msg, s.rng, s.clock, s.ask};
     SeatSix(s.d);
-    s.my.icon_slot1 = 7;
-    s.my.icon_slot2 = 8;
-    s.d.luck = 9;
-    s.d.waza_arg2 = 9;
+    s.my.icon_slot1 = 7, s.my.icon_slot2 = 8, s.d.luck = 9, s.d.waza_arg2 = 9;
     if (c.setup) c.setup(s.d, s.my);
     UseItem(ctx);
     std::vector<std::string> lines = s.screen.Messages();
@@ -59,7 +42,7 @@ void RunCase(const ItemCase& c) {
     lines.erase(lines.begin());
     EXPECT_EQ(lines, c.lines);
     EXPECT_EQ(s.screen.transcript.front(), "se1: itemuse.wav");
-    test::ExpectAfter(s.d, c.after);
+    ExpectAfter(s.d, c.after);
     if (c.check) {
         EXPECT_TRUE(c.check(s.d, s.my));
     }
@@ -88,8 +71,7 @@ TEST(ItemUse, EveryEffectCode) {
          {{1, 95, 3, 0, 0, 0}}, [](const DuelRecord& d, const tmy& m) { return d.my_icon1 == -1 && d.my_icon2 == -1 && d.e_icon1 == 9 && m.icon_slot1 == -1 && m.icon_slot2 == -1; },
          {"アイコン1が砕けた！", "アイコン2が砕けた！", kUser + "は 90回復した!!"}},
         {"5 by the opponent breaks its icons only", 5, 0, [](DuelRecord& d, tmy&) { d.my_icon1 = 7; d.e_icon2 = 9; d.atk_no = 4; d.tgt_no = 1; },
-         {{4, 50, 3, 0, 0, 0}}, [](const DuelRecord& d, const tmy& m) { return d.my_icon1 == 7 && d.e_icon2 == -1 && m.icon_slot1 == 7 && m.icon_slot2 == 8; },
-         {"相手のアイコン2が砕けた！", kTarget + "は 45回復した!!"}},
+         {{4, 50, 3, 0, 0, 0}}, [](const DuelRecord& d, const tmy& m) { return d.my_icon1 == 7 && d.e_icon2 == -1 && m.icon_slot1 == 7 && m.icon_slot2 == 8; }, {"相手のアイコン2が砕けた！", kTarget + "は 45回復した!!"}},
         {"5 in view mode leaves the viewer's save record", 5, 0, [](DuelRecord& d, tmy&) { d.look_mode = 1; d.my_icon1 = 7; }, {{1, 50, 3, 0, 0, 0}},
          [](const DuelRecord& d, const tmy& m) { return d.my_icon1 == -1 && m.icon_slot1 == 7; }, {"アイコン1が砕けた！", kUser + "は 45回復した!!"}},
         {"6 turns HP and LV into MP", 6, 0, [](DuelRecord& d, tmy&) { d.chara[1].lv = 2; }, {{1, 0, 10, 2, 0, 0}}, nullptr, {kUser + "はHPとLVをMPに転化し、自殺を図った!!"}},
@@ -114,8 +96,7 @@ TEST(ItemUse, EveryEffectCode) {
         {"25 healing", 25, 0, nullptr, {{1, 5, 3, 0, 0, 1}}, nullptr, {kUser + "は<癒>化した！"}},
         {"26 cure", 26, 0, nullptr, {{1, 5, 3, 0, 0, 11}}, nullptr, {kUser + "は<治>化した！"}},
         {"27 the own side's element, dead or alive", 27, 4, [](DuelRecord& d, tmy&) { Kill(d, 2); },
-         {}, [](const DuelRecord& d, const tmy&) { return d.chara[1].element == 4 && d.chara[2].element == 4 && d.chara[3].element == 4 && d.chara[4].element == 3; },
-         {kUser + "は属性が変化した！", "死亡は属性が変化した！", "夜鳴き梟は属性が変化した！"}},
+         {}, [](const DuelRecord& d, const tmy&) { return d.chara[1].element == 4 && d.chara[2].element == 4 && d.chara[3].element == 4 && d.chara[4].element == 3; }, {kUser + "は属性が変化した！", "死亡は属性が変化した！", "夜鳴き梟は属性が変化した！"}},
         {"27 with no element changes nothing", 27, 7, nullptr, {}, [](const DuelRecord& d, const tmy&) { return d.chara[1].element == 0; }, kNothing},
         {"28 cures strong poison", 28, 3, [](DuelRecord& d, tmy&) { d.chara[1].status1 = 6; }, {{1, 8, 3, 0, 0, 0}}, nullptr, {kUser + "の<毒>を解除し、HPを 3回復させた！"}},
         {"28 without poison", 28, 3, [](DuelRecord& d, tmy&) { d.chara[1].status1 = 2; }, {{1, 5, 3, 0, 2, 0}}, nullptr, kNothing},
@@ -131,8 +112,7 @@ TEST(ItemUse, EveryEffectCode) {
         {"37 on a fire target", 37, 3, [](DuelRecord& d, tmy&) { d.chara[4].hp = 9; }, {{4, 4, 3, 0, 0, 0}}, nullptr, {kTarget + "に 5ダメージ与えた！"}},
         {"37 on another element", 37, 1, nullptr, {{4, 5, 3, 0, 0, 0}}, nullptr, kNothing},
         {"38 strikes with half the user's MP", 38, 0, nullptr, {{4, 3, 3, 0, 0, 0}}, nullptr, {kTarget + "に 2ダメージ与えた！"}},
-        {"39 and its counterblow", 39, 3, [](DuelRecord& d, tmy&) { d.chara[1].hp = 20; d.chara[4].hp = 12; }, {{1, 8, 3, 0, 0, 0}, {4, 2, 3, 0, 0, 0}}, nullptr,
-         {kTarget + "に 10ダメージ与えた！", "＞反撃", kUser + "は 12ダメージ食らった!!"}},
+        {"39 and its counterblow", 39, 3, [](DuelRecord& d, tmy&) { d.chara[1].hp = 20; d.chara[4].hp = 12; }, {{1, 8, 3, 0, 0, 0}, {4, 2, 3, 0, 0, 0}}, nullptr, {kTarget + "に 10ダメージ与えた！", "＞反撃", kUser + "は 12ダメージ食らった!!"}},
         {"39 on another element", 39, 4, nullptr, {{1, 5, 3, 0, 0, 0}, {4, 5, 3, 0, 0, 0}}, nullptr, kNothing},
         {"40 HP 12: 7 each, then 12 back", 40, 7, [](DuelRecord& d, tmy&) { d.chara[4].hp = 12; d.chara[4].lv = 2; }, {{1, 0, 3, 0, 0, 0}, {4, 5, 0, 0, 0, 0}}, nullptr,
          {kTarget + "のHP,MP,LVに 7ダメージ与えた！", "＞反撃", kUser + "は 12ダメージ食らった!!"}},
@@ -156,18 +136,15 @@ TEST(ItemUse, EveryEffectCode) {
          {kUser + "の属性を変化させられた！", "朝告げ鳥の属性を変化させられた！", "夜鳴き梟の属性を変化させられた！"}},
         {"52 drives mad", 52, 0, nullptr, {{4, 5, 3, 0, 7, 0}}, nullptr, {kTarget + "は頭がおかしくなった...."}},
         {"53 divinity and suspension", 53, 0, nullptr, {{1, 5, 3, 0, 17, 9}}, nullptr, {kUser + "は<神格><仮死>化した！"}},
-        {"54 swaps MP and LV", 54, 0, [](DuelRecord& d, tmy&) { d.chara[1].mp = 7; d.chara[1].lv = 2; }, {{1, 5, 3, 0, 0, 0}, {4, 5, 7, 2, 0, 0}}, nullptr,
-         {"相手の" + kTarget + "と、あなたの" + kUser + "のMPとLVを入れ替えちゃった！！"}},
+        {"54 swaps MP and LV", 54, 0, [](DuelRecord& d, tmy&) { d.chara[1].mp = 7; d.chara[1].lv = 2; }, {{1, 5, 3, 0, 0, 0}, {4, 5, 7, 2, 0, 0}}, nullptr, {"相手の" + kTarget + "と、あなたの" + kUser + "のMPとLVを入れ替えちゃった！！"}},
         {"54 by the opponent names each card's own side", 54, 0, [](DuelRecord& d, tmy&) { d.atk_no = 4; d.tgt_no = 1; d.chara[4].lv = 1; }, {{1, 5, 3, 1, 0, 0}, {4, 5, 3, 0, 0, 0}}, nullptr,
          {"あなたの" + kUser + "と、相手の" + kTarget + "のMPとLVを入れ替えちゃった！！"}},
-        {"55 takes off the opponent's first icon", 55, 0, [](DuelRecord& d, tmy&) { d.e_icon1 = 9; d.e_icon2 = 10; }, {},
-         [](const DuelRecord& d, const tmy&) { return d.e_icon1 == -1 && d.e_icon2 == 10; }, {"相手のアイコン1を解除させた！"}},
+        {"55 takes off the opponent's first icon", 55, 0, [](DuelRecord& d, tmy&) { d.e_icon1 = 9; d.e_icon2 = 10; }, {}, [](const DuelRecord& d, const tmy&) { return d.e_icon1 == -1 && d.e_icon2 == 10; }, {"相手のアイコン1を解除させた！"}},
         {"56 by the opponent keeps the icon in the save", 56, 0, [](DuelRecord& d, tmy& m) { d.my_icon2 = 12; m.icon_slot2 = -1; d.atk_no = 4; d.tgt_no = 1; }, {},
          [](const DuelRecord& d, const tmy& m) { return d.my_icon2 == -1 && m.icon_slot2 == 12 && m.icon_slot1 == 7; }, {"アイコン2を解除させられた！"}},
         {"57 shortens life", 57, 0, nullptr, {{4, 5, 3, 0, 13, 0}}, nullptr, {kTarget + "は寿命が短くなった！"}},
         {"58 blood pact", 58, 0, nullptr, {{1, 5, 3, 0, 15, 0}, {4, 5, 3, 0, 15, 0}}, nullptr, {kTarget + "と" + kUser + "は血の契約を交わした！"}},
-        {"59 the dead allies' MP, doubled", 59, 0, [](DuelRecord& d, tmy&) { Kill(d, 2); Kill(d, 6); d.my_icon1 = 256; }, {{1, 11, 3, 0, 0, 0}, {2, 5, 0, 0, 0, 0}, {6, 5, 3, 0, 0, 0}}, nullptr,
-         {"死者のMP 6を力と換えた"}},
+        {"59 the dead allies' MP, doubled", 59, 0, [](DuelRecord& d, tmy&) { Kill(d, 2); Kill(d, 6); d.my_icon1 = 256; }, {{1, 11, 3, 0, 0, 0}, {2, 5, 0, 0, 0, 0}, {6, 5, 3, 0, 0, 0}}, nullptr, {"死者のMP 6を力と換えた"}},
         {"59 with no dead ally", 59, 0, nullptr, {{1, 5, 3, 0, 0, 0}}, nullptr, {"何も起きなかった..."}},
         {"60 the oracle", 60, 0, nullptr, {{1, 2, 6, 0, 0, 0}, {4, 2, 6, 0, 0, 0}}, nullptr, {kTarget + "と" + kUser + "は魔導の神託に心を捧げた"}},
         {"60 doubled runs twice", 60, 0, [](DuelRecord& d, tmy&) { d.e_icon1 = 256; }, {{1, 1, 12, 0, 0, 0}, {4, 1, 12, 0, 0, 0}}, nullptr, {kTarget + "と" + kUser + "は魔導の神託に心を捧げた"}},
@@ -182,15 +159,12 @@ TEST(ItemUse, EveryEffectCode) {
 TEST(ItemUse, BothProgramsAgree) {
     std::vector<DuelRecord> records(3);
     for (DuelRecord& d : records) SeatSix(d);
-    records[0].chara[1].status1 = 6;  // busy: statuses, a dead ally, icon 256 and others worn
-    records[0].chara[4].status2 = 10;
-    records[0].chara[5].lv = 3;
-    Kill(records[0], 3);
-    Wear(records[0], {256, 7, 9, -1});
-    records[1].chara[2] = Card(307);  // card 307 doubles for its side only; the dead on both sides
-    Kill(records[1], 1);
-    Kill(records[1], 6);
-    Wear(records[1], {-1, 12, 14, 15});
+    // Busy: statuses, a dead ally, icon 256 and others worn.
+    records[0].chara[1].status1 = 6, records[0].chara[4].status2 = 10, records[0].chara[5].lv = 3;
+    Kill(records[0], 3), Wear(records[0], {256, 7, 9, -1});
+    // Card 307 doubles for its side only; the dead on both sides.
+    records[1].chara[2] = Card(307);
+    Kill(records[1], 1), Kill(records[1], 6), Wear(records[1], {-1, 12, 14, 15});
     records[2].turn = 2;  // bare: no icons, the turn counter near its floor
     for (size_t r = 0; r < records.size(); ++r)
         for (int32_t number = 0; number < 100; ++number)
@@ -198,11 +172,8 @@ TEST(ItemUse, BothProgramsAgree) {
                 SCOPED_TRACE("record " + std::to_string(r) + ", item " + std::to_string(number) + " by slot " +
                              std::to_string(actor));
                 DuelRecord d = records[r];
-                d.atk_no = actor;
-                d.tgt_no = actor == 2 ? 5 : 2;
-                d.luck = number / 10;
-                d.waza_arg2 = number % 10;
-                test::RunOnBothPrograms(d, [](DuelContext& ctx) { UseItem(ctx); });
+                d.atk_no = actor, d.tgt_no = actor == 2 ? 5 : 2, d.luck = number / 10, d.waza_arg2 = number % 10;
+                RunOnBothPrograms(d, [](DuelContext& ctx) { UseItem(ctx); });
             }
 }
 
@@ -210,17 +181,12 @@ TEST(ItemUse, BothProgramsAgree) {
 TEST(ItemUse, ReceiverKeepsItsStock) {
     DuelSide s;
     SeatSix(s.d);
-    s.d.turn = 2;
-    s.d.turn_base = 8;
-    s.d.input_phase = kPhaseAwaitOpponent;
-    s.my.item_count[0] = 2;
-    s.my.item_count[47] = 1;
+    s.d.turn = 2, s.d.turn_base = 8, s.d.input_phase = kPhaseAwaitOpponent;
+    s.my.item_count[0] = 2, s.my.item_count[47] = 1;
     ASSERT_NE(PressBattlePhase(s.ctx, "02147487", {}), PhaseEnd::Refused);
-    EXPECT_EQ(s.my.item_count[0], 2);
-    EXPECT_EQ(s.my.item_count[47], 1);
-    EXPECT_TRUE(s.screen.Has("show: 鍛冶場の親方はItem【" + test::GameCatalogue().item[48].name + "】を使った！"));
-    EXPECT_EQ(s.d.chara[4].element, 2);
-    EXPECT_EQ(s.d.chara[1].element, 0);
+    EXPECT_EQ((std::array{s.my.item_count[0], s.my.item_count[47]}), (std::array{2, 1}));
+    EXPECT_TRUE(s.screen.Has("show: 鍛冶場の親方はItem【" + GameCatalogue().item[48].name + "】を使った！"));
+    EXPECT_EQ((std::array{s.d.chara[4].element, s.d.chara[1].element}), (std::array{2, 0}));
 }
 
 // The acting program's "ＵＳＥ" spends one of its stock, except for card 215 or while it wears icon 202.
@@ -228,12 +194,8 @@ TEST(ItemUse, StockRule) {
     struct Case {
         const char* what;
         int32_t card, my_icon, e_icon, stock_after;
-    } const cases[] = {
-        {"an ordinary card", 10, -1, -1, 1},
-        {"card 215 acts", 215, -1, -1, 2},
-        {"this side wears icon 202", 10, 202, -1, 2},
-        {"only the opponent wears icon 202", 10, -1, 202, 1},
-    };
+    } const cases[] = {{"an ordinary card", 10, -1, -1, 1}, {"card 215 acts", 215, -1, -1, 2},
+                       {"this side wears icon 202", 10, 202, -1, 2}, {"only the opponent wears icon 202", 10, -1, 202, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         DuelSide s;
@@ -248,4 +210,4 @@ TEST(ItemUse, StockRule) {
 }
 
 }  // namespace
-}  // namespace kestra
+}  // namespace kestra::test

@@ -2,24 +2,14 @@
 // the per-card lists of content/technique_lists.tsv, and both programs agreeing on what is pressed.
 #include "battle/offered_buttons.h"
 
-#include <gtest/gtest.h>
-
 #include <set>
 
-#include "battle/technique.h"
 #include "catalogue/embedded_content.h"
-#include "duel/mirror_check.h"
 #include "player/cp932.h"
-#include "support/technique_fixture.h"
+#include "support/battle_cases.h"
 
-namespace kestra {
+namespace kestra::test {
 namespace {
-
-using test::Card;
-using test::GameCatalogue;
-using test::IconNamed;
-using test::Kill;
-using test::Mirrored;
 
 using Offer = std::vector<OfferedButton>;
 
@@ -28,13 +18,10 @@ DuelRecord Acting(int32_t c, int32_t waza = 0) {
     DuelRecord d;
     for (size_t s = 1; s <= 6; ++s) {
         d.chara[s] = Card(s == 1 ? c : 10, 0, s == 1 ? waza : 0);
-        d.chara[s].orig_no = d.chara[s].card_no;
-        d.chara[s].hp = 5;
+        d.chara[s].orig_no = d.chara[s].card_no, d.chara[s].hp = 5;
     }
-    d.atk_no = 1;
-    d.tgt_no = 4;
-    d.e_icon1 = 198;  // the opponent's icons offer nothing to this side
-    d.e_icon2 = 80;
+    d.atk_no = 1, d.tgt_no = 4;
+    d.e_icon1 = 198, d.e_icon2 = 80;  // the opponent's icons offer nothing to this side
     return d;
 }
 
@@ -52,32 +39,15 @@ bool Has(const Offer& o, std::string_view name) {
 }
 
 TEST(OfferedButtons, ButtonsSendTheirKeys) {
-    struct Case {
-        const char* name;
-        int32_t key;
-        const char* caption;
-    };
+    struct Case { const char* name; int32_t key; const char* caption; };
+    // clang-format off
     const Case cases[] = {
-        {"m1", 10, "でこぴん"},
-        {"m9", 90, "タマネギ斬り"},
-        {"m10", 11, "弓矢狼"},
-        {"m24", 62, "約束"},
-        {"m25", 82, "ビンタ"},
-        {"m26", 92, ""},
-        {"m30", 3, "盗む"},
-        {"m39", 93, "凍結"},
-        {"m56", 65, "ヘルプ！！"},
-        {"m58", 85, "トロッコ銃"},
-        {"m75", 57, "死術"},
-        {"m80", 8, "錬金術"},
-        {"m86", 68, "ウルトラでこぴん"},
-        {"m87", 78, "アイテム"},
-        {"m88", 88, "森羅万象"},
-        {"m5a", 50, "赤い風"},
-        {"m61", 16, "転生"},
-        {"m2", 20, "占星術"},
-        {"m12", 31, "自爆"},
+        {"m1", 10, "でこぴん"}, {"m9", 90, "タマネギ斬り"}, {"m10", 11, "弓矢狼"}, {"m24", 62, "約束"}, {"m25", 82, "ビンタ"},
+        {"m26", 92, ""}, {"m30", 3, "盗む"}, {"m39", 93, "凍結"}, {"m56", 65, "ヘルプ！！"}, {"m58", 85, "トロッコ銃"},
+        {"m75", 57, "死術"}, {"m80", 8, "錬金術"}, {"m86", 68, "ウルトラでこぴん"}, {"m87", 78, "アイテム"},
+        {"m88", 88, "森羅万象"}, {"m5a", 50, "赤い風"}, {"m61", 16, "転生"}, {"m2", 20, "占星術"}, {"m12", 31, "自爆"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const TechniqueButton* b = FindTechniqueButton(c.name);
         ASSERT_NE(b, nullptr) << c.name;
@@ -101,112 +71,32 @@ TEST(OfferedButtons, TheCardsListAndSingleWord) {
         std::array<int32_t, 2> icons;
         Offer expected;
     };
+    const Offer village = {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}};
+    const auto plus = [&](OfferedButton b) { Offer o = village; o.push_back(b); return o; };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"shared village list",
-         0,
-         0,
-         "",
-         {-1, -1},
-         {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
-        {"same list, other card",
-         112,
-         0,
-         "",
-         {-1, -1},
-         {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
-        {"a name-bound entry shows for its name",
-         0,
-         0,
-         "月夜の吸血卿",
-         {-1, -1},
-         {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}, {"m4", "噛みつく"}}},
+        {"shared village list", 0, 0, "", {-1, -1}, village},
+        {"same list, other card", 112, 0, "", {-1, -1}, village},
+        {"a name-bound entry shows for its name", 0, 0, "月夜の吸血卿", {-1, -1}, plus({"m4", "噛みつく"})},
         {"the list relabels m1", 24, 0, "", {-1, -1}, {{"m1", "はさむ"}, {"m38", "食べる"}, {"m39", "凍結"}}},
-        {"step 1: m12 keeps its default caption elsewhere",
-         53,
-         0,
-         "",
-         {-1, -1},
-         {{"m1", "でこぴん"},
-          {"m52", "時限爆弾"},
-          {"m12", "自爆"},
-          {"m59", "ミサイル"},
-          {"m58", "トロッコ銃"}}},
-        {"the list relabels m12",
-         60,
-         0,
-         "",
-         {-1, -1},
-         {{"m1", "でこぴん"}, {"m12", "丁半自爆"}, {"m6", "いたずら"}, {"m46", "集中"}, {"m30", "盗む"}}},
-        {"the list relabels m61",
-         103,
-         0,
-         "",
-         {-1, -1},
-         {{"m1", "ころがる"}, {"m61", "孵化"}, {"m38", "食べる"}}},
-        {"single-word after the list",
-         0,
-         11,
-         "",
-         {-1, -1},
-         {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}, {"m77", "剣術"}}},
-        {"death art, key 57",
-         0,
-         9,
-         "",
-         {-1, -1},
-         {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}, {"m75", "死術"}}},
-        {"single-word already listed shows once",
-         3,
-         11,
-         "",
-         {-1, -1},
-         {{"m1", "でこぴん"},
-          {"m3", "鍛え打ち"},
-          {"m37", "ヴァイスクロイツ"},
-          {"m45", "魔剣"},
-          {"m77", "剣術"}}},
-        {"waza 19 is no single word",
-         0,
-         19,
-         "",
-         {-1, -1},
-         {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
-        {"icon 148 adds 青い風",
-         0,
-         0,
-         "",
-         {148, -1},
-         {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}, {"m44", "青い風"}}},
-        {"icon 198 adds アイテム",
-         0,
-         0,
-         "",
-         {-1, 198},
-         {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}, {"m87", "アイテム"}}},
-        {"waza 23 adds アイテム",
-         0,
-         23,
-         "",
-         {-1, -1},
-         {{"m1", "でこぴん"}, {"m38", "食べる"}, {"m6", "いたずら"}, {"m87", "アイテム"}}},
-        {"icon 227 relabels m1",
-         0,
-         0,
-         "",
-         {227, -1},
-         {{"m1", "バリア"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
-        {"icon 228 over the list's relabel",
-         24,
-         0,
-         "",
-         {-1, 228},
-         {{"m1", "刻印剣"}, {"m38", "食べる"}, {"m39", "凍結"}}},
+        {"step 1: m12 keeps its default caption elsewhere", 53, 0, "", {-1, -1}, {{"m1", "でこぴん"}, {"m52", "時限爆弾"}, {"m12", "自爆"}, {"m59", "ミサイル"}, {"m58", "トロッコ銃"}}},
+        {"the list relabels m12", 60, 0, "", {-1, -1}, {{"m1", "でこぴん"}, {"m12", "丁半自爆"}, {"m6", "いたずら"}, {"m46", "集中"}, {"m30", "盗む"}}},
+        {"the list relabels m61", 103, 0, "", {-1, -1}, {{"m1", "ころがる"}, {"m61", "孵化"}, {"m38", "食べる"}}},
+        {"single-word after the list", 0, 11, "", {-1, -1}, plus({"m77", "剣術"})},
+        {"death art, key 57", 0, 9, "", {-1, -1}, plus({"m75", "死術"})},
+        {"single-word already listed shows once", 3, 11, "", {-1, -1}, {{"m1", "でこぴん"}, {"m3", "鍛え打ち"}, {"m37", "ヴァイスクロイツ"}, {"m45", "魔剣"}, {"m77", "剣術"}}},
+        {"waza 19 is no single word", 0, 19, "", {-1, -1}, village},
+        {"icon 148 adds 青い風", 0, 0, "", {148, -1}, plus({"m44", "青い風"})},
+        {"icon 198 adds アイテム", 0, 0, "", {-1, 198}, plus({"m87", "アイテム"})},
+        {"waza 23 adds アイテム", 0, 23, "", {-1, -1}, plus({"m87", "アイテム"})},
+        {"icon 227 relabels m1", 0, 0, "", {227, -1}, {{"m1", "バリア"}, {"m38", "食べる"}, {"m6", "いたずら"}}},
+        {"icon 228 over the list's relabel", 24, 0, "", {-1, 228}, {{"m1", "刻印剣"}, {"m38", "食べる"}, {"m39", "凍結"}}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         DuelRecord d = Acting(c.card, c.waza);
         if (*c.name) d.chara[1].name = c.name;
-        d.my_icon1 = c.icons[0];
-        d.my_icon2 = c.icons[1];
+        d.my_icon1 = c.icons[0], d.my_icon2 = c.icons[1];
         EXPECT_EQ(OfferOf(d), c.expected) << c.what;
     }
 }
@@ -245,10 +135,8 @@ TEST(OfferedButtons, LastStandEdges) {
     }
     // The opponent wearing the icon fixes nothing: without it the draws decide (0..3, then 0..4).
     DuelRecord d = Acting(0);
-    d.chara[1].hp = 3;
-    Kill(d, 2);
-    Kill(d, 3);
-    d.e_icon1 = boy;
+    d.chara[1].hp = 3, d.e_icon1 = boy;
+    Kill(d, 2), Kill(d, 3);
     int32_t helped = 0, ultra = 0;
     for (uint64_t seed = 0; seed < 400; ++seed) {
         Rng draws(seed);
@@ -256,13 +144,10 @@ TEST(OfferedButtons, LastStandEdges) {
         const Offer o = OfferOf(d, seed);
         EXPECT_EQ(Has(o, kHelpButton), help_draw) << seed;
         EXPECT_EQ(Has(o, kUltraFlickButton), ultra_draw) << seed;
-        helped += help_draw;
-        ultra += ultra_draw;
+        helped += help_draw, ultra += ultra_draw;
     }
-    EXPECT_GT(helped, 60);
-    EXPECT_LT(helped, 140);
-    EXPECT_GT(ultra, 45);
-    EXPECT_LT(ultra, 120);
+    EXPECT_TRUE(helped > 60 && helped < 140) << helped;
+    EXPECT_TRUE(ultra > 45 && ultra < 120) << ultra;
 }
 
 // Step 6: icon 80 leaves exactly one of 88 fixed buttons, by the third local draw.
@@ -282,17 +167,14 @@ TEST(OfferedButtons, IconEightyLeavesOneOfEightyEight) {
     EXPECT_EQ(fixed.size(), 84u);
     for (uint64_t seed = 0; seed < 200; ++seed) {
         DuelRecord d = Acting(280, 11);
-        d.my_icon1 = 228;
-        d.my_icon2 = 80;
+        d.my_icon1 = 228, d.my_icon2 = 80;
         Rng draws(seed);
-        draws.Random(4);
-        draws.Random(5);
+        draws.Random(4), draws.Random(5);
         const std::string_view expected = FixedButtonOfDraw(draws.Random(88));
         const Offer o = OfferOf(d, seed);
         ASSERT_EQ(o.size(), 1u);
         EXPECT_EQ(o[0].name, expected);
-        EXPECT_EQ(o[0].caption,
-                  expected == "m1" ? "刻印剣" : std::string(FindTechniqueButton(expected)->caption));
+        EXPECT_EQ(o[0].caption, expected == "m1" ? "刻印剣" : std::string(FindTechniqueButton(expected)->caption));
     }
 }
 
@@ -307,8 +189,7 @@ TEST(OfferedButtons, OnlyBuiltButtonsAndLocalAttackers) {
             ASSERT_FALSE(o.empty()) << card;
             EXPECT_EQ(o[0].name, "m1") << card;
             EXPECT_LE(o.size(), static_cast<size_t>(kPanelCapacity)) << card;
-            for (const OfferedButton& b : o)
-                EXPECT_TRUE(TechniqueBuilt(KeyOfButton(b.name))) << card << b.name;
+            for (const OfferedButton& b : o) EXPECT_TRUE(TechniqueBuilt(KeyOfButton(b.name))) << card << b.name;
         }
 }
 
@@ -317,8 +198,7 @@ TEST(TechniqueLists, TheTableCoversEveryCardAndKey) {
     const TechniqueListLoad load = LoadTechniqueLists(EmbeddedTable("technique_lists.tsv"));
     ASSERT_EQ(load.error, "");
     std::set<int32_t> keys;
-    for (int32_t card = 0; card < kListedCards; ++card)
-        EXPECT_FALSE(TechniqueListOf(load.lists, card).empty()) << card;
+    for (int32_t card = 0; card < kListedCards; ++card) EXPECT_FALSE(TechniqueListOf(load.lists, card).empty()) << card;
     std::set<std::string> card_names;
     for (const auto& c : GameCatalogue().card) card_names.insert(c.name);
     for (const auto& [id, entries] : load.lists.lists) {
@@ -343,10 +223,7 @@ TEST(TechniqueLists, TheTableCoversEveryCardAndKey) {
 // The loader names the line of each fault.
 TEST(TechniqueLists, LoaderRefusesFaults) {
     const std::string head = "kind\tid\tvalue\n";
-    struct Case {
-        std::string rows, error;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::pair<std::string, std::string>> cases = {
         {"list\ta\tm1 m99\n", "technique_lists.tsv line 2: unknown button m99"},
         {"list\ta\tm26\n", "technique_lists.tsv line 2: unknown button m26"},
         {"list\ta\tm4@\n", "technique_lists.tsv line 2: unknown button m4@"},
@@ -358,7 +235,7 @@ TEST(TechniqueLists, LoaderRefusesFaults) {
         {"cards\t327\ta\n", "technique_lists.tsv line 2: bad card numbers 327"},
         {"row\t1\ta\n", "technique_lists.tsv line 2: unknown kind row"},
     };
-    for (const Case& c : cases) EXPECT_EQ(LoadTechniqueLists(head + c.rows).error, c.error) << c.rows;
+    for (const auto& [rows, error] : cases) EXPECT_EQ(LoadTechniqueLists(head + rows).error, error) << rows;
     const TechniqueListLoad ok = LoadTechniqueLists(head + "# x\nlist\ta\tm1 m3=斬る@某\ncards\t0,2-3\ta\n");
     ASSERT_EQ(ok.error, "");
     const std::vector<ListEntry>& a = TechniqueListOf(ok.lists, 3);
@@ -382,14 +259,12 @@ TEST(OfferedButtons, BothProgramsAgreeOnEveryOfferedButton) {
             for (int32_t luck = 0; luck <= 9; ++luck) {
                 SCOPED_TRACE(::testing::Message() << "card " << card << " " << b.name << " luck " << luck);
                 DuelRecord d = start;
-                d.luck = luck;
-                d.waza_kind = key / 10;
-                d.waza_arg1 = key % 10;
-                test::RunOnBothPrograms(d, FindTechnique(key));
+                d.luck = luck, d.waza_kind = key / 10, d.waza_arg1 = key % 10;
+                RunOnBothPrograms(d, FindTechnique(key));
             }
         }
     }
 }
 
 }  // namespace
-}  // namespace kestra
+}  // namespace kestra::test

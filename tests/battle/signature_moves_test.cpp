@@ -1,31 +1,15 @@
 #include "battle/signature_moves.h"
 
-#include <gtest/gtest.h>
-
 #include <set>
-#include <string>
-#include <vector>
 
 #include "battle/battle_content.h"
 #include "battle/death_reactions.h"
 #include "battle/flick.h"
-#include "duel/mirror_check.h"
 #include "player/cp932.h"
-#include "support/duel_fixture.h"
-#include "support/technique_fixture.h"
+#include "support/battle_cases.h"
 
-namespace kestra {
+namespace kestra::test {
 namespace {
-
-using test::After;
-using test::Card;
-using test::DuelSide;
-using test::ExpectTitledRun;
-using test::GameCatalogue;
-using test::Kill;
-using test::Mirrored;
-using test::MirroredFlashes;
-using test::SeatSix;
 
 const std::string kHead = "card\tmove\tshape\tamounts\tluck\tline\tflash\tsound\n";
 
@@ -45,23 +29,15 @@ std::vector<SignatureMove> OneMove(const std::string& shape, const std::string& 
 void Seat(DuelSide& s, int32_t luck = 0) {
     SeatSix(s.d);
     s.d.chara[1] = Card(30);
-    s.d.chara[1].hp = 5;
-    s.d.chara[1].mp = 3;
-    s.d.chara[4].hp = 20;
-    s.d.chara[4].mp = 6;
-    Kill(s.d, 3);
-    Kill(s.d, 6);
+    s.d.chara[1].hp = 5, s.d.chara[1].mp = 3, s.d.chara[4].hp = 20, s.d.chara[4].mp = 6;
+    Kill(s.d, 3), Kill(s.d, 6);
     s.d.luck = luck;
 }
 
 using Setup = void (*)(DuelRecord&);
 
 struct ShapeCase {
-    const char* what;
-    const char* shape;
-    const char* amounts;
-    const char* flash;
-    const char* sound;
+    const char *what, *shape, *amounts, *flash, *sound;
     Setup setup;  // beyond Seat, or nullptr
     std::vector<After> after;
     std::vector<std::string> cues;
@@ -71,62 +47,25 @@ struct ShapeCase {
 TEST(SignatureMoves, EveryShape) {
     // clang-format off
     const ShapeCase cases[] = {
-        {"blow: N with the modifiers, no counter", "blow", "7", "red", "do.wav", nullptr,
-         {{1, 5, 3, 0, 0, 0}, {4, 13, 6, 0, 0, 0}},
-         {"flash red 4", "se3: do.wav"},
-         {"えいっ！", "7ダメージ与えた！"}},
-        {"blow on a shield", "blow", "7", "white", "ken.wav", [](DuelRecord& d) { d.chara[4].status2 = 3; },
-         {{1, 5, 3, 0, 0, 0}, {4, 16, 6, 0, 0, 3}},
-         {"flash white 4", "se3: ken.wav"},
-         {"えいっ！", "4ダメージ与えた！"}},
+        {"blow: N with the modifiers, no counter", "blow", "7", "red", "do.wav", nullptr, {{1, 5, 3, 0, 0, 0}, {4, 13, 6, 0, 0, 0}}, {"flash red 4", "se3: do.wav"}, {"えいっ！", "7ダメージ与えた！"}},
+        {"blow on a shield", "blow", "7", "white", "ken.wav", [](DuelRecord& d) { d.chara[4].status2 = 3; }, {{1, 5, 3, 0, 0, 0}, {4, 16, 6, 0, 0, 3}}, {"flash white 4", "se3: ken.wav"}, {"えいっ！", "4ダメージ与えた！"}},
         {"multiply: N times HP, then the counter", "multiply", "3", "red", "ryu.wav", nullptr,
-         {{1, 0, 3, 0, 0, 0}, {4, 5, 6, 0, 0, 0}},
-         {"flash red 4", "se3: ryu.wav", "flash red 1", "se3: punch.wav"},
-         {"えいっ！", "15ダメージ与えた！", "反撃＞ 20ダメージ食らった！"}},
+         {{1, 0, 3, 0, 0, 0}, {4, 5, 6, 0, 0, 0}}, {"flash red 4", "se3: ryu.wav", "flash red 1", "se3: punch.wav"}, {"えいっ！", "15ダメージ与えた！", "反撃＞ 20ダメージ食らった！"}},
         {"drain: the attacker gains what was taken", "drain", "4", "black", "noroi.wav", nullptr,
-         {{1, 9, 3, 0, 0, 0}, {4, 16, 6, 0, 0, 0}},
-         {"flash black 4", "se3: noroi.wav", "flash blue 1"},
-         {"えいっ！", "鍛冶場の親方からHPを 4吸い取った！", "山の木こりのHPが 4回復した！"}},
+         {{1, 9, 3, 0, 0, 0}, {4, 16, 6, 0, 0, 0}}, {"flash black 4", "se3: noroi.wav", "flash blue 1"}, {"えいっ！", "鍛冶場の親方からHPを 4吸い取った！", "山の木こりのHPが 4回復した！"}},
         {"drain: no more than the target has", "drain", "4", "black", "blood.wav", [](DuelRecord& d) { d.chara[4].hp = 3; },
-         {{1, 8, 3, 0, 0, 0}, {4, 0, 6, 0, 0, 0}},
-         {"flash black 4", "se3: blood.wav", "flash blue 1"},
-         {"えいっ！", "鍛冶場の親方からHPを 3吸い取った！", "山の木こりのHPが 3回復した！"}},
+         {{1, 8, 3, 0, 0, 0}, {4, 0, 6, 0, 0, 0}}, {"flash black 4", "se3: blood.wav", "flash blue 1"}, {"えいっ！", "鍛冶場の親方からHPを 3吸い取った！", "山の木こりのHPが 3回復した！"}},
         {"heal_side: the living of the attacker's side", "heal_side", "2|1", "blue", "kaifuku.wav", nullptr,
-         {{1, 7, 4, 0, 0, 0}, {2, 7, 4, 0, 0, 0}, {4, 20, 6, 0, 0, 0}},
-         {"se3: kaifuku.wav", "flash blue 1", "flash blue 2"},
-         {"えいっ！", "味方全員のHPが 2、MPが 1回復した！"}},
-        {"heal_side: HP only", "heal_side", "3|0", "aqua", "iyasi.wav", nullptr,
-         {{1, 8, 3, 0, 0, 0}, {2, 8, 3, 0, 0, 0}},
-         {"se3: iyasi.wav", "flash aqua 1", "flash aqua 2"},
-         {"えいっ！", "味方全員のHPが 3回復した！"}},
-        {"heal_side: MP only", "heal_side", "0|2", "blue", "kaifuku.wav", nullptr,
-         {{1, 5, 5, 0, 0, 0}, {2, 5, 5, 0, 0, 0}},
-         {"se3: kaifuku.wav", "flash blue 1", "flash blue 2"},
-         {"えいっ！", "味方全員のMPが 2回復した！"}},
-        {"status: the target's bad status, replaced", "status", "3", "black", "noroi.wav", [](DuelRecord& d) { d.chara[4].status1 = 1; },
-         {{4, 20, 6, 0, 3, 0}},
-         {"flash black 4", "se3: noroi.wav"},
-         {"えいっ！", "鍛冶場の親方は<呪>化した！"}},
-        {"buff: good status and HP", "buff", "13|3", "aqua", "baria.wav", nullptr,
-         {{1, 8, 3, 0, 0, 13}, {4, 20, 6, 0, 0, 0}},
-         {"flash aqua 1", "se3: baria.wav"},
-         {"えいっ！", "山の木こりはHP+3、<ﾊﾞﾘｱ>化した！"}},
-        {"buff: good status alone", "buff", "2|0", "yellow", "up.wav", nullptr,
-         {{1, 5, 3, 0, 0, 2}},
-         {"flash yellow 1", "se3: up.wav"},
-         {"えいっ！", "山の木こりは<↑>化した！"}},
-        {"mp_strike", "mp_strike", "4", "white", "magic.wav", nullptr,
-         {{1, 5, 3, 0, 0, 0}, {4, 20, 2, 0, 0, 0}},
-         {"flash white 4", "se3: magic.wav"},
-         {"えいっ！", "鍛冶場の親方のMPを 4削った！"}},
-        {"mp_strike: no more than the target has", "mp_strike", "8", "aqua", "ma2.wav", nullptr,
-         {{4, 20, 0, 0, 0, 0}},
-         {"flash aqua 4", "se3: ma2.wav"},
-         {"えいっ！", "鍛冶場の親方のMPを 6削った！"}},
+         {{1, 7, 4, 0, 0, 0}, {2, 7, 4, 0, 0, 0}, {4, 20, 6, 0, 0, 0}}, {"se3: kaifuku.wav", "flash blue 1", "flash blue 2"}, {"えいっ！", "味方全員のHPが 2、MPが 1回復した！"}},
+        {"heal_side: HP only", "heal_side", "3|0", "aqua", "iyasi.wav", nullptr, {{1, 8, 3, 0, 0, 0}, {2, 8, 3, 0, 0, 0}}, {"se3: iyasi.wav", "flash aqua 1", "flash aqua 2"}, {"えいっ！", "味方全員のHPが 3回復した！"}},
+        {"heal_side: MP only", "heal_side", "0|2", "blue", "kaifuku.wav", nullptr, {{1, 5, 5, 0, 0, 0}, {2, 5, 5, 0, 0, 0}}, {"se3: kaifuku.wav", "flash blue 1", "flash blue 2"}, {"えいっ！", "味方全員のMPが 2回復した！"}},
+        {"status: the target's bad status, replaced", "status", "3", "black", "noroi.wav", [](DuelRecord& d) { d.chara[4].status1 = 1; }, {{4, 20, 6, 0, 3, 0}}, {"flash black 4", "se3: noroi.wav"}, {"えいっ！", "鍛冶場の親方は<呪>化した！"}},
+        {"buff: good status and HP", "buff", "13|3", "aqua", "baria.wav", nullptr, {{1, 8, 3, 0, 0, 13}, {4, 20, 6, 0, 0, 0}}, {"flash aqua 1", "se3: baria.wav"}, {"えいっ！", "山の木こりはHP+3、<ﾊﾞﾘｱ>化した！"}},
+        {"buff: good status alone", "buff", "2|0", "yellow", "up.wav", nullptr, {{1, 5, 3, 0, 0, 2}}, {"flash yellow 1", "se3: up.wav"}, {"えいっ！", "山の木こりは<↑>化した！"}},
+        {"mp_strike", "mp_strike", "4", "white", "magic.wav", nullptr, {{1, 5, 3, 0, 0, 0}, {4, 20, 2, 0, 0, 0}}, {"flash white 4", "se3: magic.wav"}, {"えいっ！", "鍛冶場の親方のMPを 4削った！"}},
+        {"mp_strike: no more than the target has", "mp_strike", "8", "aqua", "ma2.wav", nullptr, {{4, 20, 0, 0, 0, 0}}, {"flash aqua 4", "se3: ma2.wav"}, {"えいっ！", "鍛冶場の親方のMPを 6削った！"}},
         {"side_blow: the living of the other side, not below 0", "side_blow", "6", "red", "baku.wav", nullptr,
-         {{1, 5, 3, 0, 0, 0}, {4, 14, 6, 0, 0, 0}, {5, 0, 3, 0, 0, 0}},
-         {"se3: baku.wav", "flash red 4", "flash red 5"},
-         {"えいっ！", "敵全員に 6ダメージ与えた！"}},
+         {{1, 5, 3, 0, 0, 0}, {4, 14, 6, 0, 0, 0}, {5, 0, 3, 0, 0, 0}}, {"se3: baku.wav", "flash red 4", "flash red 5"}, {"えいっ！", "敵全員に 6ダメージ与えた！"}},
     };
     // clang-format on
     for (const ShapeCase& c : cases) {
@@ -149,10 +88,8 @@ TEST(SignatureMoves, OtherDigitsFlickAsEveryCard) {
         DuelSide with, plain;
         Seat(with, luck);
         Seat(plain, luck);
-        with.ctx.content = &gated;
-        plain.ctx.content = &none;
-        Flick(with.ctx);
-        Flick(plain.ctx);
+        with.ctx.content = &gated, plain.ctx.content = &none;
+        Flick(with.ctx), Flick(plain.ctx);
         EXPECT_EQ(with.screen.transcript[0], luck >= 8 ? "show: ＞試し技" : "show: ＞でこぴん");
         if (luck >= 8) continue;
         EXPECT_EQ(with.screen.transcript, plain.screen.transcript);
@@ -162,16 +99,10 @@ TEST(SignatureMoves, OtherDigitsFlickAsEveryCard) {
 
 // The flick of the shipped table: a listed card on its digits, the ordinary flick on the others.
 TEST(SignatureMoves, FlickUsesTheShippedTable) {
-    struct Case {
-        int32_t card, luck;
-        std::string first_line;
-    };
-    const Case cases[] = {
-        {30, 0, "show: ＞大木倒し"},         // 山の木こり, every digit
-        {110, 9, "show: ＞名無しの一太刀"},  // 無銘の剣豪 at 8 and 9
-        {110, 7, "show: ＞でこぴん"},
-        {10, 5, "show: ＞でこぴん"},  // 旅の行商人 has no move
-    };
+    struct Case { int32_t card, luck; std::string first_line; };
+    // 山の木こり on every digit, 無銘の剣豪 at 8 and 9, 旅の行商人 with no move.
+    const Case cases[] = {{30, 0, "show: ＞大木倒し"}, {110, 9, "show: ＞名無しの一太刀"}, {110, 7, "show: ＞でこぴん"},
+                          {10, 5, "show: ＞でこぴん"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.card);
         DuelSide s;
@@ -229,36 +160,20 @@ TEST(SignatureMoves, ShippedTable) {
 }
 
 TEST(SignatureMoves, LoaderRefusesFaults) {
-    struct Case {
-        const char* what;
-        std::string rows;
-    };
-    const Case cases[] = {
-        {"unknown card", "山のきこり\tx\tblow\t5\t0\tl\tred\tdo.wav\n"},
-        {"a card twice",
-         "山の木こり\tx\tblow\t5\t0\tl\tred\tdo.wav\n山の木こり\ty\tblow\t5\t1\tl\tred\tdo.wav\n"},
-        {"unknown shape", "山の木こり\tx\tkick\t5\t0\tl\tred\tdo.wav\n"},
-        {"two amounts for one", "山の木こり\tx\tblow\t5|1\t0\tl\tred\tdo.wav\n"},
-        {"one amount for two", "山の木こり\tx\tbuff\t2\t0\tl\tred\tdo.wav\n"},
-        {"blow of 0", "山の木こり\tx\tblow\t0\t0\tl\tred\tdo.wav\n"},
-        {"multiply by 1", "山の木こり\tx\tmultiply\t1\t0\tl\tred\tdo.wav\n"},
-        {"bad status 21", "山の木こり\tx\tstatus\t21\t0\tl\tred\tdo.wav\n"},
-        {"good status 14", "山の木こり\tx\tbuff\t14|0\t0\tl\tred\tdo.wav\n"},
-        {"a heal of nothing", "山の木こり\tx\theal_side\t0|0\t0\tl\tred\tdo.wav\n"},
-        {"no digits", "山の木こり\tx\tblow\t5\t\tl\tred\tdo.wav\n"},
-        {"digits out of order", "山の木こり\tx\tblow\t5\t98\tl\tred\tdo.wav\n"},
-        {"a digit twice", "山の木こり\tx\tblow\t5\t77\tl\tred\tdo.wav\n"},
-        {"unknown colour", "山の木こり\tx\tblow\t5\t0\tl\tpink\tdo.wav\n"},
-        {"unknown sound", "山の木こり\tx\tblow\t5\t0\tl\tred\tboom.wav\n"},
-        {"no move name", "山の木こり\t\tblow\t5\t0\tl\tred\tdo.wav\n"},
-        {"no line", "山の木こり\tx\tblow\t5\t0\t\tred\tdo.wav\n"},
-        {"name outside CP932", "山の木こり\t\xF0\x9F\x90\x89\tblow\t5\t0\tl\tred\tdo.wav\n"},
-    };
-    for (const Case& c : cases) {
-        const SignatureMoveLoad load = LoadSignatureMoves(kHead + c.rows, GameCatalogue());
-        EXPECT_NE(load.error, "") << c.what;
-        EXPECT_TRUE(load.moves.empty()) << c.what;
-    }
+    const std::string r = "山の木こり\tx\tblow\t5\t0\tl\tred\tdo.wav\n";
+    // clang-format off
+    ExpectRefused([](const std::string& t) { return LoadSignatureMoves(t, GameCatalogue()); }, &SignatureMoveLoad::moves, kHead, {
+        "山のきこり\tx\tblow\t5\t0\tl\tred\tdo.wav\n", r + "山の木こり\ty\tblow\t5\t1\tl\tred\tdo.wav\n",
+        "山の木こり\tx\tkick\t5\t0\tl\tred\tdo.wav\n", "山の木こり\tx\tblow\t5|1\t0\tl\tred\tdo.wav\n",
+        "山の木こり\tx\tbuff\t2\t0\tl\tred\tdo.wav\n", "山の木こり\tx\tblow\t0\t0\tl\tred\tdo.wav\n",
+        "山の木こり\tx\tmultiply\t1\t0\tl\tred\tdo.wav\n", "山の木こり\tx\tstatus\t21\t0\tl\tred\tdo.wav\n",
+        "山の木こり\tx\tbuff\t14|0\t0\tl\tred\tdo.wav\n", "山の木こり\tx\theal_side\t0|0\t0\tl\tred\tdo.wav\n",
+        "山の木こり\tx\tblow\t5\t\tl\tred\tdo.wav\n", "山の木こり\tx\tblow\t5\t98\tl\tred\tdo.wav\n",
+        "山の木こり\tx\tblow\t5\t77\tl\tred\tdo.wav\n", "山の木こり\tx\tblow\t5\t0\tl\tpink\tdo.wav\n",
+        "山の木こり\tx\tblow\t5\t0\tl\tred\tboom.wav\n", "山の木こり\t\tblow\t5\t0\tl\tred\tdo.wav\n",
+        "山の木こり\tx\tblow\t5\t0\t\tred\tdo.wav\n", "山の木こり\t\xF0\x9F\x90\x89\tblow\t5\t0\tl\tred\tdo.wav\n",
+    }, r);
+    // clang-format on
 }
 
 // A busy record: every move's card in slot 1, figures, statuses, icons and a dead card on both sides.
@@ -268,18 +183,9 @@ void SeatBusy(DuelRecord& d, const std::string& card_name, int32_t variant) {
     for (int32_t n = 0; n < static_cast<int32_t>(GameCatalogue().card.size()); ++n)
         if (GameCatalogue().card[static_cast<size_t>(n)].name == card_name) card = n;
     d.chara[1] = Card(card, 4);
-    d.chara[1].hp = 9;
-    d.chara[1].mp = 4;
-    d.chara[2].status2 = 3;
-    d.chara[4].hp = variant == 0 ? 12 : 2;
-    d.chara[4].mp = 7;
-    d.chara[4].status2 = variant == 0 ? 0 : 3;
-    d.chara[4].status1 = variant == 0 ? 8 : 1;
-    if (variant == 1) {
-        Kill(d, 3);
-        Kill(d, 5);
-        test::Wear(d, {37, 108, 69, 83});
-    }
+    d.chara[1].hp = 9, d.chara[1].mp = 4, d.chara[2].status2 = 3, d.chara[4].hp = variant == 0 ? 12 : 2;
+    d.chara[4].mp = 7, d.chara[4].status2 = variant == 0 ? 0 : 3, d.chara[4].status1 = variant == 0 ? 8 : 1;
+    if (variant == 1) Kill(d, 3), Kill(d, 5), Wear(d, {37, 108, 69, 83});
 }
 
 // Every move on each digit, acted from slot 1 and from slot 4 on the mirrored record, ends in records
@@ -295,7 +201,7 @@ TEST(SignatureMoves, BothProgramsAgree) {
                 DuelRecord d;
                 SeatBusy(d, m.card, variant);
                 d.luck = luck;
-                const test::BothTold told = test::RunOnBothPrograms(d, Flick);
+                const BothTold told = RunOnBothPrograms(d, Flick);
                 EXPECT_EQ(MirroredFlashes(told.one), told.other);
                 moved += told.one[0] == "show: ＞" + m.name ? 1 : 0;
                 TranscriptPresenter shown;
@@ -308,4 +214,4 @@ TEST(SignatureMoves, BothProgramsAgree) {
 }
 
 }  // namespace
-}  // namespace kestra
+}  // namespace kestra::test

@@ -1,20 +1,9 @@
 #include "battle/steal.h"
 
-#include <gtest/gtest.h>
+#include "support/battle_cases.h"
 
-#include <string>
-#include <vector>
-
-#include "battle/technique.h"
-#include "support/duel_fixture.h"
-#include "support/technique_fixture.h"
-
-namespace kestra {
+namespace kestra::test {
 namespace {
-
-using test::Card;
-using test::DuelSide;
-using test::LinesAfterTitle;
 
 // The figures a theft moves.
 struct Figures {
@@ -28,60 +17,45 @@ Figures Of(const tchar& c) { return {c.lv, c.hp, c.mp, c.status2}; }
 void Seat(DuelSide& s, int32_t thief_lv, int32_t luck) {
     for (size_t i = 1; i <= 6; ++i) s.d.chara[i] = Card(23 + static_cast<int32_t>(i));
     s.d.chara[2] = Card(10, thief_lv);
-    s.d.chara[2].hp = 6;
-    s.d.chara[2].mp = 2;
     s.d.chara[5] = Card(15, 5);
-    s.d.chara[5].hp = 9;
-    s.d.chara[5].mp = 4;
-    s.d.atk_no = 2;
-    s.d.tgt_no = 5;
-    s.d.luck = luck;
-    s.my.money = 100;
+    s.d.chara[2].hp = 6, s.d.chara[2].mp = 2, s.d.chara[5].hp = 9, s.d.chara[5].mp = 4;
+    s.d.atk_no = 2, s.d.tgt_no = 5, s.d.luck = luck, s.my.money = 100;
 }
 
 TEST(StealByLevel, Thresholds) {
     struct Case {
         const char* what;
-        int32_t thief_lv, luck, victim_status2;
-        Figures thief, victim;
+        int32_t thief_lv, luck;
+        Figures victim_before, thief, victim;
         std::vector<std::string> lines;
     };
     const std::string one = "お金を1円盗んだ!!（所持金：101円）";
     // clang-format off
     const Case cases[] = {
-        {"LV 2 takes money only", 2, 0, 3, {2, 6, 2, 0}, {5, 9, 4, 3}, {one}},
-        {"chance 9 takes 4 円", 2, 9, 0, {2, 6, 2, 0}, {5, 9, 4, 0}, {"お金を4円盗んだ!!（所持金：104円）"}},
-        {"chance 5 takes 2 円", 2, 5, 0, {2, 6, 2, 0}, {5, 9, 4, 0}, {"お金を2円盗んだ!!（所持金：102円）"}},
-        {"LV 3 takes LV", 3, 0, 3, {4, 6, 2, 0}, {4, 9, 4, 3}, {one, "LVを 1盗んだ!!"}},
-        {"LV 4 reaches 5 and takes HP", 4, 0, 0, {5, 7, 2, 0}, {4, 8, 4, 0}, {one, "LVを 1盗んだ!!", "HPを 1盗んだ!!"}},
-        {"LV 5 takes LV and HP", 5, 0, 3, {6, 8, 2, 0}, {4, 7, 4, 3}, {one, "LVを 1盗んだ!!", "HPを 2盗んだ!!"}},
-        {"LV 8 takes LV, HP and MP", 8, 0, 0, {10, 9, 5, 0}, {3, 6, 1, 0}, {one, "LVを 2盗んだ!!", "HPを 3盗んだ!!", "MPを 3盗んだ!!"}},
-        {"LV 9 takes the good status too", 9, 0, 3, {12, 10, 6, 3}, {2, 5, 0, 0}, {one, "LVを 3盗んだ!!", "HPを 4盗んだ!!", "MPを 4盗んだ!!", "Goodステータスを盗んだ!!"}},
-        {"LV 9 with nothing good to take", 9, 0, 0, {12, 10, 6, 0}, {2, 5, 0, 0}, {one, "LVを 3盗んだ!!", "HPを 4盗んだ!!", "MPを 4盗んだ!!"}},
+        {"LV 2 takes money only", 2, 0, {5, 9, 4, 3}, {2, 6, 2, 0}, {5, 9, 4, 3}, {one}},
+        {"chance 9 takes 4 円", 2, 9, {5, 9, 4, 0}, {2, 6, 2, 0}, {5, 9, 4, 0}, {"お金を4円盗んだ!!（所持金：104円）"}},
+        {"chance 5 takes 2 円", 2, 5, {5, 9, 4, 0}, {2, 6, 2, 0}, {5, 9, 4, 0}, {"お金を2円盗んだ!!（所持金：102円）"}},
+        {"LV 3 takes LV", 3, 0, {5, 9, 4, 3}, {4, 6, 2, 0}, {4, 9, 4, 3}, {one, "LVを 1盗んだ!!"}},
+        {"LV 4 reaches 5 and takes HP", 4, 0, {5, 9, 4, 0}, {5, 7, 2, 0}, {4, 8, 4, 0}, {one, "LVを 1盗んだ!!", "HPを 1盗んだ!!"}},
+        {"LV 5 takes LV and HP", 5, 0, {5, 9, 4, 3}, {6, 8, 2, 0}, {4, 7, 4, 3}, {one, "LVを 1盗んだ!!", "HPを 2盗んだ!!"}},
+        {"LV 8 takes LV, HP and MP", 8, 0, {5, 9, 4, 0}, {10, 9, 5, 0}, {3, 6, 1, 0}, {one, "LVを 2盗んだ!!", "HPを 3盗んだ!!", "MPを 3盗んだ!!"}},
+        {"LV 9 takes the good status too", 9, 0, {5, 9, 4, 3}, {12, 10, 6, 3}, {2, 5, 0, 0}, {one, "LVを 3盗んだ!!", "HPを 4盗んだ!!", "MPを 4盗んだ!!", "Goodステータスを盗んだ!!"}},
+        {"LV 9 with nothing good to take", 9, 0, {5, 9, 4, 0}, {12, 10, 6, 0}, {2, 5, 0, 0}, {one, "LVを 3盗んだ!!", "HPを 4盗んだ!!", "MPを 4盗んだ!!"}},
+        // The victim never drops below 0, but the thief gains the whole share.
+        {"the victim stops at 0", 9, 0, {1, 2, 0, 0}, {12, 10, 6, 0}, {0, 0, 0, 0}, {one, "LVを 3盗んだ!!", "HPを 4盗んだ!!", "MPを 4盗んだ!!"}},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         DuelSide s;
         Seat(s, c.thief_lv, c.luck);
-        s.d.chara[5].status2 = c.victim_status2;
+        tchar& v = s.d.chara[5];
+        v.lv = c.victim_before.lv, v.hp = c.victim_before.hp, v.mp = c.victim_before.mp, v.status2 = c.victim_before.status2;
         Steal(s.ctx);
         EXPECT_EQ(Of(s.d.chara[2]), c.thief);
         EXPECT_EQ(Of(s.d.chara[5]), c.victim);
         EXPECT_EQ(LinesAfterTitle(s.screen), c.lines);
     }
-}
-
-// The victim never drops below 0, but the thief gains the whole share.
-TEST(StealByLevel, VictimStopsAtZero) {
-    DuelSide s;
-    Seat(s, 9, 0);
-    s.d.chara[5].lv = 1;
-    s.d.chara[5].hp = 2;
-    s.d.chara[5].mp = 0;
-    Steal(s.ctx);
-    EXPECT_EQ(Of(s.d.chara[5]), (Figures{0, 0, 0, 0}));
-    EXPECT_EQ(Of(s.d.chara[2]), (Figures{12, 10, 6, 0}));
 }
 
 TEST(StealMoney, WhoGainsAndWhoLoses) {
@@ -93,18 +67,19 @@ TEST(StealMoney, WhoGainsAndWhoLoses) {
         std::string line;
     };
     const Case cases[] = {
+        // clang-format off
         {"the local side steals", false, 0, 3, 100, 102, "お金を2円盗んだ!!（所持金：102円）"},
         {"the opponent steals", true, 0, 3, 100, 98, "お金を2円盗んだ!!（所持金：98円）"},
         {"the opponent steals the last 円", true, 0, 9, 2, 0, "お金を4円盗んだ!!（所持金：0円）"},
         {"view mode, applicant steals", false, 1, 9, 100, 100, "お金を盗んだ!!"},
         {"view mode, receiver steals", true, 1, 9, 100, 100, "お金を盗んだ!!"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         DuelSide s;
         Seat(s, 2, c.luck);
-        s.d.look_mode = c.look_mode;
-        s.my.money = c.money_before;
+        s.d.look_mode = c.look_mode, s.my.money = c.money_before;
         if (c.opponent_steals) std::swap(s.d.atk_no, s.d.tgt_no);
         Steal(s.ctx);
         EXPECT_EQ(s.my.money, c.money_after);
@@ -133,13 +108,13 @@ TEST(StealGuard, IconAndGuardCard) {
         SCOPED_TRACE(c.what);
         DuelSide s;
         Seat(s, 9, 0);
-        s.d.my_icon1 = c.my_icon;
-        s.d.e_icon2 = c.e_icon;
+        s.d.my_icon1 = c.my_icon, s.d.e_icon2 = c.e_icon;
         if (c.guard_slot != 0) {
-            const int32_t hp = s.d.chara[static_cast<size_t>(c.guard_slot)].hp;
-            s.d.chara[static_cast<size_t>(c.guard_slot)] = Card(50);
-            s.d.chara[static_cast<size_t>(c.guard_slot)].hp = hp;
-            if (c.guard_dead) s.d.chara[static_cast<size_t>(c.guard_slot)].name = std::string(kDeadName);
+            tchar& guard = s.d.chara[static_cast<size_t>(c.guard_slot)];
+            const int32_t hp = guard.hp;
+            guard = Card(50);
+            guard.hp = hp;
+            if (c.guard_dead) guard.name = std::string(kDeadName);
         }
         const DuelRecord before = s.d;
         Steal(s.ctx);
@@ -156,13 +131,9 @@ TEST(StealTranscript, LevelThree) {
     DuelSide s;
     Seat(s, 3, 0);
     Steal(s.ctx);
-    // clang-format off
-    const std::vector<std::string> expected = {
-        "show: ＞盗む", "click", "flash white 5", "se3: gya.wav", "add: お金を1円盗んだ!!（所持金：101円）", "click", "flash white 5",
-        "se3: gya.wav", "add: LVを 1盗んだ!!", "click",
-    };
-    // clang-format on
-    EXPECT_EQ(s.screen.transcript, expected);
+    EXPECT_EQ(s.screen.transcript, (std::vector<std::string>{"show: ＞盗む", "click", "flash white 5", "se3: gya.wav",
+                                                              "add: お金を1円盗んだ!!（所持金：101円）", "click", "flash white 5",
+                                                              "se3: gya.wav", "add: LVを 1盗んだ!!", "click"}));
 }
 
 // The petrify trap closes a theft, and a guarded one too.
@@ -182,8 +153,9 @@ TEST(StealTranscript, PetrifyTrapAfterwards) {
     }
 }
 
-// Without icon 83 on the attacked side a miss is the line and the click.
-TEST(MissTail, PlainMiss) {
+// Without icon 83 on the attacked side a miss is the line and the click; with it the attacker turns to
+// stone and the target heals 5.
+TEST(MissTail, PlainMissAndPetrifyTrap) {
     DuelSide s;
     Seat(s, 0, 0);
     s.d.my_icon1 = 83;
@@ -191,24 +163,17 @@ TEST(MissTail, PlainMiss) {
     MissTail(s.ctx);
     EXPECT_EQ(s.screen.transcript, (std::vector<std::string>{"add: Miss....", "click"}));
     EXPECT_EQ(s.d, before);
-}
 
-// With icon 83 on the attacked side the attacker turns to stone and the target heals 5.
-TEST(MissTail, PetrifyTrap) {
-    DuelSide s;
-    Seat(s, 0, 0);
-    s.d.e_icon2 = 83;
-    MissTail(s.ctx);
-    // clang-format off
-    const std::vector<std::string> expected = {
-        "add: Miss....", "click", "se2: time_wav.wav", "flash purple 2", "show: <トラップ!!>", "click",
-        "add: 旅の行商人は石化してしまった!!", "click", "flash blue 5", "add: 峠の山賊のHP 5回復", "click",
-    };
-    // clang-format on
-    EXPECT_EQ(s.screen.transcript, expected);
-    EXPECT_EQ(s.d.chara[2].status1, 5);
-    EXPECT_EQ(s.d.chara[5].hp, 14);
+    DuelSide t;
+    Seat(t, 0, 0);
+    t.d.e_icon2 = 83;
+    MissTail(t.ctx);
+    EXPECT_EQ(t.screen.transcript, (std::vector<std::string>{"add: Miss....", "click", "se2: time_wav.wav", "flash purple 2",
+                                                              "show: <トラップ!!>", "click", "add: 旅の行商人は石化してしまった!!",
+                                                              "click", "flash blue 5", "add: 峠の山賊のHP 5回復", "click"}));
+    EXPECT_EQ(t.d.chara[2].status1, 5);
+    EXPECT_EQ(t.d.chara[5].hp, 14);
 }
 
 }  // namespace
-}  // namespace kestra
+}  // namespace kestra::test

@@ -2,30 +2,15 @@
 // 天才召喚士, the order of rounds and beings, and both programs telling the same summon.
 #include "battle/summon_beings.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <array>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "battle/fate_summon.h"
-#include "duel/mirror_check.h"
 #include "player/cp932.h"
-#include "support/duel_fixture.h"
-#include "support/technique_fixture.h"
+#include "support/battle_cases.h"
 #include "support/temp_folder.h"
 
-namespace kestra {
+namespace kestra::test {
 namespace {
-
-using test::After;
-using test::DuelSide;
-using test::GameCatalogue;
-using test::IconNamed;
-using test::Kill;
-using test::SeatSix;
 
 // The compiled-in being that the icon of this name calls.
 const SummonBeing& Being(const std::string& icon) {
@@ -41,7 +26,7 @@ const SummonBeing& Being(const std::string& icon) {
 TEST(SummonBeingsTable, EveryRowNamesARealIconAndItsMedia) {
     ASSERT_EQ(EmbeddedSummonBeings().error, "");
     ASSERT_EQ(SummonBeings().size(), 40u);
-    const GameFolder game = test::BuiltGame();
+    const GameFolder game = BuiltGame();
     for (const SummonBeing& b : SummonBeings()) {
         SCOPED_TRACE(b.icon);
         const int32_t n = IconNamed(b.icon);
@@ -64,14 +49,8 @@ TEST(SummonBeingsTable, EveryRowNamesARealIconAndItsMedia) {
 // A change as the icon descriptions write it: "HP-4", "MP+2", "<毒>".
 std::string Promise(const SummonChange& c, bool with_field) {
     const char* fields[] = {"HP", "MP", "LV"};
-    switch (c.field) {
-        case SummonField::Status1:
-            return std::string(Status1Text(c.value));
-        case SummonField::Status2:
-            return std::string(Status2Text(c.value));
-        default:
-            break;
-    }
+    if (c.field == SummonField::Status1) return std::string(Status1Text(c.value));
+    if (c.field == SummonField::Status2) return std::string(Status2Text(c.value));
     const std::string amount = (c.value > 0 ? "+" : "") + std::to_string(c.value);
     return with_field ? fields[static_cast<size_t>(c.field)] + amount : amount;
 }
@@ -100,35 +79,29 @@ TEST(SummonBeingsTable, DescriptionsPromiseTheEffects) {
 // One bad row each: the loader names the line and keeps nothing.
 TEST(SummonBeingsTable, MalformedRowsAreRefused) {
     const std::string head = "icon\tbeing\tpicture\tfigure\tshape\tamount\tgrown\tflash\tsound\tline\n";
-    const std::string good =
-        "ヤグモリ\tヤグモリ\tcg/a.bmp\tghost\tfoe:any\thp=-2\thp=-4\tred\tma2.wav\t{name}は{hp}\n";
+    const std::string good = "ヤグモリ\tヤグモリ\tcg/a.bmp\tghost\tfoe:any\thp=-2\thp=-4\tred\tma2.wav\t{name}は{hp}\n";
     ASSERT_EQ(LoadSummonBeings(head + good).error, "");
-    struct Bad {
-        const char* row;
-        const char* fault;
-    };
-    const Bad bads[] = {
+    // clang-format off
+    const std::pair<const char*, const char*> bads[] = {
         {"ヤ\tヤ\ta.bmp\tghost\tfoe:any\thp=-2\t-\tred\tma2.wav\tx", "picture must be cg/<name>.bmp"},
         {"ヤ\tヤ\tcg/b.bmp\tdragon\tfoe:any\thp=-2\t-\tred\tma2.wav\tx", "unknown figure"},
         {"ヤ\tヤ\tcg/b.bmp\tghost\tfriend:any\thp=-2\t-\tred\tma2.wav\tx", "unknown who \"friend\""},
-        {"ヤ\tヤ\tcg/b.bmp\tghost\ttarget:elem=3\thp=-2\t-\tred\tma2.wav\tx",
-         "self and target take the filter any"},
+        {"ヤ\tヤ\tcg/b.bmp\tghost\ttarget:elem=3\thp=-2\t-\tred\tma2.wav\tx", "self and target take the filter any"},
         {"ヤ\tヤ\tcg/b.bmp\tghost\tfoe:elem=5\thp=-2\t-\tred\tma2.wav\tx", "filter value out of range"},
-        {"ヤ\tヤ\tcg/b.bmp\tghost\tfoe:any\thp=2\t-\tred\tma2.wav\tx",
-         "amount: amount must be +1..+99 or -1..-99"},
+        {"ヤ\tヤ\tcg/b.bmp\tghost\tfoe:any\thp=2\t-\tred\tma2.wav\tx", "amount: amount must be +1..+99 or -1..-99"},
         {"ヤ\tヤ\tcg/b.bmp\tghost\tfoe:any\tstatus1=21\t-\tred\tma2.wav\tx", "amount: status1 out of 1..20"},
         {"ヤ\tヤ\tcg/b.bmp\tghost\tfoe:any\thp=-2:hp=-1\t-\tred\tma2.wav\tx", "amount: field \"hp\" twice"},
-        {"ヤ\tヤ\tcg/b.bmp\tghost\tfoe:any\thp=-2\tmp=-2\tred\tma2.wav\t{hp}",
-         "line names {hp} that the being does not move"},
+        {"ヤ\tヤ\tcg/b.bmp\tghost\tfoe:any\thp=-2\tmp=-2\tred\tma2.wav\t{hp}", "line names {hp} that the being does not move"},
         {"ヤ\tヤ\tcg/b.bmp\tghost\tfoe:any\thp=-2\t-\tpink\tma2.wav\tx", "unknown flash \"pink\""},
         {"ヤ\tヤ\tcg/b.bmp\tghost\tfoe:any\thp=-2\t-\tred\tma2.mid\tx", "sound must be a .wav"},
         {"ヤ\tヤ\tcg/b.bmp\tghost\tfoe:any\thp=-2\t-\tred\tma2.wav\tx||y", "empty line"},
         {"ヤ\tヤ\tcg/b.bmp\tghost\tfoe:any\thp=-2\t-\tred\tma2.wav\t☃", "line not representable in CP932"},
         {"ヤグモリ\tヤ\tcg/b.bmp\tghost\tfoe:any\thp=-2\t-\tred\tma2.wav\tx", "icon or picture twice"},
     };
-    for (const Bad& bad : bads) {
-        const SummonBeingLoad load = LoadSummonBeings(head + good + bad.row + "\n");
-        EXPECT_EQ(load.error, std::string("summon_beings.tsv line 3: ") + bad.fault) << bad.row;
+    // clang-format on
+    for (const auto& [row, fault] : bads) {
+        const SummonBeingLoad load = LoadSummonBeings(head + good + row + "\n");
+        EXPECT_EQ(load.error, std::string("summon_beings.tsv line 3: ") + fault) << row;
         EXPECT_TRUE(load.beings.empty());
     }
 }
@@ -153,15 +126,11 @@ void RunShape(const ShapeCase& c) {
     if (c.setup) c.setup(s.d);
     Summon(s.ctx);
     const std::vector<std::string>& t = s.screen.transcript;
-    const std::string picture = Being(c.icon).picture;
     ASSERT_GE(t.size(), 6u);
-    EXPECT_EQ(t[0], "show: ＞召喚");
-    EXPECT_EQ(t[2], "se2: syoukan.wav");
-    EXPECT_EQ(t[3], "show: 召喚＞" + std::string(c.icon));
-    EXPECT_EQ(t[4], "summon: " + picture);
-    EXPECT_EQ(t[5], "click");
-    EXPECT_EQ(t.back(), "summon hidden");
-    test::ExpectAfter(s.d, c.after);
+    EXPECT_EQ((std::vector<std::string>{t[0], t[2], t[3], t[4], t[5], t.back()}),
+              (std::vector<std::string>{"show: ＞召喚", "se2: syoukan.wav", "show: 召喚＞" + std::string(c.icon),
+                                        "summon: " + Being(c.icon).picture, "click", "summon hidden"}));
+    ExpectAfter(s.d, c.after);
     EXPECT_EQ(s.screen.Cues(), c.cues);
     std::vector<std::string> lines = s.screen.Messages();
     lines.erase(lines.begin(), lines.begin() + 2);
@@ -172,46 +141,23 @@ void RunShape(const ShapeCase& c) {
 // clang-format off
 TEST(SummonBeingShapes, EachShapeWithItsFiguresLinesAndCues) {
     const ShapeCase cases[] = {
-        {"a blow to the target", "ガルメキ", nullptr, {{4, 1, 3, 0, 0, 0}},
-         {"se2: syoukan.wav", "flash red 4", "se3: do.wav"}, {"鍛冶場の親方に 4ダメージ与えた！"}},
-        {"a blow stops at 0 HP", "ガルメキ", [](DuelRecord& d) { d.chara[4].hp = 3; }, {{4, 0, 3, 0, 0, 0}},
-         {"se2: syoukan.wav", "flash red 4", "se3: do.wav"}, {"鍛冶場の親方に 4ダメージ与えた！"}},
-        {"a fallen target", "ガルメキ", [](DuelRecord& d) { Kill(d, 4); }, {},
-         {"se2: syoukan.wav"}, {"効果が無かった...."}},
-        {"a side-wide heal skips the dead", "ポロンチ", [](DuelRecord& d) { Kill(d, 2); },
-         {{1, 7, 3, 0, 0, 0}, {3, 7, 3, 0, 0, 0}, {4, 5, 3, 0, 0, 0}},
-         {"se2: syoukan.wav", "flash blue 1", "se3: kaifuku.wav", "flash blue 3", "se3: kaifuku.wav"},
-         {"旅の行商人は歌に癒され、HPが 2回復した！", "夜鳴き梟は歌に癒され、HPが 2回復した！"}},
-        {"a status on the other side", "苔むし大蛇", nullptr,
-         {{4, 5, 3, 0, 1, 0}, {5, 5, 3, 0, 1, 0}, {6, 5, 3, 0, 1, 0}, {1, 5, 3, 0, 0, 0}},
-         {"se2: syoukan.wav", "flash green 4", "se3: down.wav", "flash green 5", "se3: down.wav", "flash green 6",
-          "se3: down.wav"},
-         {"鍛冶場の親方は苔の毒を浴び、<毒>状態になった！", "雨乞いの巫女は苔の毒を浴び、<毒>状態になった！",
-          "白鷺の射手は苔の毒を浴び、<毒>状態になった！"}},
-        {"an MP gift to the summoner", "アワユラ", nullptr, {{1, 5, 7, 0, 0, 0}},
-         {"se2: syoukan.wav", "flash blue 1", "se3: awa.wav"}, {"旅の行商人は泡に包まれ、MPが 4上がった！"}},
-        {"a status on the target", "ツララ童子", nullptr, {{4, 5, 3, 0, 8, 0}},
-         {"se2: syoukan.wav", "flash aqua 4", "se3: bli.wav"}, {"鍛冶場の親方は氷柱に閉じこめられ、<凍結>状態になった！"}},
-        {"two figures at once", "ハサミ蟹", nullptr, {{4, 3, 1, 0, 0, 0}},
-         {"se2: syoukan.wav", "flash red 4", "se3: ken.wav"}, {"鍛冶場の親方は鋏に挟まれ、HPが 2、MPが 2減った！"}},
-        {"LV down on the other side, not below 0", "重たい象亀", [](DuelRecord& d) { d.chara[5].lv = 3; },
-         {{4, 5, 3, 0, 0, 0}, {5, 5, 3, 2, 0, 0}},
-         {"se2: syoukan.wav", "flash white 4", "se3: down.wav", "flash white 5", "se3: down.wav", "flash white 6",
-          "se3: down.wav"},
-         {"鍛冶場の親方は甲羅に押され、LVが 1下がった！", "雨乞いの巫女は甲羅に押され、LVが 1下がった！",
-          "白鷺の射手は甲羅に押され、LVが 1下がった！"}},
-        {"one element of the other side", "潮吹き鯨", nullptr, {{4, 1, 3, 0, 0, 0}, {5, 5, 3, 0, 0, 0}},
-         {"se2: syoukan.wav", "flash aqua 4", "se3: awa.wav"}, {"鍛冶場の親方は潮を浴び、HPが 4減った！"}},
-        {"no card of that element", "影喰らい", [](DuelRecord& d) { Kill(d, 6); }, {},
-         {"se2: syoukan.wav"}, {"何も起きなかった..."}},
-        {"the other side's first card", "鉄の羽蟻", [](DuelRecord& d) { d.tgt_no = 6; },
-         {{4, 2, 3, 0, 0, 0}, {6, 5, 3, 0, 0, 0}},
-         {"se2: syoukan.wav", "flash red 4", "se3: ken.wav"}, {"鍛冶場の親方は羽蟻に噛まれ、HPが 3減った！"}},
-        {"a shield: <盾> and 1 HP", "壁守りのノノ", nullptr, {{1, 6, 3, 0, 0, 3}},
-         {"se2: syoukan.wav", "flash white 1", "se3: baria.wav"}, {"光の壁に包まれた！", "HPが 1回復した！"}},
-        {"a good status replaces the old one", "硝子の亀", [](DuelRecord& d) { d.chara[1].status2 = 2; },
-         {{1, 5, 3, 0, 0, 13}},
-         {"se2: syoukan.wav", "flash white 1", "se3: baria.wav"}, {"旅の行商人は硝子の甲羅に守られ、<ﾊﾞﾘｱ>状態になった！"}},
+        {"a blow to the target", "ガルメキ", nullptr, {{4, 1, 3, 0, 0, 0}}, {"se2: syoukan.wav", "flash red 4", "se3: do.wav"}, {"鍛冶場の親方に 4ダメージ与えた！"}},
+        {"a blow stops at 0 HP", "ガルメキ", [](DuelRecord& d) { d.chara[4].hp = 3; }, {{4, 0, 3, 0, 0, 0}}, {"se2: syoukan.wav", "flash red 4", "se3: do.wav"}, {"鍛冶場の親方に 4ダメージ与えた！"}},
+        {"a fallen target", "ガルメキ", [](DuelRecord& d) { Kill(d, 4); }, {}, {"se2: syoukan.wav"}, {"効果が無かった...."}},
+        {"a side-wide heal skips the dead", "ポロンチ", [](DuelRecord& d) { Kill(d, 2); }, {{1, 7, 3, 0, 0, 0}, {3, 7, 3, 0, 0, 0}, {4, 5, 3, 0, 0, 0}},
+         {"se2: syoukan.wav", "flash blue 1", "se3: kaifuku.wav", "flash blue 3", "se3: kaifuku.wav"}, {"旅の行商人は歌に癒され、HPが 2回復した！", "夜鳴き梟は歌に癒され、HPが 2回復した！"}},
+        {"a status on the other side", "苔むし大蛇", nullptr, {{4, 5, 3, 0, 1, 0}, {5, 5, 3, 0, 1, 0}, {6, 5, 3, 0, 1, 0}, {1, 5, 3, 0, 0, 0}},
+         {"se2: syoukan.wav", "flash green 4", "se3: down.wav", "flash green 5", "se3: down.wav", "flash green 6", "se3: down.wav"}, {"鍛冶場の親方は苔の毒を浴び、<毒>状態になった！", "雨乞いの巫女は苔の毒を浴び、<毒>状態になった！", "白鷺の射手は苔の毒を浴び、<毒>状態になった！"}},
+        {"an MP gift to the summoner", "アワユラ", nullptr, {{1, 5, 7, 0, 0, 0}}, {"se2: syoukan.wav", "flash blue 1", "se3: awa.wav"}, {"旅の行商人は泡に包まれ、MPが 4上がった！"}},
+        {"a status on the target", "ツララ童子", nullptr, {{4, 5, 3, 0, 8, 0}}, {"se2: syoukan.wav", "flash aqua 4", "se3: bli.wav"}, {"鍛冶場の親方は氷柱に閉じこめられ、<凍結>状態になった！"}},
+        {"two figures at once", "ハサミ蟹", nullptr, {{4, 3, 1, 0, 0, 0}}, {"se2: syoukan.wav", "flash red 4", "se3: ken.wav"}, {"鍛冶場の親方は鋏に挟まれ、HPが 2、MPが 2減った！"}},
+        {"LV down on the other side, not below 0", "重たい象亀", [](DuelRecord& d) { d.chara[5].lv = 3; }, {{4, 5, 3, 0, 0, 0}, {5, 5, 3, 2, 0, 0}},
+         {"se2: syoukan.wav", "flash white 4", "se3: down.wav", "flash white 5", "se3: down.wav", "flash white 6", "se3: down.wav"}, {"鍛冶場の親方は甲羅に押され、LVが 1下がった！", "雨乞いの巫女は甲羅に押され、LVが 1下がった！", "白鷺の射手は甲羅に押され、LVが 1下がった！"}},
+        {"one element of the other side", "潮吹き鯨", nullptr, {{4, 1, 3, 0, 0, 0}, {5, 5, 3, 0, 0, 0}}, {"se2: syoukan.wav", "flash aqua 4", "se3: awa.wav"}, {"鍛冶場の親方は潮を浴び、HPが 4減った！"}},
+        {"no card of that element", "影喰らい", [](DuelRecord& d) { Kill(d, 6); }, {}, {"se2: syoukan.wav"}, {"何も起きなかった..."}},
+        {"the other side's first card", "鉄の羽蟻", [](DuelRecord& d) { d.tgt_no = 6; }, {{4, 2, 3, 0, 0, 0}, {6, 5, 3, 0, 0, 0}}, {"se2: syoukan.wav", "flash red 4", "se3: ken.wav"}, {"鍛冶場の親方は羽蟻に噛まれ、HPが 3減った！"}},
+        {"a shield: <盾> and 1 HP", "壁守りのノノ", nullptr, {{1, 6, 3, 0, 0, 3}}, {"se2: syoukan.wav", "flash white 1", "se3: baria.wav"}, {"光の壁に包まれた！", "HPが 1回復した！"}},
+        {"a good status replaces the old one", "硝子の亀", [](DuelRecord& d) { d.chara[1].status2 = 2; }, {{1, 5, 3, 0, 0, 13}}, {"se2: syoukan.wav", "flash white 1", "se3: baria.wav"}, {"旅の行商人は硝子の甲羅に守られ、<ﾊﾞﾘｱ>状態になった！"}},
     };
     for (const ShapeCase& c : cases) RunShape(c);
 }
@@ -226,15 +172,15 @@ TEST(SummonBeingShapes, GeniusSummonerGrowsSomeBeings) {
         int32_t hp, mp;
         const char* line;
     };
+    // clang-format off
     const Row rows[] = {
-        {"ガルメキ", 0, 4, 1, 3, "鍛冶場の親方に 4ダメージ与えた！"},
-        {"ガルメキ", 2, 4, 0, 3, "鍛冶場の親方に 8ダメージ与えた！"},
-        {"ガルメキ", 3, 4, 0, 3, "鍛冶場の親方に 8ダメージ与えた！"},
-        {"壁守りのノノ", 0, 1, 6, 3, "HPが 1回復した！"},
+        {"ガルメキ", 0, 4, 1, 3, "鍛冶場の親方に 4ダメージ与えた！"}, {"ガルメキ", 2, 4, 0, 3, "鍛冶場の親方に 8ダメージ与えた！"},
+        {"ガルメキ", 3, 4, 0, 3, "鍛冶場の親方に 8ダメージ与えた！"}, {"壁守りのノノ", 0, 1, 6, 3, "HPが 1回復した！"},
         {"壁守りのノノ", 3, 1, 11, 3, "HPが 6回復した！"},
         {"泉のムジナ", 2, 1, 8, 6, "旅の行商人は泉の水を飲み、HPが 3、MPが 3回復した！"},
         {"アワユラ", 2, 1, 5, 7, "旅の行商人は泡に包まれ、MPが 4上がった！"},
     };
+    // clang-format on
     const int32_t genius = IconNamed("天才召喚士");
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.icon) + " genius " + std::to_string(r.genius_slot));
@@ -244,8 +190,7 @@ TEST(SummonBeingShapes, GeniusSummonerGrowsSomeBeings) {
         if (r.genius_slot == 2) s.d.my_icon2 = genius;
         if (r.genius_slot == 3) s.d.e_icon1 = genius;
         Summon(s.ctx);
-        EXPECT_EQ(s.d.chara[r.slot].hp, r.hp);
-        EXPECT_EQ(s.d.chara[r.slot].mp, r.mp);
+        EXPECT_EQ((std::array{s.d.chara[r.slot].hp, s.d.chara[r.slot].mp}), (std::array{r.hp, r.mp}));
         EXPECT_TRUE(s.screen.Has("add: " + std::string(r.line)));
     }
 }
@@ -253,11 +198,7 @@ TEST(SummonBeingShapes, GeniusSummonerGrowsSomeBeings) {
 // Each round calls the worn beings in list order, whatever slot holds them; an icon worn twice comes
 // once a round; the summoner girl's MP comes after the last round.
 TEST(SummonBeingOrder, RoundsTimesBeingsInListOrder) {
-    struct Row {
-        std::array<const char*, 2> worn;
-        int32_t waza;
-        std::vector<std::string> calls;
-    };
+    struct Row { std::array<const char*, 2> worn; int32_t waza; std::vector<std::string> calls; };
     const Row rows[] = {
         {{"ポロンチ", "ヤグモリ"}, 0, {"ヤグモリ", "ポロンチ"}},
         {{"ポロンチ", "ヤグモリ"}, 30, {"ヤグモリ", "ポロンチ", "ヤグモリ", "ポロンチ"}},
@@ -268,9 +209,7 @@ TEST(SummonBeingOrder, RoundsTimesBeingsInListOrder) {
         SCOPED_TRACE(std::string(r.worn[0]) + "+" + r.worn[1] + " waza " + std::to_string(r.waza));
         DuelSide s;
         SeatSix(s.d);
-        s.d.chara[1].waza = r.waza;
-        s.d.my_icon1 = IconNamed(r.worn[0]);
-        s.d.my_icon2 = IconNamed(r.worn[1]);
+        s.d.chara[1].waza = r.waza, s.d.my_icon1 = IconNamed(r.worn[0]), s.d.my_icon2 = IconNamed(r.worn[1]);
         Summon(s.ctx);
         std::vector<std::string> calls;
         for (const std::string& line : s.screen.Lines("show: 召喚＞")) calls.push_back(line.substr(15));
@@ -288,23 +227,18 @@ TEST(SummonBeingMirror, BothProgramsAgree) {
     for (const SummonBeing& b : SummonBeings())
         for (const int32_t target : {2, 4, 6})
             for (const int32_t other : {-1, genius}) {
-                SCOPED_TRACE(b.icon + " target " + std::to_string(target) + " other " +
-                             std::to_string(other));
+                SCOPED_TRACE(b.icon + " target " + std::to_string(target) + " other " + std::to_string(other));
                 DuelSide one, other_program;
                 SeatSix(one.d);
-                one.d.chara[2].lv = 4;
-                one.d.chara[5].status2 = 3;
                 Kill(one.d, 3);
-                one.d.tgt_no = target;
-                one.d.my_icon1 = IconNamed(b.icon);
-                one.d.e_icon2 = other;
-                other_program.d = test::Mirrored(one.d);
-                Summon(one.ctx);
-                Summon(other_program.ctx);
+                one.d.chara[2].lv = 4, one.d.chara[5].status2 = 3, one.d.tgt_no = target;
+                one.d.my_icon1 = IconNamed(b.icon), one.d.e_icon2 = other;
+                other_program.d = Mirrored(one.d);
+                Summon(one.ctx), Summon(other_program.ctx);
                 EXPECT_EQ(MirrorMismatch(one.d, other_program.d), "");
-                EXPECT_EQ(test::MirroredFlashes(one.screen.transcript), other_program.screen.transcript);
+                EXPECT_EQ(MirroredFlashes(one.screen.transcript), other_program.screen.transcript);
             }
 }
 
 }  // namespace
-}  // namespace kestra
+}  // namespace kestra::test
