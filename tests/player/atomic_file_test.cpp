@@ -18,16 +18,9 @@ TEST(AtomicFile, ReplacesTheWholeFile) {
 
 // Any failure keeps the previous file byte for byte and leaves no temporary behind.
 TEST(AtomicFile, InjectedFailuresKeepThePreviousFile) {
-    struct Case {
-        const char* name;
-        WriteFaults faults;
-    };
-    const Case cases[] = {
-        {"nothing written", {0, false, false}},
-        {"disk full halfway", {5, false, false}},
-        {"sync fails", {-1, true, false}},
-        {"rename fails", {-1, false, true}},
-    };
+    struct Case { const char* name; WriteFaults faults; };
+    const Case cases[] = {{"nothing written", {0, false, false}}, {"disk full halfway", {5, false, false}},
+                          {"sync fails", {-1, true, false}},       {"rename fails", {-1, false, true}}};
     for (const Case& c : cases) {
         test::TempFolder tmp;
         const auto target = tmp.path() / "my.dat";
