@@ -17,14 +17,11 @@ const Catalogue& Cat() {
     return cat;
 }
 
-TEST(CardContent, TellingRows) {
+TEST(CardContent, RowsClassesAndBlankTail) {
     const std::array<int, 4> cases[] = {{71, 15, 0, 10}, {73, 0, 15, 10}, {234, 99, 0, 17}, {279, 77, 21, 15}};
     for (const auto& c : cases) EXPECT_EQ((std::array{c[0], Cat().card[c[0]].hp, Cat().card[c[0]].mp, Cat().card[c[0]].rarity}), c);
     EXPECT_EQ(Cat().card[219].name, "傭兵");
-}
-
-// Rule duels and random synthesis need these classes; only the data file supplies 0..3 and 5.
-TEST(CardContent, EveryNeededClassExists) {
+    // Rule duels and random synthesis need these classes; only the data file supplies 0..3 and 5.
     std::set<int> in_file, anywhere;
     for (int n = 0; n <= 326; ++n) {
         if (n <= 70) in_file.insert(Cat().card[n].rarity);
@@ -32,9 +29,6 @@ TEST(CardContent, EveryNeededClassExists) {
     }
     for (const int c : {0, 1, 2, 3, 5}) EXPECT_TRUE(in_file.count(c)) << "class " << c;
     for (const int c : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15}) EXPECT_TRUE(anywhere.count(c)) << c;
-}
-
-TEST(CardContent, RowsNamedUpTo326AndEmptyAfter) {
     for (int n = 0; n < kCardRows; ++n) {
         const tcard& c = Cat().card[n];
         EXPECT_TRUE(n <= 326 ? !c.name.empty() && c.hp >= 0 && c.hp <= 99 && c.mp >= 0 && c.mp <= 77

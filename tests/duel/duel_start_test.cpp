@@ -68,7 +68,7 @@ TEST(StartDuel, SavesCopiesOrigAndHidesNamesUnderIcon200) {
     EXPECT_EQ(saves, 1);
 }
 
-TEST(IdExchange, QuestionEmptyAndMismatch) {
+TEST(IdExchange, QuestionEmptyMismatchAndSetIds) {
     Readied s(100);
     s.d.aite_id = 777;
     EXPECT_EQ(CheckOpponentId(s.ctx, ""), IdCheck::Empty);
@@ -80,11 +80,7 @@ TEST(IdExchange, QuestionEmptyAndMismatch) {
     EXPECT_EQ(CheckOpponentId(s.ctx, "778"), IdCheck::Mismatch);
     EXPECT_TRUE(s.screen.Has("add: ＩＤが間違っているか、正しく入力されていない可能性があります。もう一度、対戦受け側の戦士ナンバーを確認して下さい"));
     EXPECT_EQ(CheckOpponentId(s.ctx, "検証ＩＤ：777 "), IdCheck::Match);
-}
-
-TEST(IdExchange, SetIds) {
-    Readied s(100);
-    s.d.duel_role = kReceiver;
+    s.d.duel_role = kReceiver;  // the set IDs after the game set
     const std::string line = BeginSetIdExchange(s.ctx);
     EXPECT_EQ(s.d.input_phase, kPhaseSetIds);
     EXPECT_EQ(line, "セットID：" + std::to_string(s.d.my_id) + " ありがとうございました");

@@ -26,14 +26,11 @@ TEST(MessagePlayer, PauseStates) {
     s.msg.Click();
     s.msg.AddMessage("四");
     EXPECT_EQ(s.screen.message, "一\n四");
-}
-
-TEST(MessagePlayer, NoPauseWhileTheWindowIsHidden) {
-    DuelSide s;
-    s.screen.visible = false;
-    s.msg.WaitClick();
-    EXPECT_EQ(s.screen.clicks, 0);
-    EXPECT_EQ(s.msg.pause(), MessagePlayer::kReleased);
+    DuelSide hidden;  // no pause while the window is hidden
+    hidden.screen.visible = false;
+    hidden.msg.WaitClick();
+    EXPECT_EQ(hidden.screen.clicks, 0);
+    EXPECT_EQ(hidden.msg.pause(), MessagePlayer::kReleased);
 }
 
 // The opponent's icon 67 blinds this side's message area, unless it wears icon 87.

@@ -33,18 +33,14 @@ int32_t IconNamed(const std::string& name) {
     return -1;
 }
 
-TEST(TurnLimit, ByBattleTypeAndKind) {
+TEST(TurnLimit, ByBattleTypeAndKindAndTheNinthStartJudges) {
     struct Case { int32_t kind, battle_type, limit; };
     for (const Case c : {Case{0, 0, 9}, Case{0, 6, 5}, Case{0, 17, 11}, Case{6, 6, 18}, Case{6, 0, 18}, Case{3, 2, 9}}) {
         DuelRecord d;
         d.turn_base = 8, d.duel_kind = c.kind, d.battle_type = c.battle_type;
         EXPECT_EQ(TurnLimit(d), c.limit);
     }
-}
-
-// An ordinary duel runs eight turns; the ninth start is the judgement.
-TEST(TurnLimit, NinthTurnStartIsTheJudgement) {
-    Seated s(7);
+    Seated s(7);  // an ordinary duel runs eight turns; the ninth start is the judgement
     EXPECT_TRUE(BeginTurn(s.ctx, true));
     EXPECT_EQ(s.d.turn, 8);
     EXPECT_FALSE(BeginTurn(s.ctx, false));
