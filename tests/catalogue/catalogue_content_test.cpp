@@ -148,14 +148,6 @@ TEST(MusicContent, FortySixTitledPiecesInNineGroups) {
     for (const auto& g : Cat().music_group) EXPECT_FALSE(g.empty());
 }
 
-}  // namespace
-}  // namespace kestra
-
-#include "catalogue/card_facts.h"
-
-namespace kestra {
-namespace {
-
 // An item's description names the amount or element its parameter gives the effect.
 TEST(ItemContent, DescriptionsStateTheParameter) {
     int checked = 0;

@@ -207,21 +207,10 @@ TEST(PlayerFiles, MoneyIsCappedAtStart) {
     }
 }
 
-}  // namespace
-}  // namespace kestra
-
-#include "player/checksum.h"
-
-namespace kestra {
-namespace {
-
 // The duel buttons refuse a hand-edited save or a tampered card table with one message.
 TEST(DuelDataRefusal, SaveAndCardTable) {
-    test::TempFolder tmp;
-    const GameFolder game = tmp.Game();
-    Rng rng(3);
-    ASSERT_TRUE(CreateSaveIfMissing(game, rng).ok);
-    LoadedGame g = LoadPlayerData(game);
+    NewPlayerFolder f;
+    LoadedGame g = LoadPlayerData(f.game);
     EXPECT_FALSE(DuelDataRefusal(g.my, g.catalogue));
     g.my.card_count[2] += 1;
     EXPECT_EQ(DuelDataRefusal(g.my, g.catalogue), "データが破壊されています");
