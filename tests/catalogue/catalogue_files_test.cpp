@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "catalogue/compiled_rows.h"
 #include "player/catalogue_files.h"
 #include "player/cp932.h"
 #include "player/text_lines.h"
+#include "support/crlf_lines.h"
 #include "support/temp_folder.h"
 
 namespace kestra {
@@ -15,38 +18,28 @@ using test::WriteBytes;
 // Rewrite every record of a data file through a function of (record index, field lines).
 std::string MapRecords(const std::string& bytes, int lines_per_record,
                        const std::function<void(int, std::vector<std::string>&)>& fn) {
-    std::vector<std::string> lines;
-    size_t pos = 0;
-    while (pos < bytes.size()) {
-        const size_t end = bytes.find("\r\n", pos);
-        lines.push_back(bytes.substr(pos, end - pos));
-        pos = end + 2;
-    }
+    const std::vector<std::string> lines = test::CrLfLines(bytes);
     std::string out;
     for (size_t r = 0; r * lines_per_record < lines.size(); ++r) {
         std::vector<std::string> rec(lines.begin() + static_cast<long>(r * lines_per_record),
                                      lines.begin() + static_cast<long>((r + 1) * lines_per_record));
         fn(static_cast<int>(r), rec);
-        for (const auto& l : rec) out += l + "\r\n";
+        out += test::JoinCrLf(rec);
     }
     return out;
 }
 
 TEST(ShippedFiles, RecordCountsAndLineEnds) {
     const GameFolder game = test::BuiltGame();
-    struct Case {
-        const char* file;
-        size_t lines;
-    };
-    for (const Case c : {Case{"card.dat", 255 * 4}, Case{"icon.dat", 255 * 3}, Case{"name.dat", 226}}) {
-        const std::string bytes = ReadBytes(game.dat() / c.file);
+    const std::pair<const char*, size_t> cases[] = {{"card.dat", 255 * 4}, {"icon.dat", 255 * 3}, {"name.dat", 226}};
+    for (const auto& [file, lines] : cases) {
+        const std::string bytes = ReadBytes(game.dat() / file);
         size_t crlf = 0;
         for (size_t p = bytes.find("\r\n"); p != std::string::npos; p = bytes.find("\r\n", p + 2)) ++crlf;
-        EXPECT_EQ(crlf, c.lines) << c.file;
-        size_t lf = 0;
-        for (const char ch : bytes) lf += ch == '\n';
-        EXPECT_EQ(lf, c.lines) << c.file << ": every line ends in CR LF";
-        EXPECT_TRUE(Cp932ToUtf8(bytes)) << c.file << " is CP932";
+        // Every line ends in CR LF, and the file is CP932.
+        EXPECT_EQ((std::array{crlf, static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'))}), (std::array{lines, lines}))
+            << file;
+        EXPECT_TRUE(Cp932ToUtf8(bytes)) << file;
     }
 }
 
@@ -68,10 +61,8 @@ TEST(ShippedFiles, CompiledRowsOverrideTheFiles) {
     const Catalogue changed = BuildCatalogue(game.dat());
     for (int n = 71; n < kCardRows; ++n) EXPECT_EQ(changed.card[n].name, original.card[n].name) << n;
     for (int n = 43; n < kIconRows; ++n) EXPECT_EQ(changed.icon[n].name, original.icon[n].name) << n;
-    EXPECT_EQ(changed.card[70].name, "Y");
-    EXPECT_EQ(changed.card[70].rarity, 5);
-    EXPECT_EQ(changed.icon[42].name, "W");
-    EXPECT_EQ(changed.icon[42].weight, 7);
+    EXPECT_EQ(std::tie(changed.card[70].name, changed.card[70].rarity, changed.icon[42].name, changed.icon[42].weight),
+              std::make_tuple("Y", 5, "W", 7));
     EXPECT_TRUE(CardTableIntact(changed));
 }
 
@@ -86,11 +77,7 @@ TEST(ShippedFiles, RebuildingGivesTheSameCatalogue) {
 TEST(CardTableIntegrity, CatchesAnyChangeToTheCompiledRows) {
     const Catalogue good = BuildCatalogue(test::BuiltGame().dat());
     EXPECT_TRUE(CardTableIntact(good));
-    struct Case {
-        const char* what;
-        std::function<void(Catalogue&)> change;
-        bool intact;
-    };
+    struct Case { const char* what; std::function<void(Catalogue&)> change; bool intact; };
     const Case cases[] = {
         {"HP of 234", [](Catalogue& c) { c.card[234].hp = 98; }, false},
         {"MP of 71", [](Catalogue& c) { c.card[71].mp = 1; }, false},

@@ -42,18 +42,13 @@ TEST(CheckCode, BothProgramsAndAViewerReadTheSameFourCharacters) {
     const std::string code = CheckCode(a);
     ASSERT_EQ(code.size(), 4u);
     for (const char c : code) EXPECT_NE(kCheckAlphabet.find(c), std::string_view::npos) << code;
-    EXPECT_EQ(CheckCode(ReceiverRecord(a)), code);
-    EXPECT_EQ(CheckCode(viewer), code);
-    EXPECT_EQ(CheckCode(a), code);
+    EXPECT_EQ((std::array{CheckCode(ReceiverRecord(a)), CheckCode(viewer), CheckCode(a)}), (std::array{code, code, code}));
     EXPECT_EQ(code, "8PT4");  // pinned: both programs of every build must keep computing it alike
     EXPECT_EQ(CheckCodeLabel(code), "照合：8PT4");
 }
 
 TEST(CheckCode, EveryOneStepChangeOfTheSharedStateMovesIt) {
-    struct Case {
-        const char* name;
-        std::function<void(DuelRecord&)> change;
-    };
+    struct Case { const char* name; std::function<void(DuelRecord&)> change; };
     const Case cases[] = {
         {"one HP more on the applicant's first card", [](DuelRecord& d) { ++d.chara[1].hp; }},
         {"one HP less on the receiver's third card", [](DuelRecord& d) { --d.chara[6].hp; }},

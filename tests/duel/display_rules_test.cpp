@@ -15,16 +15,9 @@ constexpr const char* kQ = "??????";
 // Six plain cards and two plain icons per side; nothing hidden.
 DuelRecord PlainDuel() {
     DuelRecord d;
-    d.chara[1] = Card(5);
-    d.chara[2] = Card(6);
-    d.chara[3] = Card(7);
-    d.chara[4] = Card(10);
-    d.chara[5] = Card(11);
-    d.chara[6] = Card(12);
-    d.my_icon1 = 1;
-    d.my_icon2 = 10;
-    d.e_icon1 = 1;
-    d.e_icon2 = 10;
+    for (int32_t i = 1; i <= 6; ++i) d.chara[static_cast<size_t>(i)] = Card(i <= 3 ? 4 + i : 6 + i);
+    d.my_icon1 = d.e_icon1 = 1;
+    d.my_icon2 = d.e_icon2 = 10;
     return d;
 }
 
@@ -33,33 +26,18 @@ template <class Case>
 DuelRecord SceneOf(const Case& c) {
     DuelRecord d = PlainDuel();
     d.battle_type = c.battle;
-    d.my_icon1 = c.my1;
-    d.my_icon2 = c.my2;
-    d.e_icon1 = c.e1;
-    d.e_icon2 = c.e2;
-    d.chara[1] = Card(c.my_card);
-    d.chara[4] = Card(c.their_card);
+    d.my_icon1 = c.my1, d.my_icon2 = c.my2, d.e_icon1 = c.e1, d.e_icon2 = c.e2;
+    d.chara[1] = Card(c.my_card), d.chara[4] = Card(c.their_card);
     return d;
 }
 
 // The duel whose situation text is written out in full below.
 DuelRecord KnownDuel() {
     DuelRecord d;
-    d.chara[1] = Card(5, 3, 11);
-    d.chara[1].status1 = 1;
-    d.chara[2] = Card(6);
-    d.chara[3] = Card(7, 0, 33);
-    d.chara[4] = Card(10, 9);
-    d.chara[4].status2 = 3;
-    d.chara[5] = Card(11, 1, 1);
-    d.chara[5].status1 = 20;
-    d.chara[5].status2 = 13;
-    d.chara[6] = Card(12);
+    d.chara = {tchar{}, Card(5, 3, 11), Card(6), Card(7, 0, 33), Card(10, 9), Card(11, 1, 1), Card(12)};
+    d.chara[1].status1 = 1, d.chara[4].status2 = 3, d.chara[5].status1 = 20, d.chara[5].status2 = 13;
     d.chara[6].name = "死亡";
-    d.my_icon1 = 1;
-    d.my_icon2 = 69;
-    d.e_icon1 = 10;
-    d.e_icon2 = -1;
+    d.my_icon1 = 1, d.my_icon2 = 69, d.e_icon1 = 10, d.e_icon2 = -1;
     return d;
 }
 
@@ -68,30 +46,18 @@ PanelLines Hidden(const std::string& n, bool mark) {
     return {"★" + n + " ", "<?\?>", mark ? "LV:????【??】" : "LV:????", "HP:????  MP:????", "<?\?><?\?>"};
 }
 
-TEST(DisplayBattleTypeCaption, NamesInBracketsAndNothingForNone) {
-    struct Case {
-        int32_t type;
-        const char* text;
-    };
-    const Case cases[] = {{0, ""},  {1, "＜ヘルバトル＞"}, {11, "＜ステルスバトル＞"}, {21, "＜アンチバトル＞"},
-                          {22, ""}, {-1, ""}};
-    for (const Case& c : cases) EXPECT_EQ(BattleTypeCaption(c.type), c.text) << c.type;
-}
-
-TEST(DisplayTurnLabel, CountsTheTurn) {
+TEST(DisplayCaptions, BattleTypeInBracketsNothingForNoneAndTheTurn) {
+    const std::pair<int32_t, const char*> cases[] = {
+        {0, ""}, {1, "＜ヘルバトル＞"}, {11, "＜ステルスバトル＞"}, {21, "＜アンチバトル＞"}, {22, ""}, {-1, ""}};
+    for (const auto& [type, text] : cases) EXPECT_EQ(BattleTypeCaption(type), text) << type;
     DuelRecord d;
-    EXPECT_EQ(TurnLabel(d), "＜ターン0＞");
     d.turn = 12;
     EXPECT_EQ(TurnLabel(d), "＜ターン12＞");
 }
 
 TEST(DisplayIconLabels, EveryHidingRuleAndItsLift) {
-    struct Case {
-        const char* what;
-        int32_t battle, my1, my2, e1, e2;
-        int32_t my_card, their_card;  // catalogue numbers for slots 1 and 4
-        IconLabelTexts expected;
-    };
+    // Icons my1 my2 e1 e2 and the catalogue numbers of the cards in slots 1 and 4.
+    struct Case { const char* what; int32_t battle, my1, my2, e1, e2, my_card, their_card; IconLabelTexts expected; };
     const Case cases[] = {
         {"plain", 0, 1, 10, 1, 10, 5, 10, {"潮の守り紋", "野の結び紋", "潮の守り紋", "野の結び紋"}},
         {"empty slots", 0, -1, 10, 1, -1, 5, 10, {"", "野の結び紋", "潮の守り紋", ""}},
@@ -123,12 +89,10 @@ TEST(DisplayIconLabels, EveryHidingRuleAndItsLift) {
         {"secrets lifted", 0, 87, 69, 83, 86, 5, 10, {"見通しの眼鏡", "はね返しの罠", "石化の罠", "蛙の面"}},
     };
     for (const Case& c : cases) {
-        const DuelRecord d = SceneOf(c);
-        const IconLabelTexts got = IconLabels(d, GameCatalogue());
-        EXPECT_EQ(got.mine1, c.expected.mine1) << c.what;
-        EXPECT_EQ(got.mine2, c.expected.mine2) << c.what;
-        EXPECT_EQ(got.theirs1, c.expected.theirs1) << c.what;
-        EXPECT_EQ(got.theirs2, c.expected.theirs2) << c.what;
+        const IconLabelTexts got = IconLabels(SceneOf(c), GameCatalogue());
+        EXPECT_EQ((std::vector{got.mine1, got.mine2, got.theirs1, got.theirs2}),
+                  (std::vector{c.expected.mine1, c.expected.mine2, c.expected.theirs1, c.expected.theirs2}))
+            << c.what;
     }
 }
 
@@ -145,11 +109,7 @@ TEST(DisplayIconLabels, Card168CountsByNameNotByNumber) {
 }
 
 TEST(DisplayCardPanel, VisibleLines) {
-    struct Case {
-        tchar card;
-        int32_t status1, status2;
-        PanelLines expected;
-    };
+    struct Case { tchar card; int32_t status1, status2; PanelLines expected; };
     const Case cases[] = {
         {Card(5, 3, 11), 0, 0, {"★見習い剣士 ", "<無>", "LV:3  【剣】", "HP:5  MP:2", ""}},
         {Card(5, 3, 0), 1, 0, {"★見習い剣士 ", "<無>", "LV:3", "HP:5  MP:2", "<毒>"}},
@@ -159,9 +119,8 @@ TEST(DisplayCardPanel, VisibleLines) {
     for (const Case& c : cases) {
         for (const int32_t slot : {2, 5}) {
             DuelRecord d = PlainDuel();
-            d.chara[static_cast<size_t>(slot)] = c.card;
-            d.chara[static_cast<size_t>(slot)].status1 = c.status1;
-            d.chara[static_cast<size_t>(slot)].status2 = c.status2;
+            tchar& card = d.chara[static_cast<size_t>(slot)] = c.card;
+            card.status1 = c.status1, card.status2 = c.status2;
             EXPECT_EQ(CardPanel(d, GameCatalogue(), slot), c.expected) << c.card.name << " slot " << slot;
         }
     }
@@ -181,12 +140,7 @@ TEST(DisplayCardPanel, Technique33HidesItsOwnFiguresWithoutTheMark) {
 }
 
 TEST(DisplayCardPanel, SideWideHidingAndItsLift) {
-    struct Case {
-        const char* what;
-        int32_t battle, my1, my2, e1, e2;
-        int32_t my_card, their_card;  // catalogue numbers for slots 1 and 4
-        bool mine_hidden, theirs_hidden;
-    };
+    struct Case { const char* what; int32_t battle, my1, my2, e1, e2, my_card, their_card; bool mine, theirs; };
     const Case cases[] = {
         {"plain", 0, 1, 10, 1, 10, 5, 10, false, false},
         {"stealth battle", 11, 1, 10, 1, 10, 5, 10, true, true},
@@ -216,7 +170,7 @@ TEST(DisplayCardPanel, SideWideHidingAndItsLift) {
         const DuelRecord d = SceneOf(c);
         for (int32_t slot = 1; slot <= 6; ++slot) {
             const tchar& card = d.chara[static_cast<size_t>(slot)];
-            const bool hidden = slot <= 3 ? c.mine_hidden : c.theirs_hidden;
+            const bool hidden = slot <= 3 ? c.mine : c.theirs;
             const PanelLines got = CardPanel(d, cat, slot);
             if (hidden)
                 EXPECT_EQ(got, Hidden(card.name, true)) << c.what << " slot " << slot;
@@ -225,13 +179,6 @@ TEST(DisplayCardPanel, SideWideHidingAndItsLift) {
                     << c.what << " slot " << slot;
         }
     }
-}
-
-TEST(SituationText, KnownDuelWrittenOutInFull) {
-    const SituationLines got = SituationText(KnownDuel(), GameCatalogue());
-    EXPECT_EQ(got.mine,
-              "[剣]見習い剣士Lv3 5/2 <毒> 見習い僧Lv0 2/4 [??]見習い呪い師Lv? ?/? <?\?><?\?> <潮の守り紋><?????\?>");
-    EXPECT_EQ(got.theirs, "旅の行商人Lv9 6/6 <盾> [魔]朝告げ鳥Lv1 3/3 <鎖><ﾊﾞﾘｱ> 死亡Lv0 4/3 <野の結び紋>");
 }
 
 // The known duel's lines in their visible, card-hidden and icon-hidden forms.
@@ -244,51 +191,28 @@ constexpr const char* kTheirCardsHidden =
 constexpr const char* kIconsHidden = "<???\?><???\?>";
 
 TEST(SituationText, HidingRulesApplyToEachSideAndLiftWith87) {
-    struct Case {
-        const char* what;
-        int32_t battle, my1, my2, e1, e2;
-        std::string mine, theirs;
-    };
-    const std::string mine_icons = " <潮の守り紋><?????\?>";
-    const std::string their_icons = " <野の結び紋>";
-    const std::string hidden_icons = std::string(" ") + kIconsHidden;
-    const std::string seer_mine = " <見通しの眼鏡><はね返しの罠>";
+    struct Case { const char* what; int32_t battle, my1, my2, e1, e2; std::string mine, theirs; };
+    // Card lines (visible, hidden) with the icon texts of each side.
+    const std::string m = kMineCards, mh = kMineCardsHidden, t = kTheirCards, th = kTheirCardsHidden;
+    const std::string mi = " <潮の守り紋><?????\?>", ti = " <野の結び紋>", hi = std::string(" ") + kIconsHidden;
+    const std::string seer = " <見通しの眼鏡><はね返しの罠>", t277 = " <野の結び紋><黒子の装束>";
     const Case cases[] = {
-        {"plain", 0, 1, 69, 10, -1, kMineCards + mine_icons, kTheirCards + their_icons},
-        {"stealth", 11, 1, 69, 10, -1, kMineCardsHidden + hidden_icons,
-         kTheirCardsHidden + hidden_icons},
-        {"stealth lifted", 11, 87, 69, 10, -1, kMineCards + seer_mine, kTheirCards + their_icons},
-        {"I wear 67", 0, 67, 69, 10, -1, kMineCardsHidden + std::string(" <黒い帳><?????\?>"),
-         kTheirCards + their_icons},
-        {"they wear 67", 0, 1, 69, 67, -1, kMineCards + mine_icons,
-         kTheirCardsHidden + std::string(" <黒い帳>")},
-        {"I wear 68", 0, 68, 69, 10, -1, kMineCards + hidden_icons, kTheirCards + their_icons},
-        {"they wear 68", 0, 1, 69, 10, 68, kMineCards + mine_icons, kTheirCards + hidden_icons},
-        {"their 68 lifted", 0, 87, 69, 10, 68, kMineCards + seer_mine,
-         kTheirCards + std::string(" <野の結び紋><名無しの覆面>")},
-        {"I wear 243", 0, 243, 69, 10, -1, kMineCardsHidden + hidden_icons,
-         kTheirCards + their_icons},
-        {"they wear 243", 0, 1, 69, 243, -1, kMineCards + mine_icons,
-         kTheirCardsHidden + hidden_icons},
-        {"my dark 1", 0, 1, 262, 10, -1, kMineCards + hidden_icons, kTheirCards + their_icons},
-        {"their dark 1", 0, 1, 69, 263, -1, kMineCards + mine_icons, kTheirCards + hidden_icons},
-        {"my dark 2", 0, 1, 270, 10, -1, kMineCardsHidden + std::string(" <潮の守り紋><朧月の香>"),
-         kTheirCards + their_icons},
-        {"their dark 2", 0, 1, 69, 10, 277, kMineCards + mine_icons,
-         kTheirCardsHidden + std::string(" <野の結び紋><黒子の装束>")},
-        {"their dark 2 lifted", 0, 87, 69, 10, 277, kMineCards + seer_mine,
-         kTheirCards + std::string(" <野の結び紋><黒子の装束>")},
+        {"plain", 0, 1, 69, 10, -1, m + mi, t + ti},          {"no icons of mine", 0, -1, -1, 10, -1, m + " ", t + ti},
+        {"stealth", 11, 1, 69, 10, -1, mh + hi, th + hi},     {"stealth lifted", 11, 87, 69, 10, -1, m + seer, t + ti},
+        {"I wear 67", 0, 67, 69, 10, -1, mh + " <黒い帳><?????\?>", t + ti},
+        {"they wear 67", 0, 1, 69, 67, -1, m + mi, th + " <黒い帳>"},
+        {"I wear 68", 0, 68, 69, 10, -1, m + hi, t + ti},     {"they wear 68", 0, 1, 69, 10, 68, m + mi, t + hi},
+        {"their 68 lifted", 0, 87, 69, 10, 68, m + seer, t + " <野の結び紋><名無しの覆面>"},
+        {"I wear 243", 0, 243, 69, 10, -1, mh + hi, t + ti},  {"they wear 243", 0, 1, 69, 243, -1, m + mi, th + hi},
+        {"my dark 1", 0, 1, 262, 10, -1, m + hi, t + ti},     {"their dark 1", 0, 1, 69, 263, -1, m + mi, t + hi},
+        {"my dark 2", 0, 1, 270, 10, -1, mh + " <潮の守り紋><朧月の香>", t + ti},
+        {"their dark 2", 0, 1, 69, 10, 277, m + mi, th + t277}, {"their dark 2 lifted", 0, 87, 69, 10, 277, m + seer, t + t277},
     };
     for (const Case& c : cases) {
         DuelRecord d = KnownDuel();
         d.battle_type = c.battle;
-        d.my_icon1 = c.my1;
-        d.my_icon2 = c.my2;
-        d.e_icon1 = c.e1;
-        d.e_icon2 = c.e2;
-        const SituationLines got = SituationText(d, GameCatalogue());
-        EXPECT_EQ(got.mine, c.mine) << c.what;
-        EXPECT_EQ(got.theirs, c.theirs) << c.what;
+        d.my_icon1 = c.my1, d.my_icon2 = c.my2, d.e_icon1 = c.e1, d.e_icon2 = c.e2;
+        EXPECT_EQ(SituationText(d, GameCatalogue()), (SituationLines{c.mine, c.theirs})) << c.what;
     }
 }
 
@@ -318,12 +242,6 @@ TEST(SituationText, Icon200BlotsEveryNameForEveryone) {
     got = SituationText(d, GameCatalogue());
     EXPECT_EQ(got.theirs, "[??]????Lv? ?/? <?\?><?\?> [??]????Lv? ?/? <?\?><?\?> [??]????Lv? ?/? <?\?><?\?> " +
                               std::string(kIconsHidden));
-}
-
-TEST(SituationText, NoIconsLeaveOnlyTheSeparatingSpace) {
-    DuelRecord d = KnownDuel();
-    d.my_icon1 = d.my_icon2 = -1;
-    EXPECT_EQ(SituationText(d, GameCatalogue()).mine, std::string(kMineCards) + " ");
 }
 
 }  // namespace

@@ -16,78 +16,60 @@ using test::DuelSide;
 // Six cards in place and IDs that draw battle-type value v.
 void Ready(DuelSide& s, int32_t v) {
     for (size_t i = 1; i <= 6; ++i) s.d.chara[i] = Card(static_cast<int32_t>(10 + i), static_cast<int32_t>(i));
-    s.d.my_id = 170 + v;
-    s.d.aite_id = 340;
+    s.d.my_id = 170 + v, s.d.aite_id = 340;
 }
 
+// That side as one program of a test.
+struct Readied : DuelSide {
+    explicit Readied(int32_t v) { Ready(*this, v); }
+};
+
 TEST(BattleTypeRules, FairElementalAnti) {
-    DuelSide fair;
-    Ready(fair, 14);
-    fair.d.my_icon1 = 3;
-    fair.d.my_icon2 = 4;
-    fair.d.e_icon1 = 5;
+    Readied fair(14);
+    fair.d.my_icon1 = 3, fair.d.my_icon2 = 4, fair.d.e_icon1 = 5;
     fair.my.icon_slot1 = fair.my.icon_slot2 = -1;
     ApplyBattleType(fair.ctx);
-    EXPECT_EQ(fair.d.battle_type, 9);
-    EXPECT_EQ(fair.d.my_icon1, -1);
-    EXPECT_EQ(fair.d.e_icon1, -1);
-    EXPECT_EQ(fair.my.icon_slot1, 3);  // the player's own icons are handed back
-    EXPECT_EQ(fair.my.icon_slot2, 4);
+    // Every icon is lifted and the player's own are handed back.
+    EXPECT_EQ((std::array{fair.d.battle_type, fair.d.my_icon1, fair.d.e_icon1, fair.my.icon_slot1, fair.my.icon_slot2}),
+              (std::array{9, -1, -1, 3, 4}));
     EXPECT_TRUE(fair.screen.Has("show: ≪フェアバトル≫が発動した！"));
     EXPECT_TRUE(fair.screen.Has("add: ※このデュエルはアイコンが全て解除される"));
 
-    DuelSide elemental;
-    Ready(elemental, 16);
+    Readied elemental(16);
     ApplyBattleType(elemental.ctx);
     for (size_t i = 1; i <= 6; ++i) EXPECT_EQ(elemental.d.chara[i].element, (170 + 16 + 340) % 5);
 
-    DuelSide anti;
-    Ready(anti, 36);
+    Readied anti(36);
     anti.d.chara[2].hp = 1;  // level 2 takes it below 1
     ApplyBattleType(anti.ctx);
-    EXPECT_EQ(anti.d.battle_type, 21);
-    EXPECT_EQ(anti.d.chara[2].hp, 0);
-    EXPECT_EQ(anti.d.chara[1].hp, test::GameCatalogue().card[11].hp - 1);
+    EXPECT_EQ((std::array{anti.d.battle_type, anti.d.chara[2].hp, anti.d.chara[1].hp}),
+              (std::array{21, 0, test::GameCatalogue().card[11].hp - 1}));
 }
 
 TEST(BattleTypeRules, NoTypeNoAnnouncement) {
-    DuelSide s;
-    Ready(s, 0);  // hell battle needs all four icons
+    Readied s(0);  // hell battle needs all four icons
     ApplyBattleType(s.ctx);
     EXPECT_EQ(s.d.battle_type, 0);
     EXPECT_TRUE(s.screen.Lines("show").empty());
 }
 
 TEST(StartDuel, SavesCopiesOrigAndHidesNamesUnderIcon200) {
-    DuelSide s;
-    Ready(s, 100);
-    s.d.duel_role = kApplicant;
-    s.d.e_icon2 = 200;
-    s.d.chara[3].card_no = 42;
+    Readied s(100);
+    s.d.duel_role = kApplicant, s.d.e_icon2 = 200, s.d.chara[3].card_no = 42;
     int saves = 0, effects = 0;
     StartDuel(s.ctx, {[&] { ++saves; }, [&](DuelContext&) { ++effects; }});
-    EXPECT_EQ(saves, 1);
-    EXPECT_EQ(effects, 1);
-    EXPECT_EQ(s.d.turn_base, 8);
-    EXPECT_EQ(s.d.chara[3].orig_no, 42);
+    EXPECT_EQ((std::array{saves, effects, s.d.turn_base, s.d.chara[3].orig_no, s.d.turn}), (std::array{1, 1, 8, 42, 1}));
     for (size_t i = 1; i <= 6; ++i) EXPECT_EQ(s.d.chara[i].name, "????");
     EXPECT_TRUE(s.screen.Has("picture 4: "));
     EXPECT_TRUE(s.screen.Has("show: それではデュエルスタートです！！！！！"));
-    EXPECT_EQ(s.d.turn, 1);
+    Readied view(100);  // view mode never saves
+    view.d.look_mode = 1;
+    StartDuel(view.ctx, {[&] { ++saves; }, nullptr});
+    EXPECT_EQ(saves, 1);
 }
 
-TEST(StartDuel, ViewModeNeverSaves) {
-    DuelSide s;
-    Ready(s, 100);
-    s.d.look_mode = 1;
-    int saves = 0;
-    StartDuel(s.ctx, {[&] { ++saves; }, nullptr});
-    EXPECT_EQ(saves, 0);
-}
-
-TEST(IdExchange, QuestionEmptyAndMismatch) {
-    DuelSide s;
-    Ready(s, 100);
+TEST(IdExchange, QuestionEmptyMismatchAndSetIds) {
+    Readied s(100);
     s.d.aite_id = 777;
     EXPECT_EQ(CheckOpponentId(s.ctx, ""), IdCheck::Empty);
     EXPECT_TRUE(s.ask.asked.empty());
@@ -98,12 +80,7 @@ TEST(IdExchange, QuestionEmptyAndMismatch) {
     EXPECT_EQ(CheckOpponentId(s.ctx, "778"), IdCheck::Mismatch);
     EXPECT_TRUE(s.screen.Has("add: ＩＤが間違っているか、正しく入力されていない可能性があります。もう一度、対戦受け側の戦士ナンバーを確認して下さい"));
     EXPECT_EQ(CheckOpponentId(s.ctx, "検証ＩＤ：777 "), IdCheck::Match);
-}
-
-TEST(IdExchange, SetIds) {
-    DuelSide s;
-    Ready(s, 100);
-    s.d.duel_role = kReceiver;
+    s.d.duel_role = kReceiver;  // the set IDs after the game set
     const std::string line = BeginSetIdExchange(s.ctx);
     EXPECT_EQ(s.d.input_phase, kPhaseSetIds);
     EXPECT_EQ(line, "セットID：" + std::to_string(s.d.my_id) + " ありがとうございました");
@@ -123,30 +100,21 @@ struct QuietEnding : EndingScreen {
 // stay equipped, the seal holds, no save, no effects, no first turn.
 TEST(StartDuel, NothingRunsAfterAnAbort) {
     for (int close_at = 1; close_at <= 3; ++close_at) {
-        DuelSide s;
-        Ready(s, 14);  // ≪フェアバトル≫: every icon is lifted
+        Readied s(14);  // ≪フェアバトル≫: every icon is lifted
         s.d.my_icon1 = s.my.icon_slot1 = 3;
         s.d.my_icon2 = s.my.icon_slot2 = 4;
         s.d.e_icon1 = 5;
         s.my.checksum = ComputeChecksum(s.my);
         QuietEnding ending;
-        const SavePlayer save = [](tmy& m) {
-            m.checksum = ComputeChecksum(m);
-            return SaveOutcome{};
-        };
-        s.screen.on_click = [&] {
-            if (s.screen.clicks == close_at) AbortDuel(s.ctx, ending, save);
-        };
+        const SavePlayer save = [](tmy& m) { return m.checksum = ComputeChecksum(m), SaveOutcome{}; };
+        s.screen.on_click = [&] { if (s.screen.clicks == close_at) AbortDuel(s.ctx, ending, save); };
         int saves = 0, effects = 0;
         StartDuel(s.ctx, {[&] { ++saves; }, [&](DuelContext&) { ++effects; }});
         SCOPED_TRACE(close_at);
-        EXPECT_EQ(s.screen.clicks, close_at);
-        EXPECT_EQ(s.my.icon_slot1, 3);
-        EXPECT_EQ(s.my.icon_slot2, 4);
         EXPECT_TRUE(CheckSaveData(s.my));
-        EXPECT_EQ(saves, close_at >= 3 ? 1 : 0);  // the start's own save comes before the announcement
-        EXPECT_EQ(effects, 0);
-        EXPECT_EQ(s.d.turn, 0);
+        // The start's own save comes before the announcement.
+        EXPECT_EQ((std::array{s.screen.clicks, s.my.icon_slot1, s.my.icon_slot2, saves, effects, s.d.turn}),
+                  (std::array{close_at, 3, 4, close_at >= 3 ? 1 : 0, 0, 0}));
     }
 }
 
@@ -176,17 +144,13 @@ TEST(DuelEnd, PocketMoneyKeepsTheSeal) {
 TEST(ViewMode, BothNumbersFillBothSides) {
     DuelSide s;
     OpenViewMode(s.ctx);
-    EXPECT_EQ(s.d.look_mode, 1);
     EXPECT_EQ(s.d.my_label, "申込側");
     EXPECT_FALSE(AcceptViewModeNumbers(s.ctx, "007305120931000000999999", "00100000200000300099999"));
     EXPECT_EQ(s.d.chara[1].card_no, 0);
     ASSERT_TRUE(AcceptViewModeNumbers(s.ctx, "戦士No.007305120931000000005999", "001000002000003000999010"));
-    EXPECT_EQ(s.d.duel_role, kApplicant);
-    EXPECT_EQ(s.d.chara[1].card_no, 7);
-    EXPECT_EQ(s.d.chara[2].waza, 31);
-    EXPECT_EQ(s.d.my_icon1, 5);
-    EXPECT_EQ(s.d.chara[6].card_no, 3);
-    EXPECT_EQ(s.d.e_icon2, 10);
+    EXPECT_EQ((std::array<int32_t, 7>{s.d.look_mode, s.d.duel_role, s.d.chara[1].card_no, s.d.chara[2].waza, s.d.my_icon1,
+                                      s.d.chara[6].card_no, s.d.e_icon2}),
+              (std::array<int32_t, 7>{1, kApplicant, 7, 31, 5, 3, 10}));
 }
 
 }  // namespace

@@ -24,8 +24,7 @@ SavedDuel Finished() {
 TEST(SavedDuel, WhatIsWrittenReadsBackWithItsLines) {
     SavedDuel aborted = Finished();
     aborted.aborted = true;
-    aborted.applicant_set_id.reset();
-    aborted.receiver_set_id.reset();
+    aborted.applicant_set_id.reset(), aborted.receiver_set_id.reset();
     for (const SavedDuel& s : {Finished(), aborted}) {
         const std::string text = WriteSavedDuel(s);
         EXPECT_NE(text.find("# kind=13 火山\n"), std::string::npos);
@@ -43,12 +42,8 @@ TEST(SavedDuel, TextsFromOutsideReadOrStopWithAMessage) {
     const std::string body = "0\n申込＞戦士No.123456789012345678901234\n432109876543210987654321\n";
     std::string long_text = body;
     for (int k = 0; k < 2000; ++k) long_text += "# check=ABCD\n";
-    struct Case {
-        const char* name;
-        std::string text;
-        int32_t stop_line;  // -1: reads
-        const char* message_start;
-    };
+    // stop_line -1: the text reads.
+    struct Case { const char* name; std::string text; int32_t stop_line; const char* message_start; };
     const Case cases[] = {
         {"CRLF and a byte-order mark", "\xEF\xBB\xBF" "0\r\n1234\r\n5678\r\n01241000\r\n", -1, ""},
         {"a BATTLE NUMBER copied whole from the chat", body + "ﾀｰﾝ1/BN：01241000\n", -1, ""},

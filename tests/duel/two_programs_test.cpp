@@ -1,6 +1,8 @@
 // Two programs in one process, passing only the texts players copy into the chat.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "duel/display_rules.h"
 #include "duel/duel_start.h"
 #include "duel/opening.h"
@@ -16,14 +18,20 @@ using test::GameCatalogue;
 // A player with a full deck of the given cards, some levels and techniques, and two icons.
 void GivePlayer(DuelSide& s, std::array<int32_t, 10> deck, int32_t icon1, int32_t icon2) {
     s.my.deck = deck;
-    for (const int32_t c : deck) {
-        s.my.card_level[static_cast<size_t>(c)] = c % 10;
-        s.my.card_magic[static_cast<size_t>(c)] = c % 37;
-    }
-    s.my.icon_slot1 = icon1;
-    s.my.icon_slot2 = icon2;
-    s.my.money = 500;
+    for (const int32_t c : deck) s.my.card_level[static_cast<size_t>(c)] = c % 10, s.my.card_magic[static_cast<size_t>(c)] = c % 37;
+    s.my.icon_slot1 = icon1, s.my.icon_slot2 = icon2, s.my.money = 500;
 }
+
+// The applicant a and the receiver b with their decks and icons.
+struct Players {
+    DuelSide a, b;
+    Players(uint64_t seed_a, uint64_t seed_b, int32_t a1 = -1, int32_t a2 = -1, int32_t b1 = -1, int32_t b2 = -1)
+        : a(seed_a), b(seed_b) {
+        a.d.duel_role = kApplicant, b.d.duel_role = kReceiver;
+        GivePlayer(a, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, a1, a2);
+        GivePlayer(b, {10, 20, 30, 40, 50, 60, 70, 80, 90, 235}, b1, b2);
+    }
+};
 
 // What a player pastes from the other's warrior number: the part after "＞".
 std::string AfterArrow(const std::string& shown) { return shown.substr(shown.find("＞") + std::string("＞").size()); }
@@ -47,53 +55,36 @@ bool Exchange(DuelSide& a, DuelSide& b) {
 }
 
 TEST(TwoPrograms, AgreeFromTheDrawToTheDuelStart) {
-    struct Case {
-        int32_t kind;
-        uint64_t seed_a, seed_b;
-        int32_t a1, a2, b1, b2;
-    };
-    const Case cases[] = {
-        {0, 1, 2, 5, 9, -1, -1},  {0, 7, 8, 12, 30, 44, 213}, {1, 3, 4, 20, 21, 22, 23},
-        {3, 5, 6, -1, -1, -1, -1}, {6, 9, 10, 1, 2, 3, 4},      {12, 11, 12, 100, -1, -1, 150},
-    };
+    struct Case { int32_t kind; uint64_t seed_a, seed_b; int32_t a1, a2, b1, b2; };
+    const Case cases[] = {{0, 1, 2, 5, 9, -1, -1},   {0, 7, 8, 12, 30, 44, 213}, {1, 3, 4, 20, 21, 22, 23},
+                          {3, 5, 6, -1, -1, -1, -1}, {6, 9, 10, 1, 2, 3, 4},      {12, 11, 12, 100, -1, -1, 150}};
     for (const Case& c : cases) {
-        DuelSide a(c.seed_a), b(c.seed_b);
+        Players p(c.seed_a, c.seed_b, c.a1, c.a2, c.b1, c.b2);
+        DuelSide &a = p.a, &b = p.b;
         a.d.duel_kind = b.d.duel_kind = c.kind;
-        a.d.duel_role = kApplicant;
-        b.d.duel_role = kReceiver;
-        GivePlayer(a, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, c.a1, c.a2);
-        GivePlayer(b, {10, 20, 30, 40, 50, 60, 70, 80, 90, 235}, c.b1, c.b2);
         ASSERT_TRUE(Exchange(a, b)) << "kind " << c.kind;
         EXPECT_EQ(a.d.battle_type, b.d.battle_type) << c.kind;
         EXPECT_NE(a.d.own_turn, b.d.own_turn) << "exactly one side moves first, kind " << c.kind;
         EXPECT_EQ(a.d.input_phase == kPhaseChooseAttacker, a.d.own_turn);
         EXPECT_EQ(b.d.input_phase == kPhaseAwaitOpponent, a.d.own_turn);
-        EXPECT_EQ(a.d.turn, 1);
-        EXPECT_EQ(b.d.turn, 1);
+        EXPECT_EQ((std::array{a.d.turn, b.d.turn, a.d.my_icon1, a.d.e_icon2}), (std::array{1, 1, b.d.e_icon1, b.d.my_icon2}));
         for (size_t i = 1; i <= 3; ++i) {
             EXPECT_EQ(a.d.chara[i], b.d.chara[i + 3]) << c.kind << " slot " << i;
             EXPECT_EQ(a.d.chara[i + 3], b.d.chara[i]) << c.kind << " slot " << i;
         }
-        EXPECT_EQ(a.d.my_icon1, b.d.e_icon1);
-        EXPECT_EQ(a.d.e_icon2, b.d.my_icon2);
         if (c.kind == kSuddenDeath) {
             for (size_t k = 0; k < 10; ++k) EXPECT_EQ(a.d.my_dekki[k], b.d.e_dekki[k]);
             EXPECT_EQ(a.my.deck[0], 0);  // sudden death empties no slot
         } else {
-            int empty = 0;
-            for (const int32_t slot : a.my.deck) empty += slot == -1;
-            EXPECT_EQ(empty, 3);
+            EXPECT_EQ(std::count(a.my.deck.begin(), a.my.deck.end(), -1), 3);
         }
     }
 }
 
 // A mistyped warrior number shows up as an ID mismatch, and nothing starts.
 TEST(TwoPrograms, AWrongNumberIsCaughtByTheIds) {
-    DuelSide a(1), b(2);
-    a.d.duel_role = kApplicant;
-    b.d.duel_role = kReceiver;
-    GivePlayer(a, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, -1, -1);
-    GivePlayer(b, {10, 20, 30, 40, 50, 60, 70, 80, 90, 235}, -1, -1);
+    Players p(1, 2);
+    DuelSide &a = p.a, &b = p.b;
     const std::string a_number = OpenDuel(a.ctx);
     std::string b_number = AfterArrow(OpenDuel(b.ctx));
     b_number[b_number.size() - 7] = b_number[b_number.size() - 7] == '1' ? '2' : '1';  // a level digit
@@ -107,8 +98,8 @@ TEST(TwoPrograms, AWrongNumberIsCaughtByTheIds) {
 }
 
 TEST(TwoPrograms, ANonNumericPasteChangesNothing) {
-    DuelSide a(1);
-    GivePlayer(a, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, -1, -1);
+    Players p(1, 2);
+    DuelSide& a = p.a;
     OpenDuel(a.ctx);
     const DuelRecord before = a.d;
     for (const char* text : {"", "受け＞戦士No.00100000200000300099999", "戦士No.00100000200000300099999x",
@@ -137,9 +128,8 @@ TEST(Opening, MercenaryFeeAndDraw) {
     GivePlayer(s, {219, 219, 2, 3, 4, 5, 6, 7, 8, 9}, 3, -1);
     s.my.money = 20;
     OpenDuel(s.ctx);
-    EXPECT_EQ(s.my.money, 0);  // 20 - 15 = 5, then 5 - 15 falls to 0
-    EXPECT_EQ(s.d.my_icon1, 3);
-    EXPECT_EQ(s.d.my_icon2, -1);
+    // 20 - 15 = 5, then 5 - 15 falls to 0.
+    EXPECT_EQ((std::array{s.my.money, s.d.my_icon1, s.d.my_icon2}), (std::array{0, 3, -1}));
     EXPECT_TRUE(s.screen.Has("show: ドローされます"));
     EXPECT_EQ(s.screen.caption, "KESTRA DUEL MODE (申込側)");
     // Each drawn card knows what it was drawn as, so an abort before the duel start returns it.
@@ -152,22 +142,19 @@ TEST(Opening, DrawnSlotsAreDistinct) {
         DuelSide s(seed);
         GivePlayer(s, {10, 11, 12, 13, 14, 15, 16, 17, 18, 19}, -1, -1);
         DrawFightingCards(s.ctx);
-        EXPECT_NE(s.d.chara[1].card_no, s.d.chara[2].card_no);
-        EXPECT_NE(s.d.chara[1].card_no, s.d.chara[3].card_no);
-        EXPECT_NE(s.d.chara[2].card_no, s.d.chara[3].card_no);
+        const auto& f = s.d.chara;
+        EXPECT_TRUE(f[1].card_no != f[2].card_no && f[1].card_no != f[3].card_no && f[2].card_no != f[3].card_no);
         for (size_t i = 1; i <= 3; ++i) {
-            const int32_t c = s.d.chara[i].card_no;
-            EXPECT_EQ(s.my.deck[static_cast<size_t>(c - 10)], -1);
-            EXPECT_EQ(s.d.chara[i].lv, c % 10);
-            EXPECT_EQ(s.d.chara[i].hp, GameCatalogue().card[static_cast<size_t>(c)].hp + (c % 10) / 3);
+            const int32_t c = f[i].card_no;
+            EXPECT_EQ((std::array{s.my.deck[static_cast<size_t>(c - 10)], f[i].lv, f[i].hp}),
+                      (std::array{-1, c % 10, GameCatalogue().card[static_cast<size_t>(c)].hp + (c % 10) / 3}));
         }
     }
 }
 
 TEST(Opening, Captions) {
-    EXPECT_EQ(DuelCaption(6, kApplicant), "KESTRA DUEL MODE -SUDDEN DEATH DUEL- (申込側)");
-    EXPECT_EQ(DuelCaption(9, kReceiver), "KESTRA DUEL MODE -DUEL-801- (受け側)");
-    EXPECT_EQ(DuelCaption(14, kReceiver), "KESTRA DUEL MODE (受け側)");
+    EXPECT_EQ(DuelCaption(6, kApplicant) + DuelCaption(9, kReceiver) + DuelCaption(14, kReceiver),
+              "KESTRA DUEL MODE -SUDDEN DEATH DUEL- (申込側)KESTRA DUEL MODE -DUEL-801- (受け側)KESTRA DUEL MODE (受け側)");
 }
 
 }  // namespace

@@ -18,10 +18,7 @@ DuelRecord SixCards(std::array<std::array<int32_t, 4>, 6> figures) {
     for (size_t i = 0; i < 6; ++i) {
         tchar& c = d.chara[i + 1];
         c.name = "札" + std::to_string(i);
-        c.hp = figures[i][0];
-        c.mp = figures[i][1];
-        c.lv = figures[i][2];
-        c.waza = figures[i][3];
+        c.hp = figures[i][0], c.mp = figures[i][1], c.lv = figures[i][2], c.waza = figures[i][3];
     }
     return d;
 }
@@ -31,9 +28,7 @@ const std::array<std::array<int32_t, 4>, 6> kFigures = {{{3, 2, 1, 0}, {5, 0, 0,
 
 TEST(VerificationId, TheWorkedExample) {
     DuelRecord d = SixCards(kFigures);
-    d.duel_role = kApplicant;
-    d.my_icon1 = 5;
-    d.my_icon2 = 9;
+    d.duel_role = kApplicant, d.my_icon1 = 5, d.my_icon2 = 9;
     ComputeVerificationIds(d);
     const int32_t s = 3 * 3 + 5 * 1 + 1 * 2 + 4 * 5 + 2 * 4 + 7 * 2;
     const int32_t l = (1 + 0) + (0 + 4) + (9 + 0) + (2 + 0) + (0 + 11) + (3 + 0);
@@ -44,55 +39,34 @@ TEST(VerificationId, TheWorkedExample) {
 // The other program, with its own role and icons, computes exactly the number this one expects.
 TEST(VerificationId, BothProgramsAgree) {
     for (const int32_t kind : {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 14, 18}) {
-        DuelRecord a = SixCards(kFigures);
-        a.duel_kind = kind;
-        a.duel_role = kApplicant;
-        a.my_icon1 = 12;
-        a.e_icon1 = 40;
-        a.e_icon2 = 41;
-        DuelRecord b;
-        b.duel_kind = kind;
-        b.duel_role = kReceiver;
-        for (size_t i = 1; i <= 3; ++i) {
-            b.chara[i] = a.chara[i + 3];
-            b.chara[i + 3] = a.chara[i];
-        }
-        b.my_icon1 = 40;
-        b.my_icon2 = 41;
-        b.e_icon1 = 12;
+        DuelRecord a = SixCards(kFigures), b;
+        a.duel_kind = b.duel_kind = kind;
+        a.duel_role = kApplicant, a.my_icon1 = 12, a.e_icon1 = 40, a.e_icon2 = 41;
+        b.duel_role = kReceiver, b.my_icon1 = 40, b.my_icon2 = 41, b.e_icon1 = 12;
+        for (size_t i = 1; i <= 3; ++i) b.chara[i] = a.chara[i + 3], b.chara[i + 3] = a.chara[i];
         ComputeVerificationIds(a);
         ComputeVerificationIds(b);
-        EXPECT_EQ(a.my_id, b.aite_id) << kind;
-        EXPECT_EQ(a.aite_id, b.my_id) << kind;
+        EXPECT_EQ((std::array{a.my_id, a.aite_id}), (std::array{b.aite_id, b.my_id})) << kind;
     }
 }
 
 TEST(VerificationId, KindAdditions) {
-    struct Case {
-        int32_t kind, added;
-    };
     DuelRecord base = SixCards(kFigures);
     ComputeVerificationIds(base);
-    for (const Case c : {Case{1, 5}, Case{2, 2}, Case{3, 4}, Case{4, 6}, Case{5, 7}, Case{7, 8}, Case{8, 8},
-                         Case{9, 8}, Case{10, 9}, Case{13, 12}, Case{18, 17}}) {
+    const std::pair<int32_t, int32_t> cases[] = {{1, 5}, {2, 2}, {3, 4},  {4, 6},   {5, 7},  {7, 8},
+                                                 {8, 8}, {9, 8}, {10, 9}, {13, 12}, {18, 17}};
+    for (const auto& [kind, added] : cases) {
         DuelRecord d = SixCards(kFigures);
-        d.duel_kind = c.kind;
+        d.duel_kind = kind;
         ComputeVerificationIds(d);
-        EXPECT_EQ(d.my_id - base.my_id, c.added) << c.kind;
-        EXPECT_EQ(d.aite_id - base.aite_id, c.added) << c.kind;
+        EXPECT_EQ((std::array{d.my_id - base.my_id, d.aite_id - base.aite_id}), (std::array{added, added})) << kind;
     }
 }
 
 TEST(VerificationId, SuddenDeathSumsTheReserves) {
     DuelRecord d = SixCards(kFigures);
-    d.duel_kind = kSuddenDeath;
-    d.duel_role = kReceiver;
-    d.my_icon1 = 2;
-    d.my_icon2 = 3;
-    for (size_t k = 3; k <= 9; ++k) {
-        d.my_dekki[k].hp = 1;
-        d.e_dekki[k].mp = 2;
-    }
+    d.duel_kind = kSuddenDeath, d.duel_role = kReceiver, d.my_icon1 = 2, d.my_icon2 = 3;
+    for (size_t k = 3; k <= 9; ++k) d.my_dekki[k].hp = 1, d.e_dekki[k].mp = 2;
     d.my_dekki[0].hp = 1000;  // the fighting slots count once, through chara
     ComputeVerificationIds(d);
     const int32_t t = (5 + 5 + 2 + 8 + 5 + 8) + 7 * 1 + 7 * 2;
@@ -101,18 +75,11 @@ TEST(VerificationId, SuddenDeathSumsTheReserves) {
 }
 
 TEST(IdAccepted, TheSixFormsAndNothingElse) {
-    struct Case {
-        const char* text;
-        bool accepted;
-    };
-    const Case cases[] = {
-        {"1234", true},           {"1234 ", true},          {"1234　", true},
-        {"検証ＩＤ：1234", true}, {"検証ＩＤ：1234 ", true}, {"検証ＩＤ：1234　", true},
-        {" 1234", false},         {"1234  ", false},        {"01234", false},
-        {"検証ＩＤ:1234", false}, {"セットID：1234", false}, {"1234\n", false},
-        {"", false},              {"１２３４", false},      {"12345", false},
-    };
-    for (const Case& c : cases) EXPECT_EQ(IdAccepted(c.text, 1234, kVerifyPrefix), c.accepted) << c.text;
+    const std::pair<const char*, bool> cases[] = {
+        {"1234", true},     {"1234 ", true},           {"1234　", true},  {"検証ＩＤ：1234", true}, {"検証ＩＤ：1234 ", true},
+        {"検証ＩＤ：1234　", true}, {" 1234", false},  {"1234  ", false}, {"01234", false},        {"検証ＩＤ:1234", false},
+        {"セットID：1234", false}, {"1234\n", false}, {"", false},       {"１２３４", false},     {"12345", false}};
+    for (const auto& [text, accepted] : cases) EXPECT_EQ(IdAccepted(text, 1234, kVerifyPrefix), accepted) << text;
     EXPECT_TRUE(IdAccepted("セットID：-7　", -7, kSetIdPrefix));
     EXPECT_FALSE(IdAccepted("検証ＩＤ：-7", -7, kSetIdPrefix));
 }
@@ -127,28 +94,19 @@ TEST(SetId, FormulaAndMirror) {
     DuelRecord other = d;
     other.duel_role = kReceiver;
     ComputeSetIds(other);
-    EXPECT_EQ(other.my_id, d.aite_id);
-    EXPECT_EQ(other.aite_id, d.my_id);
+    EXPECT_EQ((std::array{other.my_id, other.aite_id}), (std::array{d.aite_id, d.my_id}));
 }
 
 TEST(BattleType, DrawTable) {
-    struct Case {
-        int32_t v, type;
-    };
-    const Case cases[] = {{0, 1},   {1, 1},   {2, 2},   {3, 2},   {4, 3},   {5, 4},   {7, 5},
-                          {8, 6},   {10, 7},  {12, 8},  {14, 9},  {16, 10}, {18, 11}, {20, 12},
-                          {22, 13}, {24, 14}, {26, 15}, {28, 16}, {30, 17}, {32, 18}, {33, 19},
-                          {34, 20}, {36, 21}, {37, 21}, {38, 0},  {169, 0}, {-1, 0}};
-    for (const Case& c : cases) EXPECT_EQ(DrawnBattleType(c.v), c.type) << c.v;
+    const std::pair<int32_t, int32_t> cases[] = {
+        {0, 1},   {1, 1},   {2, 2},   {3, 2},   {4, 3},   {5, 4},   {7, 5},   {8, 6},   {10, 7},  {12, 8},
+        {14, 9},  {16, 10}, {18, 11}, {20, 12}, {22, 13}, {24, 14}, {26, 15}, {28, 16}, {30, 17}, {32, 18},
+        {33, 19}, {34, 20}, {36, 21}, {37, 21}, {38, 0},  {169, 0}, {-1, 0}};
+    for (const auto& [v, type] : cases) EXPECT_EQ(DrawnBattleType(v), type) << v;
 }
 
 TEST(BattleType, ConditionsGiveNoTypeNotTheNext) {
-    struct Case {
-        int32_t v;
-        bool four_icons;
-        int32_t kind;
-        int32_t applies;
-    };
+    struct Case { int32_t v; bool four_icons; int32_t kind, applies; };
     const Case cases[] = {
         {0, true, 0, 1},   {0, false, 0, 0},  {0, true, 6, 0},  {4, true, 6, 3},   {4, false, 0, 0},
         {5, false, 0, 4},  {5, false, 6, 0},  {7, true, 0, 5},  {7, true, 6, 0},   {8, false, 6, 0},
@@ -156,9 +114,7 @@ TEST(BattleType, ConditionsGiveNoTypeNotTheNext) {
     };
     for (const Case& c : cases) {
         DuelRecord d;
-        d.my_id = c.v + 170 * 3;
-        d.aite_id = 170 * 2;
-        d.duel_kind = c.kind;
+        d.my_id = c.v + 170 * 3, d.aite_id = 170 * 2, d.duel_kind = c.kind;
         if (c.four_icons) d.my_icon1 = d.my_icon2 = d.e_icon1 = d.e_icon2 = 1;
         EXPECT_EQ(ApplicableBattleType(d), c.applies) << c.v << " kind " << c.kind;
     }
@@ -166,13 +122,8 @@ TEST(BattleType, ConditionsGiveNoTypeNotTheNext) {
 
 TEST(FirstPlayer, CountsAndParity) {
     const Catalogue& cat = GameCatalogue();
-    struct Case {
-        const char* what;
-        int32_t my1, e1;
-        int32_t my_card, e_card;  // a card in slot 1 / slot 4
-        int32_t role;
-        bool this_first;
-    };
+    // Icons my1 and e1, cards in slot 1 and slot 4.
+    struct Case { const char* what; int32_t my1, e1, my_card, e_card, role; bool this_first; };
     // P (HP + MP of the six cards) decides ties: odd for the receiver, even for the applicant.
     const Case cases[] = {
         {"icon 24", 24, -1, 0, 0, kReceiver, true},
@@ -184,19 +135,12 @@ TEST(FirstPlayer, CountsAndParity) {
     };
     for (const Case& c : cases) {
         DuelRecord d;
-        d.duel_role = c.role;
-        for (size_t s = 1; s <= 6; ++s) d.chara[s] = test::Card(1);
-        d.chara[1] = test::Card(c.my_card);
-        d.chara[4] = test::Card(c.e_card);
-        d.my_icon1 = c.my1;
-        d.e_icon1 = c.e1;
+        for (size_t s = 1; s <= 6; ++s) d.chara[s] = test::Card(s == 1 ? c.my_card : s == 4 ? c.e_card : 1);
+        d.duel_role = c.role, d.my_icon1 = c.my1, d.e_icon1 = c.e1;
         EXPECT_EQ(ThisSideMovesFirst(d, cat), c.this_first) << c.what;
     }
     DuelRecord tie;
-    for (size_t s = 1; s <= 6; ++s) {
-        tie.chara[s].name = "x";
-        tie.chara[s].hp = 1;
-    }
+    for (size_t s = 1; s <= 6; ++s) tie.chara[s].name = "x", tie.chara[s].hp = 1;
     tie.chara[1].mp = 0;  // P = 6: even, the applicant moves first
     tie.duel_role = kApplicant;
     EXPECT_TRUE(ThisSideMovesFirst(tie, cat));

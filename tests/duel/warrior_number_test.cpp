@@ -16,18 +16,12 @@ using test::GameCatalogue;
 DuelRecord Own(std::array<tchar, 3> cards, int32_t icon1, int32_t icon2, int32_t role = kApplicant) {
     DuelRecord d;
     for (size_t k = 0; k < 3; ++k) d.chara[1 + k] = cards[k];
-    d.my_icon1 = icon1;
-    d.my_icon2 = icon2;
-    d.duel_role = role;
+    d.my_icon1 = icon1, d.my_icon2 = icon2, d.duel_role = role;
     return d;
 }
 
 TEST(WarriorNumber, DigitsOfKnownSides) {
-    struct Case {
-        std::array<tchar, 3> cards;
-        int32_t icon1, icon2;
-        const char* digits;
-    };
+    struct Case { std::array<tchar, 3> cards; int32_t icon1, icon2; const char* digits; };
     const Case cases[] = {
         {{Card(7, 3, 5), Card(120, 9, 31), Card(0)}, -1, -1, "007305120931000000999999"},
         {{Card(326, 0, 36), Card(1, 1, 1), Card(99, 2, 0)}, 0, 280, "326036001101099200000280"},
@@ -38,27 +32,22 @@ TEST(WarriorNumber, DigitsOfKnownSides) {
 
 TEST(WarriorNumber, PrefixByRole) {
     const auto cards = std::array<tchar, 3>{Card(1), Card(2), Card(3)};
-    EXPECT_EQ(WarriorNumberText(Own(cards, -1, -1, kApplicant)), "申込＞戦士No.001000002000003000999999");
-    EXPECT_EQ(WarriorNumberText(Own(cards, -1, -1, kReceiver)), "受け＞戦士No.001000002000003000999999");
+    EXPECT_EQ(WarriorNumberText(Own(cards, -1, -1, kApplicant)) + WarriorNumberText(Own(cards, -1, -1, kReceiver)),
+              "申込＞戦士No.001000002000003000999999受け＞戦士No.001000002000003000999999");
 }
 
 TEST(WarriorNumber, SuddenDeathCarriesTheWholeDeck) {
     DuelRecord d;
     d.duel_kind = kSuddenDeath;
     for (int k = 0; k < 10; ++k) d.my_dekki[static_cast<size_t>(k)] = Card(10 + k, k % 10, k);
-    d.my_icon1 = 4;
-    d.my_icon2 = -1;
+    d.my_icon1 = 4, d.my_icon2 = -1;
     const std::string digits = WarriorDigits(d);
     ASSERT_EQ(digits.size(), 66u);
-    EXPECT_EQ(digits.substr(0, 6), "010000");
-    EXPECT_EQ(digits.substr(54, 6), "019909");
-    EXPECT_EQ(digits.substr(60), "004999");
+    EXPECT_EQ(digits.substr(0, 6) + digits.substr(54), "010000019909004999");
     const auto side = DecodeWarriorNumber(digits, kSuddenDeath, GameCatalogue());
     ASSERT_TRUE(side);
     for (size_t k = 0; k < 10; ++k) EXPECT_EQ(side->deck[k].card_no, static_cast<int32_t>(10 + k));
-    EXPECT_EQ(side->fighters[2].card_no, 12);
-    EXPECT_EQ(side->icon1, 4);
-    EXPECT_EQ(side->icon2, -1);
+    EXPECT_EQ((std::array{side->fighters[2].card_no, side->icon1, side->icon2}), (std::array{12, 4, -1}));
 }
 
 TEST(WarriorNumber, DecodesWhatWasEncoded) {
@@ -67,32 +56,22 @@ TEST(WarriorNumber, DecodesWhatWasEncoded) {
         const auto side = DecodeWarriorNumber(text, 0, GameCatalogue());
         ASSERT_TRUE(side) << text;
         EXPECT_EQ(side->fighters[0], [] { tchar c = Card(7, 3, 5); c.orig_no = 7; return c; }());
-        EXPECT_EQ(side->fighters[1].hp, GameCatalogue().card[120].hp + 3);
-        EXPECT_EQ(side->fighters[2].lv, 6);
-        EXPECT_EQ(side->fighters[2].element, 234 % 5);
-        EXPECT_EQ(side->icon1, 5);
-        EXPECT_EQ(side->icon2, -1);  // "999" is no icon, not icon 999
+        // "999" is no icon, not icon 999.
+        EXPECT_EQ((std::array{side->fighters[1].hp, side->fighters[2].lv, side->fighters[2].element, side->icon1, side->icon2}),
+                  (std::array{GameCatalogue().card[120].hp + 3, 6, 234 % 5, 5, -1}));
     }
 }
 
 // Anything but plain digits naming real rows is refused as a whole.
 TEST(WarriorNumber, RefusesBadPastes) {
-    const char* bad[] = {
-        "",
-        "申込＞戦士No.00730512093100000099999",  // the shown line, one digit short
-        "申込＞受け＞戦士No.007305120931000000999999",  // two role marks
-        "戦士No.申込＞007305120931000000999999",  // the marks in the wrong order
-        "00730512093100000099999",  // one digit short
-        "００７３０５１２０９３１００００００９９９９９９",  // full-width digits
-        "+07305120931000000999999",
-        "-07305120931000000999999",
-        "007305120931000000999 99",
-        "abc305120931000000999999",
-        "400305120931000000999999",  // card 400 does not exist
-        "330305120931000000999999",  // card 330 is an empty row
-        "007305120931000000356999",  // icon 356 is outside the catalogue
-        "\xff\xfe\x00\x01",
-    };
+    // The shown line one digit short, two role marks, the marks in the wrong order, full-width digits, card 400
+    // (none), card 330 (an empty row), icon 356 (outside the catalogue).
+    const char* bad[] = {"", "申込＞戦士No.00730512093100000099999", "申込＞受け＞戦士No.007305120931000000999999",
+                         "戦士No.申込＞007305120931000000999999", "00730512093100000099999",
+                         "００７３０５１２０９３１００００００９９９９９９", "+07305120931000000999999",
+                         "-07305120931000000999999", "007305120931000000999 99", "abc305120931000000999999",
+                         "400305120931000000999999", "330305120931000000999999", "007305120931000000356999",
+                         "\xff\xfe\x00\x01"};
     for (const char* text : bad) EXPECT_FALSE(DecodeWarriorNumber(text, 0, GameCatalogue())) << text;
 }
 
@@ -134,14 +113,10 @@ TEST(WarriorNumber, PlacingMirrorsSides) {
     const auto side = DecodeWarriorNumber("001000002000003000010011", 0, GameCatalogue());
     ASSERT_TRUE(side);
     PlaceOpponentSide(d, *side);
-    EXPECT_EQ(d.chara[4].card_no, 1);
-    EXPECT_EQ(d.chara[6].card_no, 3);
-    EXPECT_EQ(d.e_icon1, 10);
-    EXPECT_EQ(d.e_icon2, 11);
-    EXPECT_EQ(d.chara[1].card_no, 0);
+    EXPECT_EQ((std::array{d.chara[4].card_no, d.chara[6].card_no, d.e_icon1, d.e_icon2, d.chara[1].card_no}),
+              (std::array{1, 3, 10, 11, 0}));
     PlaceOwnSide(d, *side);
-    EXPECT_EQ(d.chara[2].card_no, 2);
-    EXPECT_EQ(d.my_icon2, 11);
+    EXPECT_EQ((std::array{d.chara[2].card_no, d.my_icon2}), (std::array{2, 11}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 namespace kestra {
 namespace {
 
+// The whole file is replaced; a missing folder is reported, not created.
 TEST(AtomicFile, ReplacesTheWholeFile) {
     test::TempFolder tmp;
     const auto target = tmp.path() / "my.dat";
@@ -14,20 +15,16 @@ TEST(AtomicFile, ReplacesTheWholeFile) {
     EXPECT_TRUE(WriteFileAtomically(target, "new").ok);
     EXPECT_EQ(test::ReadBytes(target), "new");
     EXPECT_FALSE(std::filesystem::exists(tmp.path() / "my.dat.tmp"));
+    const WriteResult r = WriteFileAtomically(tmp.path() / "nope" / "my.dat", "x");
+    EXPECT_TRUE(!r.ok && !r.message.empty());
+    EXPECT_FALSE(std::filesystem::exists(tmp.path() / "nope"));
 }
 
 // Any failure keeps the previous file byte for byte and leaves no temporary behind.
 TEST(AtomicFile, InjectedFailuresKeepThePreviousFile) {
-    struct Case {
-        const char* name;
-        WriteFaults faults;
-    };
-    const Case cases[] = {
-        {"nothing written", {0, false, false}},
-        {"disk full halfway", {5, false, false}},
-        {"sync fails", {-1, true, false}},
-        {"rename fails", {-1, false, true}},
-    };
+    struct Case { const char* name; WriteFaults faults; };
+    const Case cases[] = {{"nothing written", {0, false, false}}, {"disk full halfway", {5, false, false}},
+                          {"sync fails", {-1, true, false}},       {"rename fails", {-1, false, true}}};
     for (const Case& c : cases) {
         test::TempFolder tmp;
         const auto target = tmp.path() / "my.dat";
@@ -39,13 +36,6 @@ TEST(AtomicFile, InjectedFailuresKeepThePreviousFile) {
         EXPECT_EQ(test::ReadBytes(target), before) << c.name;
         EXPECT_FALSE(std::filesystem::exists(tmp.path() / "my.dat.tmp")) << c.name;
     }
-}
-
-TEST(AtomicFile, MissingFolderIsReportedNotCreated) {
-    test::TempFolder tmp;
-    const WriteResult r = WriteFileAtomically(tmp.path() / "nope" / "my.dat", "x");
-    EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.message.empty());
 }
 
 }  // namespace

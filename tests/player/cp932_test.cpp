@@ -6,22 +6,13 @@ namespace kestra {
 namespace {
 
 TEST(Cp932, KnownEncodingsBothWays) {
-    struct Case {
-        const char* utf8;
-        std::string cp932;
-    };
-    const Case cases[] = {
-        {"", ""},
-        {"abc123", "abc123"},
-        {"死亡", "\x8E\x80\x96\x53"},
-        {"円", "\x89\x7E"},
-        {"ｽﾃｰﾀｽ", "\xBD\xC3\xB0\xC0\xBD"},  // half-width katakana are single bytes
-        {"①", "\x87\x40"},                  // NEC special row
-        {"～", "\x81\x60"},                  // full-width tilde, CP932's mapping
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Utf8ToCp932(c.utf8), c.cp932) << c.utf8;
-        EXPECT_EQ(Cp932ToUtf8(c.cp932), std::string(c.utf8)) << c.utf8;
+    // Half-width katakana are single bytes; ① is in the NEC special row; ～ is CP932's full-width tilde.
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""}, {"abc123", "abc123"}, {"死亡", "\x8E\x80\x96\x53"}, {"ｽﾃｰﾀｽ", "\xBD\xC3\xB0\xC0\xBD"},
+        {"①", "\x87\x40"}, {"～", "\x81\x60"}};
+    for (const auto& [utf8, cp932] : cases) {
+        EXPECT_EQ(Utf8ToCp932(utf8), cp932) << utf8;
+        EXPECT_EQ(Cp932ToUtf8(cp932), utf8) << utf8;
     }
 }
 

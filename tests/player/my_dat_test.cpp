@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <set>
 #include <vector>
 
 #include "base/random.h"
@@ -9,6 +11,7 @@
 #include "player/new_player.h"
 #include "player/player_files.h"
 #include "player/text_lines.h"
+#include "support/crlf_lines.h"
 
 namespace kestra {
 namespace {
@@ -16,15 +19,8 @@ namespace {
 // A record whose every field holds a value that tells where it came from.
 tmy Marked() {
     tmy m;
-    m.wins = 11;
-    m.duels = 17;
-    m.money = 555;
-    m.ark = 88;
-    m.rank_points = 31;
-    m.merit = 44;
-    m.win_streak = 3;
-    m.loss_streak = 2;
-    m.quiz_pick = 45;
+    m.wins = 11, m.duels = 17, m.money = 555, m.ark = 88, m.rank_points = 31, m.merit = 44;
+    m.win_streak = 3, m.loss_streak = 2, m.quiz_pick = 45;
     for (int i = 0; i < 10; ++i) m.deck[i] = 100 + i;
     for (int n = 0; n < kPerCard; ++n) {
         m.card_count[n] = 1000 + n;
@@ -33,8 +29,7 @@ tmy Marked() {
         m.card_magic[n] = 4000 + n;
         m.icon_count[n] = 5000 + n;
     }
-    m.icon_slot1 = 213;
-    m.icon_slot2 = -1;
+    m.icon_slot1 = 213, m.icon_slot2 = -1;
     for (int t = 0; t < kMagicCounts; ++t) m.magic_count[t] = 6000 + t;
     for (int r = 0; r < kItemCounters; ++r) m.item_count[r] = 7000 + r;
     for (int d = 0; d < kTouroku; ++d) {
@@ -52,35 +47,19 @@ tmy Marked() {
 
 // Split rendered bytes into UTF-8 lines, checking every line ends in CR LF.
 std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    size_t pos = 0;
-    while (pos < bytes.size()) {
-        const size_t end = bytes.find("\r\n", pos);
-        EXPECT_NE(end, std::string::npos) << "unterminated line";
-        if (end == std::string::npos) break;
-        lines.push_back(Cp932ToUtf8(bytes.substr(pos, end - pos)).value_or("<bad>"));
-        pos = end + 2;
-    }
+    std::vector<std::string> lines = test::CrLfLines(bytes);
+    EXPECT_EQ(test::JoinCrLf(lines), bytes) << "a line without CR LF";
+    EXPECT_EQ(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')), lines.size()) << "a bare line feed";
+    for (std::string& line : lines) line = Cp932ToUtf8(line).value_or("<bad>");
     return lines;
 }
 
-TEST(MyDat, HasExactly2483CrLfLines) {
-    tmy m = Marked();
-    const std::string bytes = RenderMyDat(m);
-    EXPECT_EQ(Lines(bytes).size(), 2483u);
-    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-    EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
-}
-
-// Every block sits on the line the file layout gives it.
+// 2483 CR LF lines, every block on the line the file layout gives it.
 TEST(MyDat, EveryFieldOnItsLine) {
     tmy m = Marked();
     const auto lines = Lines(RenderMyDat(m));
     ASSERT_EQ(lines.size(), 2483u);
-    struct Case {
-        int line;
-        std::string value;
-    };
+    struct Case { int line; std::string value; };
     const int32_t sum = ComputeChecksum(Marked());
     const Case cases[] = {
         {1, "11"},       {2, "-2"},       {3, "424242"},   {4, "-4"},       {5, "555"},      {6, "-6"},
@@ -99,30 +78,19 @@ TEST(MyDat, EveryFieldOnItsLine) {
 
 // Card and icon number 355 and item counters 100 and up are never written.
 TEST(MyDat, UnsavedTailsDoNotReachTheFile) {
-    tmy a = Marked();
-    tmy b = Marked();
-    b.card_count[355] = 1;
-    b.card_level[355] = 1;
-    b.icon_count[355] = 1;
-    b.item_count[100] = 1;
-    b.item_count[299] = 1;
+    tmy a = Marked(), b = Marked();
+    b.card_count[355] = b.card_level[355] = b.icon_count[355] = b.item_count[100] = b.item_count[299] = 1;
     b.applied_deck_name = "何か";
     EXPECT_EQ(RenderMyDat(a), RenderMyDat(b));
 }
 
-TEST(MyDat, RenderCopiesRankPointsAndRecomputesTheChecksum) {
+// Rendering copies the rank points and reseals; line 3 carries the previous save's checksum.
+TEST(MyDat, RenderReseals) {
     tmy m = Marked();
     m.rank_points_copy = 0;
-    RenderMyDat(m);
-    EXPECT_EQ(m.rank_points_copy, 31);
-    EXPECT_EQ(m.checksum, ComputeChecksum(m));
-    EXPECT_TRUE(CheckSaveData(m));
-}
-
-// Line 3 carries the previous save's checksum: two saves in a row agree on it.
-TEST(MyDat, LineThreeHoldsThePreviousChecksum) {
-    tmy m = Marked();
     const auto first = Lines(RenderMyDat(m));
+    EXPECT_EQ(m.rank_points_copy, 31);
+    EXPECT_TRUE(CheckSaveData(m));
     EXPECT_EQ(first[2], "424242");
     const auto second = Lines(RenderMyDat(m));
     EXPECT_EQ(second[2], first[279]);
@@ -130,27 +98,16 @@ TEST(MyDat, LineThreeHoldsThePreviousChecksum) {
 }
 
 TEST(Checksum, CoversExactlyTheListedFields) {
-    struct Case {
-        const char* field;
-        std::function<void(tmy&)> change;
-        bool caught;
-    };
+    struct Case { const char* field; std::function<void(tmy&)> change; bool caught; };
     const Case cases[] = {
-        {"deck slot", [](tmy& m) { m.deck[3] = 7; }, true},
-        {"card count 0", [](tmy& m) { m.card_count[0] += 1; }, true},
-        {"card count 354", [](tmy& m) { m.card_count[354] += 1; }, true},
-        {"card count 355", [](tmy& m) { m.card_count[355] += 1; }, false},
-        {"icon count 254", [](tmy& m) { m.icon_count[254] += 1; }, true},
-        {"icon count 255", [](tmy& m) { m.icon_count[255] += 1; }, false},
-        {"money", [](tmy& m) { m.money += 1; }, true},
-        {"icon slot 1", [](tmy& m) { m.icon_slot1 = 5; }, true},
-        {"icon slot 2", [](tmy& m) { m.icon_slot2 = 5; }, true},
-        {"duels", [](tmy& m) { m.duels += 1; }, true},
-        {"wins", [](tmy& m) { m.wins += 1; }, true},
-        {"ark", [](tmy& m) { m.ark += 1; }, false},
-        {"rank points", [](tmy& m) { m.rank_points += 1; }, false},
-        {"card level", [](tmy& m) { m.card_level[0] += 1; }, false},
-        {"item", [](tmy& m) { m.item_count[0] += 1; }, false},
+        {"deck slot", [](tmy& m) { m.deck[3] = 7; }, true},           {"card count 0", [](tmy& m) { ++m.card_count[0]; }, true},
+        {"card count 354", [](tmy& m) { ++m.card_count[354]; }, true}, {"card count 355", [](tmy& m) { ++m.card_count[355]; }, false},
+        {"icon count 254", [](tmy& m) { ++m.icon_count[254]; }, true}, {"icon count 255", [](tmy& m) { ++m.icon_count[255]; }, false},
+        {"money", [](tmy& m) { ++m.money; }, true},                    {"icon slot 1", [](tmy& m) { m.icon_slot1 = 5; }, true},
+        {"icon slot 2", [](tmy& m) { m.icon_slot2 = 5; }, true},       {"duels", [](tmy& m) { ++m.duels; }, true},
+        {"wins", [](tmy& m) { ++m.wins; }, true},                      {"ark", [](tmy& m) { ++m.ark; }, false},
+        {"rank points", [](tmy& m) { ++m.rank_points; }, false},       {"card level", [](tmy& m) { ++m.card_level[0]; }, false},
+        {"item", [](tmy& m) { ++m.item_count[0]; }, false},
     };
     for (const Case& c : cases) {
         tmy m = Marked();
@@ -163,9 +120,8 @@ TEST(Checksum, CoversExactlyTheListedFields) {
 TEST(Checksum, WrapsAroundInsteadOfOverflowing) {
     tmy m;
     m.deck.fill(-1);
-    m.card_count[0] = INT32_MAX;
+    m.card_count[0] = m.money = INT32_MAX;
     m.card_count[1] = 20;
-    m.money = INT32_MAX;
     EXPECT_EQ(ComputeChecksum(m), static_cast<int32_t>(static_cast<uint32_t>(INT32_MAX) * 2u + 20u - 10u - 2u));
 }
 
@@ -173,69 +129,42 @@ TEST(ResetPlayer, GivesTheNewPlayerRecord) {
     tmy m = Marked();
     Rng rng(9);
     ResetPlayerRecord(m, rng);
-    EXPECT_EQ(m.money, 1000);
-    EXPECT_EQ(m.wins, 0);
-    EXPECT_EQ(m.duels, 0);
-    EXPECT_EQ(m.ark, 0);
-    EXPECT_EQ(m.merit, 0);
-    EXPECT_EQ(m.rank_points, 0);
-    EXPECT_EQ(m.rank_points_copy, 0);
-    EXPECT_EQ(m.reserved_num[0], 0);
-    EXPECT_EQ(m.reserved_num[1], -4);  // only line 2 is zeroed
-    EXPECT_EQ(m.win_streak, 3);        // streaks and the quiz pick survive a reset
-    EXPECT_EQ(m.quiz_pick, 45);
-    EXPECT_EQ(m.icon_slot1, -1);
-    EXPECT_EQ(m.icon_slot2, -1);
-    for (const int32_t d : m.deck) EXPECT_EQ(d, -1);
-    EXPECT_EQ(m.magic_count[98], 0);
-    EXPECT_EQ(m.magic_count[99], 6099);  // techniques 99 and up are left alone
-    EXPECT_EQ(m.icon_count[213], 1);
-    EXPECT_EQ(m.icon_count[0], 0);
-    EXPECT_EQ(m.icon_count[354], 0);
-    EXPECT_EQ(m.card_level[100], 0);
-    EXPECT_EQ(m.card_count[355], 1355);  // number 355 is outside the reset
+    // Only line 2 of the reserved numbers is zeroed; streaks and the quiz pick survive; techniques 99 and up
+    // and number 355 are outside the reset.
+    EXPECT_EQ((std::vector{m.money, m.wins, m.duels, m.ark, m.merit, m.rank_points, m.rank_points_copy, m.reserved_num[0],
+                           m.reserved_num[1], m.win_streak, m.quiz_pick, m.icon_slot1, m.icon_slot2, m.magic_count[98],
+                           m.magic_count[99], m.icon_count[213], m.icon_count[0], m.icon_count[354], m.card_level[100],
+                           m.card_count[355]}),
+              (std::vector{1000, 0, 0, 0, 0, 0, 0, 0, -4, 3, 45, -1, -1, 0, 6099, 1, 0, 0, 0, 1355}));
+    EXPECT_EQ(m.deck, (std::array<int32_t, 10>{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1}));
     for (const auto& t : m.touroku) EXPECT_TRUE(t.name.empty());
     for (const int32_t c : m.reserved_block40) EXPECT_EQ(c, 0);
 }
 
+// 5 + 3 + 2 + 1 + 1 + 1 + 1 fixed cards and ten draws among 6..98 that set (not add) 1, by the seed.
 TEST(ResetPlayer, StartingCollection) {
-    for (const uint64_t seed : {1u, 2u, 3u, 77u}) {
-        tmy m;
-        Rng rng(seed);
-        ResetPlayerRecord(m, rng);
-        EXPECT_EQ(m.card_count[0] >= 1, true);
-        EXPECT_EQ(m.card_count[235], 1);
-        int random_ones = 0, total = 0;
-        for (int n = 0; n < kPerCard; ++n) {
-            total += m.card_count[n];
-            if (n >= 6 && n <= 98) random_ones += m.card_count[n];
-            if (n > 98 && n != 235) {
-                EXPECT_EQ(m.card_count[n], 0) << n;
-            }
-        }
-        // 5 + 3 + 2 + 1 + 1 + 1 + 1 fixed cards; ten draws that set (not add) 1.
-        EXPECT_LE(random_ones, 10);
-        EXPECT_LE(total, 14 + 10);
-        EXPECT_GE(total, 14 - 9);
-    }
-    // The draws depend on the seed.
-    tmy a, b;
-    Rng ra(1), rb(2);
-    ResetPlayerRecord(a, ra);
-    ResetPlayerRecord(b, rb);
-    EXPECT_NE(a.card_count, b.card_count);
-}
-
-// A draw that lands on card 0 sets its count to 1, not 6.
-TEST(ResetPlayer, RandomCardsAreSetNotAdded) {
+    std::set<std::array<int32_t, kPerCard>> collections;
     for (uint64_t seed = 0; seed < 200; ++seed) {
         tmy m;
         Rng rng(seed);
         ResetPlayerRecord(m, rng);
-        EXPECT_TRUE(m.card_count[0] == 5 || m.card_count[0] == 1);
-        EXPECT_TRUE(m.card_count[1] == 3 || m.card_count[1] == 1);
-        for (int n = 6; n <= 98; ++n) EXPECT_LE(m.card_count[n], 1);
+        collections.insert(m.card_count);
+        EXPECT_TRUE(m.card_count[0] == 5 || m.card_count[0] == 1) << seed;
+        EXPECT_TRUE(m.card_count[1] == 3 || m.card_count[1] == 1) << seed;
+        EXPECT_EQ(m.card_count[235], 1);
+        int random_ones = 0, total = 0;
+        for (int n = 0; n < kPerCard; ++n) {
+            total += m.card_count[n];
+            if (n >= 6 && n <= 98) {
+                random_ones += m.card_count[n];
+                EXPECT_LE(m.card_count[n], 1) << n;
+            }
+            EXPECT_TRUE(n <= 98 || n == 235 || m.card_count[n] == 0) << n;
+        }
+        EXPECT_LE(random_ones, 10);
+        EXPECT_TRUE(total >= 14 - 9 && total <= 14 + 10) << total;
     }
+    EXPECT_GT(collections.size(), 100u);
 }
 
 }  // namespace

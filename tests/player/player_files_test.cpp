@@ -6,6 +6,7 @@
 #include "player/cp932.h"
 #include "player/new_player.h"
 #include "player/text_lines.h"
+#include "support/crlf_lines.h"
 #include "support/temp_folder.h"
 
 namespace kestra {
@@ -17,17 +18,21 @@ using test::WriteBytes;
 
 // Replace line n (1-based) of a CR LF file.
 std::string WithLine(const std::string& bytes, int n, const std::string& value) {
-    size_t start = 0;
-    for (int i = 1; i < n; ++i) start = bytes.find("\r\n", start) + 2;
-    const size_t end = bytes.find("\r\n", start);
-    return bytes.substr(0, start) + value + bytes.substr(end);
+    std::vector<std::string> lines = test::CrLfLines(bytes);
+    lines[static_cast<size_t>(n - 1)] = value;
+    return test::JoinCrLf(lines);
 }
 
-// Line n (1-based) of a CR LF file.
-std::string LineOf(const std::string& bytes, int n) {
-    size_t start = 0;
-    for (int i = 1; i < n; ++i) start = bytes.find("\r\n", start) + 2;
-    return bytes.substr(start, bytes.find("\r\n", start) - start);
+// Loading fails with a DataFileError naming the file; its line, or -1 when it loaded.
+int LoadError(const GameFolder& game, const std::string& file) {
+    try {
+        LoadPlayerData(game);
+    } catch (const DataFileError& e) {
+        EXPECT_EQ(e.file(), file);
+        return e.line();
+    }
+    ADD_FAILURE() << file << " loaded";
+    return -1;
 }
 
 // A folder holding a fresh new player's save.
@@ -44,34 +49,23 @@ TEST(PlayerFiles, NewPlayerSavedAndLoadedPassesTheCheck) {
     NewPlayerFolder f;
     const LoadedGame g = LoadPlayerData(f.game);
     EXPECT_TRUE(CheckSaveData(g.my));
-    EXPECT_EQ(g.my.money, 1000);
-    EXPECT_EQ(g.my.icon_count[213], 1);
+    EXPECT_EQ((std::array{g.my.money, g.my.icon_count[213]}), (std::array{1000, 1}));
     EXPECT_EQ(g.names.size(), 226u);
     EXPECT_FALSE(g.catalogue.card[219].name.empty());
 }
 
 // Editing the file by hand is caught only where the checksum looks.
 TEST(PlayerFiles, HandEditsAndTheChecksum) {
-    struct Case {
-        const char* what;
-        int line;
-        bool still_valid;
-    };
+    struct Case { const char* what; int line; bool still_valid; };
     const Case cases[] = {
-        {"card count of card 0", 24, false},
-        {"card count of card 254", 278, false},
-        {"card count of card 300", 1720 + 45, false},
-        {"money", 5, false},
-        {"icon count of icon 10", 311, false},
-        {"icon count of icon 255", 2123, true},
-        {"icon count of icon 354", 2222, true},
-        {"ark", 1068, true},
-        {"stale checksum on line 3", 3, true},
+        {"card count of card 0", 24, false},   {"card count of card 254", 278, false}, {"card count of card 300", 1765, false},
+        {"money", 5, false},                   {"icon count of icon 10", 311, false},  {"icon count of icon 255", 2123, true},
+        {"icon count of icon 354", 2222, true}, {"ark", 1068, true},                    {"stale checksum on line 3", 3, true},
     };
     for (const Case& c : cases) {
         NewPlayerFolder f;
         const std::string bytes = ReadBytes(f.game.my_dat());
-        const std::string old = LineOf(bytes, c.line);
+        const std::string old = test::CrLfLines(bytes)[static_cast<size_t>(c.line - 1)];
         WriteBytes(f.game.my_dat(), WithLine(bytes, c.line, std::to_string(std::stoi(old) + 3)));
         const LoadedGame g = LoadPlayerData(f.game);  // a hand-edited file still loads
         EXPECT_EQ(CheckSaveData(g.my), c.still_valid) << c.what;
@@ -104,28 +98,23 @@ TEST(PlayerFiles, SaveAndLoadRoundTripByteForByte) {
 TEST(PlayerFiles, LoadingClearsTheUnsavedTails) {
     NewPlayerFolder f;
     LoadedGame g = LoadPlayerData(f.game);
-    g.my.card_count[355] = 9;
-    g.my.item_count[150] = 9;
+    g.my.card_count[355] = g.my.item_count[150] = 9;
     ASSERT_TRUE(SavePlayerData(f.game, g.my).ok);
     const tmy back = LoadPlayerData(f.game).my;
-    EXPECT_EQ(back.card_count[355], 0);
-    EXPECT_EQ(back.item_count[150], 0);
+    EXPECT_EQ((std::array{back.card_count[355], back.item_count[150]}), (std::array{0, 0}));
 }
 
 // A save that fails halfway leaves the previous my.dat untouched and says so.
 TEST(PlayerFiles, InterruptedSaveKeepsThePreviousFile) {
     for (const long cut : {0L, 1L, 100L, 5000L}) {
         NewPlayerFolder f;
-        const std::string before = ReadBytes(f.game.my_dat());
-        const std::string record_before = ReadBytes(f.game.record_txt());
+        const std::string before = ReadBytes(f.game.my_dat()), record_before = ReadBytes(f.game.record_txt());
         tmy m = LoadPlayerData(f.game).my;
-        m.money = 7;
-        m.card_count[0] = 0;
+        m.money = 7, m.card_count[0] = 0;
         WriteFaults faults;
         faults.fail_after_bytes = cut;
         const SaveOutcome out = SavePlayerData(f.game, m, {}, faults);
-        EXPECT_FALSE(out.ok) << cut;
-        EXPECT_FALSE(out.message.empty());
+        EXPECT_TRUE(!out.ok && !out.message.empty()) << cut;
         EXPECT_EQ(ReadBytes(f.game.my_dat()), before) << cut;
         EXPECT_EQ(ReadBytes(f.game.record_txt()), record_before) << cut;
     }
@@ -133,8 +122,7 @@ TEST(PlayerFiles, InterruptedSaveKeepsThePreviousFile) {
 
 TEST(PlayerFiles, ViewModeSuppressesEverySave) {
     NewPlayerFolder f;
-    const std::string before = ReadBytes(f.game.my_dat());
-    const std::string record_before = ReadBytes(f.game.record_txt());
+    const std::string before = ReadBytes(f.game.my_dat()), record_before = ReadBytes(f.game.record_txt());
     tmy m = LoadPlayerData(f.game).my;
     m.money = 1;
     SaveOutcome out = SavePlayerData(f.game, m, SaveGate{true, true});
@@ -166,11 +154,7 @@ TEST(PlayerFiles, FirstStartCreatesANewPlayerAndLaterStartsKeepIt) {
 
 // A malformed or short file is refused with its name and line, and nothing is written.
 TEST(PlayerFiles, MalformedFilesAreRefusedWithFileAndLine) {
-    struct Case {
-        const char* file;
-        std::function<std::string(const std::string&)> damage;
-        int line;
-    };
+    struct Case { const char* file; std::function<std::string(const std::string&)> damage; int line; };
     const Case cases[] = {
         {"my.dat", [](const std::string& b) { return WithLine(b, 5, "千円"); }, 5},
         {"my.dat", [](const std::string& b) { return WithLine(b, 1700, "12x"); }, 1700},
@@ -185,17 +169,8 @@ TEST(PlayerFiles, MalformedFilesAreRefusedWithFileAndLine) {
         const auto path = f.game.dat() / c.file;
         WriteBytes(path, c.damage(ReadBytes(path)));
         const std::string my_before = ReadBytes(f.game.my_dat());
-        try {
-            LoadPlayerData(f.game);
-            ADD_FAILURE() << c.file << " loaded";
-        } catch (const DataFileError& e) {
-            EXPECT_EQ(e.file(), c.file);
-            if (c.line > 0) {
-                EXPECT_EQ(e.line(), c.line) << c.file;
-            } else {
-                EXPECT_GT(e.line(), 0) << c.file;
-            }
-        }
+        const int line = LoadError(f.game, c.file);
+        EXPECT_TRUE(c.line > 0 ? line == c.line : line > 0) << c.file << " line " << line;
         EXPECT_EQ(ReadBytes(f.game.my_dat()), my_before);
     }
 }
@@ -204,27 +179,16 @@ TEST(PlayerFiles, MissingDataFilesAreNamed) {
     for (const char* file : {"card.dat", "icon.dat", "name.dat"}) {
         NewPlayerFolder f;
         std::filesystem::remove(f.game.dat() / file);
-        try {
-            LoadPlayerData(f.game);
-            ADD_FAILURE() << file;
-        } catch (const DataFileError& e) {
-            EXPECT_EQ(e.file(), file);
-        }
+        LoadError(f.game, file);
     }
 }
 
 TEST(PlayerFiles, RecordSummaryFile) {
     NewPlayerFolder f;
     tmy m = LoadPlayerData(f.game).my;
-    m.duels = 12;
-    m.wins = 5;
-    m.rank_points = 18;
-    m.money = 640;
-    m.ark = 3;
+    m.duels = 12, m.wins = 5, m.rank_points = 18, m.money = 640, m.ark = 3;
     m.card_count.fill(0);
-    m.card_count[7] = 2;
-    m.card_count[8] = -1;  // a negative count is ignored
-    m.card_count[355] = 1;
+    m.card_count[7] = 2, m.card_count[8] = -1, m.card_count[355] = 1;  // a negative count is ignored
     m.deck = {1, 1, 2, -1, -1, -1, -1, -1, -1, 9};
     ASSERT_TRUE(SavePlayerData(f.game, m).ok);
     const auto text = Cp932ToUtf8(ReadBytes(f.game.record_txt()));
@@ -234,32 +198,19 @@ TEST(PlayerFiles, RecordSummaryFile) {
 }
 
 TEST(PlayerFiles, MoneyIsCappedAtStart) {
-    struct Case {
-        int32_t money, after;
-    };
-    for (const Case c : {Case{1200, 999}, Case{999, 999}, Case{998, 998}, Case{-5, -5}}) {
+    const std::pair<int32_t, int32_t> cases[] = {{1000, 999}, {999, 999}, {998, 998}, {-5, -5}};
+    for (const auto& [money, after] : cases) {
         tmy m;
-        m.money = c.money;
+        m.money = money;
         CapMoneyAtStart(m);
-        EXPECT_EQ(m.money, c.after);
+        EXPECT_EQ(m.money, after);
     }
 }
 
-}  // namespace
-}  // namespace kestra
-
-#include "player/checksum.h"
-
-namespace kestra {
-namespace {
-
 // The duel buttons refuse a hand-edited save or a tampered card table with one message.
 TEST(DuelDataRefusal, SaveAndCardTable) {
-    test::TempFolder tmp;
-    const GameFolder game = tmp.Game();
-    Rng rng(3);
-    ASSERT_TRUE(CreateSaveIfMissing(game, rng).ok);
-    LoadedGame g = LoadPlayerData(game);
+    NewPlayerFolder f;
+    LoadedGame g = LoadPlayerData(f.game);
     EXPECT_FALSE(DuelDataRefusal(g.my, g.catalogue));
     g.my.card_count[2] += 1;
     EXPECT_EQ(DuelDataRefusal(g.my, g.catalogue), "データが破壊されています");

@@ -6,11 +6,7 @@ namespace kestra {
 namespace {
 
 TEST(RankTitle, BandEdges) {
-    struct Case {
-        int32_t points;
-        const char* title;
-    };
-    const Case cases[] = {
+    const std::pair<int32_t, const char*> cases[] = {
         {-1, ""},          {0, "素人"},           {7, "素人"},         {8, "下っ端"},
         {17, "下っ端"},    {18, "見習い"},        {30, "見習い"},      {31, "訓練生"},
         {92, "訓練生3年"}, {93, "訓練卒業生"},    {112, "訓練卒業生"}, {113, "入門生"},
@@ -20,16 +16,12 @@ TEST(RankTitle, BandEdges) {
         {1000, "≪けすとらじょーか≫"}, {1001, "≪けすとらえーす≫"}, {9998, "≪けすとらえーす≫"},
         {9999, "≪宇宙を解明せし≫"}, {99999, "≪宇宙を解明せし≫"}, {100000, ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(RankTitle(c.points), c.title) << c.points;
+    for (const auto& [points, title] : cases) EXPECT_EQ(RankTitle(points), title) << points;
 }
 
 TEST(StatusLine, ReadsAsTheMainWindowShowsIt) {
     tmy m;
-    m.duels = 3;
-    m.wins = 1;
-    m.rank_points = 8;
-    m.money = 999;
-    m.ark = 12;
+    m.duels = 3, m.wins = 1, m.rank_points = 8, m.money = 999, m.ark = 12;
     EXPECT_EQ(RankLine(m), "3戦1勝・≪下っ端≫段位8p. お金999円");
     EXPECT_EQ(StatusLine(m), "3戦1勝・≪下っ端≫段位8p. お金999円 / 12Ark");
 }
@@ -38,11 +30,8 @@ TEST(CardTotal, CountsDeckSlotsOnceAndIgnoresNegatives) {
     tmy m;
     m.deck.fill(-1);
     EXPECT_EQ(CardTotal(m), 0);
-    m.card_count[0] = 5;
-    m.card_count[1] = -3;
-    m.card_count[355] = 2;
-    m.deck[0] = 0;
-    m.deck[9] = 0;
+    m.card_count[0] = 5, m.card_count[1] = -3, m.card_count[355] = 2;
+    m.deck[0] = m.deck[9] = 0;
     EXPECT_EQ(CardTotal(m), 5 + 2 + 2);
 }
 

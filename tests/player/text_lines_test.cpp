@@ -18,8 +18,9 @@ std::pair<int, std::string> ErrorOf(F fn) {
     return {-1, ""};
 }
 
+// Numbers and texts in order, over CR LF and bare line feeds.
 TEST(LineReader, ReadsNumbersAndTextsInOrder) {
-    LineReader in("x.dat", std::string("12\r\n\x8E\x80\x96\x53\r\n-7\r\n\r\n"));
+    LineReader in("x.dat", std::string("12\r\n\x8E\x80\x96\x53\r\n-7\n\r\n"));
     EXPECT_EQ(in.Int(), 12);
     EXPECT_EQ(in.Text(), "死亡");
     EXPECT_EQ(in.Int(), -7);
@@ -27,19 +28,9 @@ TEST(LineReader, ReadsNumbersAndTextsInOrder) {
     EXPECT_EQ(in.line(), 4);
 }
 
-TEST(LineReader, AcceptsBareLineFeeds) {
-    LineReader in("x.dat", std::string("1\n2\n"));
-    EXPECT_EQ(in.Int(), 1);
-    EXPECT_EQ(in.Int(), 2);
-}
-
 TEST(LineReader, EveryFailureNamesTheFileAndTheLine) {
-    struct Case {
-        std::string bytes;
-        int reads;          // numbers to read
-        int expected_line;  // line the error names
-        const char* words;  // part of the message
-    };
+    // After `reads` numbers the error names expected_line and says `words`.
+    struct Case { std::string bytes; int reads, expected_line; const char* words; };
     const Case cases[] = {
         {"1\r\n2\r\n", 3, 3, "途中で終わって"},
         {"1\r\nabc\r\n", 2, 2, "数値ではありません"},
@@ -58,16 +49,12 @@ TEST(LineReader, EveryFailureNamesTheFileAndTheLine) {
     }
 }
 
-TEST(LineReader, BadShiftJisTextIsAnError) {
-    const auto [line, what] = ErrorOf([] {
-        LineReader in("name.dat", std::string("ok\r\n\x81\r\n"));
-        in.Text();
-        in.Text();
-    });
-    EXPECT_EQ(line, 2);
-}
-
-TEST(LineReader, MissingFileIsAnErrorNamingIt) {
+// Bad Shift-JIS text names its line; a missing file is named with line 0.
+TEST(LineReader, BadTextAndMissingFile) {
+    EXPECT_EQ(ErrorOf([] {
+                  LineReader in("name.dat", std::string("ok\r\n\x81\r\n"));
+                  in.Text(), in.Text();
+              }).first, 2);
     test::TempFolder tmp;
     const auto [line, what] = ErrorOf([&] { LineReader in(tmp.path() / "card.dat"); });
     EXPECT_EQ(line, 0);
