@@ -16,12 +16,12 @@ namespace {
 
 using Waves = std::vector<std::string>;
 
-const QString kEmptySlot = QString::fromUtf8("･････････");
+const QString kEmptySlot = U("･････････");
 const QString kUnowned = QStringLiteral("????");
 
 // The deck summary's mark for a class code, written out here from the game's own table.
 QString ClassMark(int32_t rarity) {
-    static const QString kMarks = QString::fromUtf8("楽普中上激極幻神無フ？魔未売合禁秘ろ精パ");
+    static const QString kMarks = U("楽普中上激極幻神無フ？魔未売合禁秘ろ精パ");
     return kMarks.mid(rarity, 1);
 }
 
@@ -37,7 +37,7 @@ int32_t FirstCardOfClass(const Catalogue& cat, int32_t rarity) {
 struct Builder {
     explicit Builder(const std::function<void(tmy&)>& edit = {}) : f(edit) {
         f.Start();
-        f.Find<QPushButton>("deck_b")->click();
+        f.Press("deck_b");
         cards = f.Find<QListWidget>("card_list");
         deck = f.Find<QListWidget>("deck_list");
         f.audio.played.clear();
@@ -46,24 +46,22 @@ struct Builder {
     // Choose a card row and press "→".
     void Put(int32_t card) {
         cards->setCurrentRow(card);
-        f.Find<QPushButton>("put_b")->click();
+        f.Press("put_b");
     }
     // Choose a deck slot and press "←".
     void Take(int32_t slot) {
         deck->setCurrentRow(slot);
-        f.Find<QPushButton>("take_b")->click();
+        f.Press("take_b");
     }
     MainWindowFixture f;
     QListWidget* cards = nullptr;
     QListWidget* deck = nullptr;
 };
 
-// Opening shows owned cards by name, the rest as "????", and an empty deck of ten rows.
-TEST(DeckBuilderPanel, OpeningFillsTheLists) {
-    Builder b([](tmy& my) {
-        my.card_count[40] = 0;
-        my.card_count[41] = 2;
-    });
+// Opening shows owned cards by name, the rest as "????", and an empty deck of ten rows; "→" on a
+// "????" row or with no row, and "←" on an empty slot, only play "no.wav" and change nothing.
+TEST(DeckBuilderPanel, OpeningFillsTheListsAndRefusesSilently) {
+    Builder b([](tmy& my) { my.card_count[40] = 0, my.card_count[41] = 2; });
     EXPECT_EQ(b.f.window->VisiblePanel(), Panel::DeckBuilder);
     EXPECT_EQ(b.cards->count(), 327);
     EXPECT_EQ(b.cards->item(0)->text(), b.Name(0));
@@ -71,13 +69,21 @@ TEST(DeckBuilderPanel, OpeningFillsTheLists) {
     EXPECT_EQ(b.cards->item(41)->text(), b.Name(41));
     ASSERT_EQ(b.deck->count(), 10);
     for (int slot = 0; slot < 10; ++slot) EXPECT_EQ(b.deck->item(slot)->text(), kEmptySlot);
-    EXPECT_EQ(b.f.Find<QLabel>("deck_summary")->text(),
-              QString::fromUtf8("--・--・--・--・--・--・--・--・--・--  <  デッキ"));
+    EXPECT_EQ(b.f.Text("deck_summary"), U("--・--・--・--・--・--・--・--・--・--  <  デッキ"));
+    b.Put(40);
+    b.cards->setCurrentRow(-1);
+    b.f.Press("put_b");
+    b.Take(4);
+    EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "no.wav", "no.wav", "key2.wav", "no.wav"}));
+    EXPECT_EQ(b.f.session->my().deck[0], -1);
+    EXPECT_TRUE(b.f.dialogs.informed.empty());
 }
 
 // The last copy going into the deck turns its row into "????"; taking it back restores the name.
-TEST(DeckBuilderPanel, LastCopyInAndOut) {
-    Builder b([](tmy& my) { my.card_count[3] = 1; });
+// The mercenary goes in with its warning on the hint line; BACK writes the deck to my.dat and
+// returns to the start menu with "3.wav".
+TEST(DeckBuilderPanel, LastCopyInAndOutThenMercenaryAndBack) {
+    Builder b([](tmy& my) { my.card_count[3] = 1, my.card_count[219] = 1; });
     const int32_t rarity = b.f.session->cat().card[3].rarity;
     b.Put(3);
     EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "at1.wav"}));
@@ -85,10 +91,8 @@ TEST(DeckBuilderPanel, LastCopyInAndOut) {
     EXPECT_EQ(b.cards->item(3)->text(), kUnowned);
     EXPECT_EQ(b.f.session->my().card_count[3], 0);
     EXPECT_EQ(b.f.session->my().deck[0], 3);
-    EXPECT_TRUE(b.f.Find<QLabel>("card_info")->text().startsWith(QString::fromUtf8("★") + b.Name(3)));
-    EXPECT_EQ(b.f.Find<QLabel>("deck_summary")->text(),
-              ClassMark(rarity) + QString::fromUtf8("・--・--・--・--・--・--・--・--・--  <  デッキ"));
-
+    EXPECT_TRUE(b.f.Text("card_info").startsWith(U("★") + b.Name(3)));
+    EXPECT_EQ(b.f.Text("deck_summary"), ClassMark(rarity) + U("・--・--・--・--・--・--・--・--・--  <  デッキ"));
     b.f.audio.played.clear();
     b.Take(0);
     EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "at2.wav"}));
@@ -96,7 +100,19 @@ TEST(DeckBuilderPanel, LastCopyInAndOut) {
     EXPECT_EQ(b.cards->currentRow(), 3);
     EXPECT_EQ(b.deck->item(0)->text(), kEmptySlot);
     EXPECT_EQ(b.f.session->my().card_count[3], 1);
-    EXPECT_TRUE(b.f.Find<QLabel>("card_info")->text().contains(QString::fromUtf8("所持：1枚")));
+    EXPECT_TRUE(b.f.Text("card_info").contains(U("所持：1枚")));
+
+    ASSERT_EQ(b.Name(219), U("傭兵"));
+    EXPECT_TRUE(b.f.Text("deck_hint").isEmpty());
+    b.Put(219);
+    EXPECT_EQ(b.f.Text("deck_hint"), U("【!!】傭兵を投入 > DEUL開始時-15円されます"));
+    ASSERT_EQ(b.f.Saved().deck[0], -1);
+    b.f.audio.played.clear();
+    b.f.Press("deck_back_b");
+    EXPECT_EQ(b.f.audio.Waves(), Waves{"3.wav"});
+    EXPECT_EQ(b.f.Saved().deck[0], 219);
+    EXPECT_EQ(b.f.Saved().card_count[219], b.f.session->my().card_count[219]);
+    EXPECT_EQ(b.f.window->VisiblePanel(), Panel::StartMenu);
 }
 
 // A list that takes the focus makes its first row current by itself; that chooses nothing: no sound,
@@ -109,9 +125,9 @@ TEST(DeckBuilderPanel, FocusAloneChoosesNothing) {
         EXPECT_EQ(list->currentRow(), 0);  // the focus did make the first row current
     }
     EXPECT_TRUE(b.f.audio.Waves().empty());
-    EXPECT_TRUE(b.f.Find<QLabel>("card_info")->text().isEmpty());
-    b.f.Find<QPushButton>("put_b")->click();
-    b.f.Find<QPushButton>("take_b")->click();
+    EXPECT_TRUE(b.f.Text("card_info").isEmpty());
+    b.f.Press("put_b");
+    b.f.Press("take_b");
     EXPECT_EQ(b.f.audio.Waves(), (Waves{"no.wav", "no.wav"}));
     EXPECT_EQ(b.f.session->my().deck[0], 5);
     EXPECT_EQ(b.f.session->my().deck[1], -1);
@@ -120,35 +136,13 @@ TEST(DeckBuilderPanel, FocusAloneChoosesNothing) {
     QApplication::sendEvent(b.cards, &down);
     EXPECT_EQ(b.cards->currentRow(), 1);
     EXPECT_EQ(b.f.audio.Waves(), (Waves{"no.wav", "no.wav", "key2.wav"}));
-    EXPECT_FALSE(b.f.Find<QLabel>("card_info")->text().isEmpty());
-}
-
-// "→" on a "????" row, with no row, or into a full deck only plays "no.wav" and changes nothing.
-TEST(DeckBuilderPanel, SilentRefusals) {
-    Builder b([](tmy& my) { my.card_count[40] = 0; });
-    b.Put(40);
-    b.cards->setCurrentRow(-1);
-    b.f.Find<QPushButton>("put_b")->click();
-    b.Take(4);
-    EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "no.wav", "no.wav", "key2.wav", "no.wav"}));
-    EXPECT_EQ(b.f.session->my().deck[0], -1);
-    EXPECT_TRUE(b.f.dialogs.informed.empty());
-
-    Builder full([](tmy& my) { GiveFullDeck(my); });
-    const int32_t before = full.f.session->my().card_count[0];
-    full.Put(0);
-    EXPECT_EQ(full.f.audio.Waves(), (Waves{"key2.wav", "no.wav"}));
-    EXPECT_EQ(full.f.session->my().card_count[0], before);
+    EXPECT_FALSE(b.f.Text("card_info").isEmpty());
 }
 
 // The rank and merit rules refuse with their message between "no.wav" and "1.wav".
 TEST(DeckBuilderPanel, RankAndMeritRules) {
-    struct Case {
-        int32_t rarity;  // the card's class, or -1 for card 316
-        int32_t rank_points;
-        int32_t merit;
-        const char* message;  // "" when the card goes in
-    };
+    // The card's class (-1: card 316), the player's rank and merit, the refusal ("": the card goes in).
+    struct Case { int32_t rarity, rank_points, merit; const char* message; };
     const char* kRank = "あなた段位では、このカードは使用できません";
     const char* kMerit = "あなた戦歴では、このカードは使用できません";
     const Case cases[] = {
@@ -157,8 +151,7 @@ TEST(DeckBuilderPanel, RankAndMeritRules) {
     };
     for (const Case& c : cases) {
         Builder b([&](tmy& my) {
-            my.rank_points = c.rank_points;
-            my.merit = c.merit;
+            my.rank_points = c.rank_points, my.merit = c.merit;
             for (int32_t card = 0; card < kCardRows; ++card) my.card_count[static_cast<size_t>(card)] = 1;
         });
         const int32_t card = c.rarity < 0 ? 316 : FirstCardOfClass(b.f.session->cat(), c.rarity);
@@ -173,14 +166,17 @@ TEST(DeckBuilderPanel, RankAndMeritRules) {
     }
 }
 
-// Taking slot 3 of a full deck packs 4..9 into 3..8; the next "→" fills slot 9.
-TEST(DeckBuilderPanel, TakingFromTheMiddlePacksTheDeck) {
+// Into a full deck "→" only plays "no.wav"; taking slot 3 packs 4..9 into 3..8; the next "→" fills slot 9.
+TEST(DeckBuilderPanel, FullDeckRefusesAndTakingFromTheMiddlePacksIt) {
     Builder b([](tmy& my) {
         for (int32_t slot = 0; slot < kDeckSize; ++slot) my.deck[static_cast<size_t>(slot)] = slot;
     });
+    const int32_t before = b.f.session->my().card_count[0];
+    b.Put(0);
+    EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "no.wav"}));
+    EXPECT_EQ(b.f.session->my().card_count[0], before);
     b.Take(3);
-    const std::array<int32_t, 10> packed = {0, 1, 2, 4, 5, 6, 7, 8, 9, -1};
-    EXPECT_EQ(b.f.session->my().deck, packed);
+    EXPECT_EQ(b.f.session->my().deck, (std::array<int32_t, 10>{0, 1, 2, 4, 5, 6, 7, 8, 9, -1}));
     EXPECT_EQ(b.deck->item(3)->text(), b.Name(4));
     EXPECT_EQ(b.deck->item(9)->text(), kEmptySlot);
     b.Put(0);
@@ -188,45 +184,20 @@ TEST(DeckBuilderPanel, TakingFromTheMiddlePacksTheDeck) {
     EXPECT_EQ(b.deck->item(9)->text(), b.Name(0));
 }
 
-// The mercenary goes in with its warning on the hint line.
-TEST(DeckBuilderPanel, MercenaryWarns) {
-    Builder b([](tmy& my) { my.card_count[219] = 1; });
-    ASSERT_EQ(b.Name(219), QString::fromUtf8("傭兵"));
-    EXPECT_TRUE(b.f.Find<QLabel>("deck_hint")->text().isEmpty());
-    b.Put(219);
-    EXPECT_EQ(b.f.Find<QLabel>("deck_hint")->text(), QString::fromUtf8("【!!】傭兵を投入 > DEUL開始時-15円されます"));
-    EXPECT_EQ(b.f.session->my().deck[0], 219);
-}
-
-// BACK writes the deck to my.dat and returns to the start menu with "3.wav".
-TEST(DeckBuilderPanel, BackSaves) {
-    Builder b;
-    b.Put(0);
-    ASSERT_EQ(b.f.Saved().deck[0], -1);
-    b.f.audio.played.clear();
-    b.f.Find<QPushButton>("deck_back_b")->click();
-    EXPECT_EQ(b.f.audio.Waves(), Waves{"3.wav"});
-    EXPECT_EQ(b.f.Saved().deck[0], 0);
-    EXPECT_EQ(b.f.Saved().card_count[0], b.f.session->my().card_count[0]);
-    EXPECT_EQ(b.f.window->VisiblePanel(), Panel::StartMenu);
-}
-
 // "≪術・移植≫" shows only while a technique among 0..98 is in stock.
 TEST(DeckBuilderPanel, TransplantDoorNeedsATechnique) {
-    struct Case {
-        int32_t technique;  // -1: none in stock
-        bool shown;
-    };
+    struct Case { int32_t technique; bool shown; };  // technique -1: none in stock
     for (const Case c : {Case{-1, false}, Case{0, true}, Case{98, true}, Case{99, false}}) {
         Builder b([&](tmy& my) {
             if (c.technique >= 0) my.magic_count[static_cast<size_t>(c.technique)] = 1;
         });
-        EXPECT_EQ(!b.f.Find<QPushButton>("transplant_b")->isHidden(), c.shown) << c.technique;
+        EXPECT_EQ(b.f.Shown("transplant_b"), c.shown) << c.technique;
     }
 }
 
-// The card's picture comes from cg/unitN.bmp beside its information.
-TEST(DeckBuilderPanel, PictureOfTheChosenCard) {
+// The card's picture comes from cg/unitN.bmp beside its information; the caption names the applied
+// registered deck until the deck changes.
+TEST(DeckBuilderPanel, PictureOfTheChosenCardAndTheAppliedDeck) {
     Builder b;
     std::filesystem::create_directories(b.f.folder.cg());
     std::filesystem::copy_file(BuiltGame().cg() / "unit1.bmp", b.f.folder.cg() / "unit1.bmp");
@@ -235,6 +206,13 @@ TEST(DeckBuilderPanel, PictureOfTheChosenCard) {
     EXPECT_EQ(picture->pixmap().size(), QSize(64, 64));
     b.cards->setCurrentRow(2);
     EXPECT_TRUE(picture->pixmap().isNull());
+    b.f.session->my().applied_deck_name = "速攻";
+    b.f.window->StatusTick();
+    const QGroupBox* panel = b.f.window->panel(Panel::DeckBuilder);
+    EXPECT_EQ(panel->title(), U("デッキ構築中 > 【速攻】"));
+    b.Put(0);
+    b.f.window->StatusTick();
+    EXPECT_EQ(panel->title(), U("デッキ構築中"));
 }
 
 // A mouse click on a list row, as the player gives it: press and release over the row.
@@ -250,36 +228,20 @@ void ClickRow(QListWidget* list, int row) {
 // Clicking a deck slot that is still the current row, after a card of the card list was chosen,
 // chooses the slot's card again: "≪術・移植≫" names it and its information shows.
 TEST(DeckBuilderPanel, ClickingTheCurrentSlotAgainChoosesItsCard) {
-    Builder b([](tmy& my) {
-        my.deck[0] = 5;
-        my.card_count[1] = 1;
-        my.magic_count[2] = 1;
-    });
+    Builder b([](tmy& my) { my.deck[0] = 5, my.card_count[1] = 1, my.magic_count[2] = 1; });
     ClickRow(b.deck, 0);
     ClickRow(b.cards, 1);
     ASSERT_EQ(b.deck->currentRow(), 0);
     ClickRow(b.deck, 0);
-    EXPECT_TRUE(b.f.Find<QLabel>("card_info")->text().startsWith(QString::fromUtf8("★") + b.Name(5)));
-    b.f.Find<QPushButton>("transplant_b")->click();
-    EXPECT_EQ(b.f.window->panel(Panel::Transplant)->title(), QString::fromUtf8("MAGIC → ") + b.Name(5));
+    EXPECT_TRUE(b.f.Text("card_info").startsWith(U("★") + b.Name(5)));
+    b.f.Press("transplant_b");
+    EXPECT_EQ(b.f.window->panel(Panel::Transplant)->title(), U("MAGIC → ") + b.Name(5));
 
-    b.f.Find<QPushButton>("transplant_panel_back_b")->click();
+    b.f.Press("transplant_panel_back_b");
     b.cards->setCurrentRow(1);
     ClickRow(b.deck, 0);
     ClickRow(b.cards, 1);
-    EXPECT_TRUE(b.f.Find<QLabel>("card_info")->text().startsWith(QString::fromUtf8("★") + b.Name(1)));
-}
-
-// The caption names the applied registered deck until the deck changes.
-TEST(DeckBuilderPanel, CaptionNamesTheAppliedDeck) {
-    Builder b;
-    b.f.session->my().applied_deck_name = "速攻";
-    b.f.window->StatusTick();
-    const QGroupBox* panel = b.f.window->panel(Panel::DeckBuilder);
-    EXPECT_EQ(panel->title(), QString::fromUtf8("デッキ構築中 > 【速攻】"));
-    b.Put(0);
-    b.f.window->StatusTick();
-    EXPECT_EQ(panel->title(), QString::fromUtf8("デッキ構築中"));
+    EXPECT_TRUE(b.f.Text("card_info").startsWith(U("★") + b.Name(1)));
 }
 
 }  // namespace

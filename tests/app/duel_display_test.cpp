@@ -36,38 +36,32 @@ int Darkest(QWidget* w) {
 
 // The set-ID step covers the ENEMY box: wherever something of the ENEMY box (its panels, pictures,
 // icon labels) is drawn under the INPUT box and no field of the step is, the window shows the INPUT
-// box exactly as it draws itself alone.
-TEST(DuelDisplay, TheSetIdStepCoversTheEnemyBox) {
-    Machine a(31, kDeckA), b(32, kDeckB);
-    duel_test::PlayLoggedDuel(a, b);
+// box exactly as it draws itself alone. Returns the pixels compared.
+int ExpectInputBoxCoversEnemyBox(Machine& m) {
     int checked = 0;
-    for (Machine* m : {&a, &b}) {
-        ASSERT_EQ(m->d().input_phase, kPhaseSetIds);
-        QWidget* input = m->Widget("input_box");
-        ASSERT_TRUE(input->isVisible());
-        const QImage shown = m->window->grab().toImage();
-        const QImage box_alone = input->grab().toImage();
-        QWidget* enemy = m->Widget("enemy_box");
-        for (QWidget* part : enemy->findChildren<QWidget*>()) {
-            if (!part->isVisible()) continue;
-            const QImage drawn = part->grab().toImage();
-            for (int y = 0; y < drawn.height(); y += 2)
-                for (int x = 0; x < drawn.width(); x += 2) {
-                    const QPoint at = part->mapTo(m->window, QPoint(x, y));
-                    if (!input->geometry().contains(at) || input->childAt(input->mapFrom(m->window, at))) continue;
-                    if (drawn.pixel(x, y) == qRgb(255, 255, 255)) continue;
-                    ++checked;
-                    const QPoint in_box = input->mapFrom(m->window, at);
-                    EXPECT_EQ(shown.pixel(at), box_alone.pixel(in_box)) << part->objectName().toStdString();
-                }
-        }
+    EXPECT_EQ(m.d().input_phase, kPhaseSetIds);
+    QWidget* input = m.Widget("input_box");
+    EXPECT_TRUE(input->isVisible());
+    const QImage shown = m.window->grab().toImage();
+    const QImage box_alone = input->grab().toImage();
+    for (QWidget* part : m.Widget("enemy_box")->findChildren<QWidget*>()) {
+        if (!part->isVisible()) continue;
+        const QImage drawn = part->grab().toImage();
+        for (int y = 0; y < drawn.height(); y += 2)
+            for (int x = 0; x < drawn.width(); x += 2) {
+                const QPoint at = part->mapTo(m.window, QPoint(x, y));
+                if (!input->geometry().contains(at) || input->childAt(input->mapFrom(m.window, at))) continue;
+                if (drawn.pixel(x, y) == qRgb(255, 255, 255)) continue;
+                ++checked;
+                EXPECT_EQ(shown.pixel(at), box_alone.pixel(input->mapFrom(m.window, at))) << part->objectName().toStdString();
+            }
     }
-    EXPECT_GT(checked, 0);  // something of the ENEMY box lay under the INPUT box
+    return checked;
 }
 
-// The ENDING box is lettered like the rest of the window, bold italic grey; "NEW CARD!!!!!" shows
-// only when the card won is one the winner did not own before.
-TEST(DuelDisplay, TheEndingBoxAndTheNewCardMark) {
+// At the set IDs the INPUT box covers the ENEMY box. The ENDING box is lettered like the rest of the
+// window, bold italic grey; "NEW CARD!!!!!" shows only when the card won is one the winner did not own before.
+TEST(DuelDisplay, TheSetIdStepTheEndingBoxAndTheNewCardMark) {
     for (const bool owned_before : {false, true}) {
         SCOPED_TRACE(owned_before);
         Machine a(31, kDeckA), b(32, kDeckB);
@@ -75,6 +69,10 @@ TEST(DuelDisplay, TheEndingBoxAndTheNewCardMark) {
             for (const int32_t card : m == &a ? kDeckB : kDeckA)
                 m->session->my().card_count[static_cast<size_t>(card)] = owned_before ? 1 : 0;
         duel_test::PlayLoggedDuel(a, b);
+        if (!owned_before) {
+            const int checked = ExpectInputBoxCoversEnemyBox(a) + ExpectInputBoxCoversEnemyBox(b);
+            EXPECT_GT(checked, 0);  // something of the ENEMY box lay under the INPUT box
+        }
         for (Machine* m : {&a, &b}) {
             Machine& other = m == &a ? b : a;
             m->Field("opponent_id")->setText(QString::fromStdString(other.Text("own_id")));

@@ -19,17 +19,13 @@ using duel_test::Machine;
 
 constexpr std::array<int32_t, 10> kDeck = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 
-TEST(DuelSummonPanel, HiddenInTheWindowUntilABeingComes) {
-    Machine m(5, kDeck);
+TEST(DuelSummonPanel, HiddenUntilABeingComesThenShowsItsPictureAndHidesIt) {
+    Machine m(6, kDeck);
     QWidget* form = m.Widget("s_form");
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->isHidden());
     EXPECT_NE(form->findChild<QGroupBox*>(QStringLiteral("s_box")), nullptr);
     EXPECT_NE(form->findChild<QLabel*>(QStringLiteral("s_cg")), nullptr);
-}
-
-TEST(DuelSummonPanel, ShowsTheBeingsPictureAndHidesIt) {
-    Machine m(6, kDeck);
     const std::string picture = SummonBeings().front().picture;
     std::filesystem::create_directories(m.folder.cg());
     std::filesystem::copy_file(test::BuiltGame().File(picture), m.folder.File(picture));

@@ -1,7 +1,11 @@
 // View mode: someone else's duel replayed from its two warrior numbers and its BATTLE NUMBERs.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QPushButton>
+
+#include <tuple>
 
 #include "duel_players.h"
 
@@ -52,48 +56,60 @@ TEST(DuelViewMode, TheRuleButtonsSetTheKindAndTheFieldLimits) {
     EXPECT_EQ(v.host.returns, 1);
 }
 
-TEST(DuelViewMode, ReplayingAFinishedDuelReachesTheSameFigures) {
+// One finished duel viewed twice: replayed to its end it reaches the same figures; closed during its
+// last phase it leaves the viewer's save alone and sends no set ID. Neither viewer's save changes.
+TEST(DuelViewMode, ReplayingAFinishedDuelReachesTheSameFiguresAndClosingItCostsNothing) {
     Machine a(101, kDeckA), b(102, kDeckB);
     const duel_test::DuelLog log = duel_test::PlayLoggedDuel(a, b);
     ASSERT_EQ(a.d().input_phase, kPhaseSetIds);
     ASSERT_GE(log.numbers.size(), 2u);
-
-    Machine v(103, kDeckViewer);
-    const std::string saved = test::ReadBytes(v.folder.my_dat());
-    const tmy before = v.session->my();
-    AutoClicker clicker({v.window});
-    duel_test::PasteViewNumbers(v, log);
-    ASSERT_FALSE(v.Widget("view_receiver_id")->isHidden());
-    EXPECT_TRUE(v.Widget("view_receiver")->isHidden());
-    // A wrong ID sends the viewer back to the numbers.
-    v.Field("view_receiver_id")->setText(QString::fromStdString(log.receiver_id + "1"));
-    Click(v.Button("view_id_ok"));
-    EXPECT_EQ(v.Text("message_area").rfind("ＩＤが正しくありません", 0), 0u);
-    EXPECT_FALSE(v.Widget("view_receiver")->isHidden());
-    EXPECT_EQ(v.Text("view_receiver_label"), "受け側の戦士No.");
-    Click(v.Button("view_done"));
-    v.Field("view_receiver_id")->setText(QString::fromStdString(log.receiver_id));
-    Click(v.Button("view_id_ok"));
-    ASSERT_EQ(v.d().turn, 1);
-    EXPECT_TRUE(v.Widget("view_box")->isHidden());
-    EXPECT_FALSE(v.Widget("enemy_box")->isHidden());
-
-    for (const std::string& digits : log.numbers) {
-        ASSERT_TRUE(v.window->DuelOpen()) << digits;
-        v.Field("bn_field")->setText(QString::fromStdString(digits));
-        Click(v.Button("battle_phase"));
+    for (const bool close_last : {false, true}) {
+        SCOPED_TRACE(close_last ? "closed in the last phase" : "replayed to the end");
+        Machine v(103, kDeckViewer);
+        const std::string saved = test::ReadBytes(v.folder.my_dat());
+        const tmy before = v.session->my();
+        AutoClicker clicker({v.window});
+        duel_test::PasteViewNumbers(v, log);
+        ASSERT_FALSE(v.Widget("view_receiver_id")->isHidden());
+        EXPECT_TRUE(v.Widget("view_receiver")->isHidden());
+        if (!close_last) {  // a wrong ID sends the viewer back to the numbers
+            v.Field("view_receiver_id")->setText(QString::fromStdString(log.receiver_id + "1"));
+            Click(v.Button("view_id_ok"));
+            EXPECT_EQ(v.Text("message_area").rfind("ＩＤが正しくありません", 0), 0u);
+            EXPECT_FALSE(v.Widget("view_receiver")->isHidden());
+            EXPECT_EQ(v.Text("view_receiver_label"), "受け側の戦士No.");
+            Click(v.Button("view_done"));
+        }
+        v.Field("view_receiver_id")->setText(QString::fromStdString(log.receiver_id));
+        Click(v.Button("view_id_ok"));
+        ASSERT_EQ(v.d().turn, 1);
+        EXPECT_TRUE(v.Widget("view_box")->isHidden());
+        EXPECT_FALSE(v.Widget("enemy_box")->isHidden());
+        for (size_t k = 0; k < log.numbers.size(); ++k) {
+            ASSERT_TRUE(v.window->DuelOpen()) << k;
+            if (close_last && k + 1 == log.numbers.size()) {
+                clicker.before_click = [](DuelWindow* w) { return w->close(), false; };  // the wipe-out's first pause
+                QApplication::clipboard()->setText(QStringLiteral("viewer"));
+            }
+            v.Field("bn_field")->setText(QString::fromStdString(log.numbers[k]));
+            Click(v.Button("battle_phase"));
+        }
+        EXPECT_FALSE(v.window->DuelOpen());
+        EXPECT_EQ(v.host.returns, 1);
+        EXPECT_FALSE(v.window->isVisible());
+        if (close_last) {
+            EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "viewer");  // no set ID to send
+            EXPECT_EQ(v.dialogs.informed, std::vector<std::string>{"中断します"});
+        } else {
+            for (size_t s = 1; s <= 6; ++s) {
+                EXPECT_EQ(std::tie(v.d().chara[s].hp, v.d().chara[s].mp, v.d().chara[s].name),
+                          std::tie(a.d().chara[s].hp, a.d().chara[s].mp, a.d().chara[s].name)) << s;
+                EXPECT_EQ(v.d().chara[s].card_no, -1) << s;  // the viewed duel is cleared
+            }
+        }
+        EXPECT_TRUE(test::ReadBytes(v.folder.my_dat()) == saved);  // byte for byte
+        EXPECT_TRUE(v.session->my() == before);
     }
-    EXPECT_FALSE(v.window->DuelOpen());
-    EXPECT_EQ(v.host.returns, 1);
-    EXPECT_FALSE(v.window->isVisible());
-    for (size_t s = 1; s <= 6; ++s) {
-        EXPECT_EQ(v.d().chara[s].hp, a.d().chara[s].hp) << s;
-        EXPECT_EQ(v.d().chara[s].mp, a.d().chara[s].mp) << s;
-        EXPECT_EQ(v.d().chara[s].name, a.d().chara[s].name) << s;
-        EXPECT_EQ(v.d().chara[s].card_no, -1) << s;  // the viewed duel is cleared
-    }
-    EXPECT_EQ(test::ReadBytes(v.folder.my_dat()), saved);
-    EXPECT_EQ(v.session->my(), before);
 }
 
 }  // namespace

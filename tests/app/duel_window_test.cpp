@@ -10,6 +10,7 @@
 #include <QListWidget>
 
 #include <algorithm>
+#include <tuple>
 
 #include "duel_players.h"
 #include "duel/verification.h"
@@ -28,13 +29,10 @@ constexpr std::array<int32_t, 10> kDeckB = {10, 11, 12, 13, 14, 15, 16, 17, 18, 
 
 // Both records hold the same six cards, each seeing its own side as slots 1..3.
 void ExpectMirrored(const DuelRecord& a, const DuelRecord& b) {
-    for (size_t i = 1; i <= 3; ++i) {
-        EXPECT_EQ(a.chara[i].card_no, b.chara[i + 3].card_no) << i;
-        EXPECT_EQ(a.chara[i].hp, b.chara[i + 3].hp) << i;
-        EXPECT_EQ(a.chara[i].mp, b.chara[i + 3].mp) << i;
-        EXPECT_EQ(a.chara[i + 3].hp, b.chara[i].hp) << i;
-        EXPECT_EQ(a.chara[i + 3].mp, b.chara[i].mp) << i;
-    }
+    for (size_t i = 1; i <= 3; ++i)
+        EXPECT_EQ(std::tie(a.chara[i].card_no, a.chara[i].hp, a.chara[i].mp, a.chara[i + 3].hp, a.chara[i + 3].mp),
+                  std::tie(b.chara[i + 3].card_no, b.chara[i + 3].hp, b.chara[i + 3].mp, b.chara[i].hp, b.chara[i].mp))
+            << i;
     EXPECT_EQ(a.turn, b.turn);
 }
 
@@ -46,6 +44,13 @@ std::pair<int, int> CountDrops(const tmy& before, const tmy& after) {
         if (after.card_count[c] == before.card_count[c] - 1) ++one;
     }
     return {one, any};
+}
+
+// The machine whose player chooses now, then the other one.
+std::pair<Machine*, Machine*> Sides(Machine& a, Machine& b) {
+    Machine* mover = duel_test::Mover(a, b);
+    EXPECT_NE(mover, nullptr);
+    return {mover, mover == &a ? &b : &a};
 }
 
 TEST(DuelWindow, TheOpeningShowsTheWarriorNumberAndWaitsForTheOpponents) {
@@ -203,9 +208,9 @@ TEST(DuelWindow, ATimeOutSendsAPass) {
     Machine a(31, kDeckA, true), b(32, kDeckB, true);
     AutoClicker clicker({a.window, b.window});
     duel_test::Meet(a, b, 0);
-    Machine* mover = duel_test::Mover(a, b);
+    const auto [mover, other_side] = Sides(a, b);
     ASSERT_NE(mover, nullptr);
-    Machine& other = mover == &a ? b : a;
+    Machine& other = *other_side;
     mover->window->TimeTick();
     EXPECT_EQ(mover->Text("time_label"), "残り時間 >0:00:50");
     mover->clock.now_ms = mover->d().deadline + 1;
@@ -237,9 +242,9 @@ TEST(DuelWindow, AWrongBattleNumberIsRefusedThenCorrected) {
     Machine a(41, kDeckA, true), b(42, kDeckB, true);
     AutoClicker clicker({a.window, b.window});
     duel_test::Meet(a, b, 0);
-    Machine* mover = duel_test::Mover(a, b);
+    const auto [mover, other_side] = Sides(a, b);
     ASSERT_NE(mover, nullptr);
-    Machine& other = mover == &a ? b : a;
+    Machine& other = *other_side;
     Click(mover->Widget("you_card1"));
     Click(mover->Widget("enemy_card1"));
     EXPECT_FALSE(mover->Widget("waza_box2")->isHidden());
@@ -267,6 +272,7 @@ TEST(DuelWindow, AWrongBattleNumberIsRefusedThenCorrected) {
     ExpectMirrored(a.d(), b.d());
 }
 
+// Closing mid-duel costs one card and puts the deck back; the next duel speaks again.
 TEST(DuelWindow, ClosingMidDuelCostsOneCardAndPutsTheDeckBack) {
     Machine a(51, kDeckA), b(52, kDeckB);
     AutoClicker clicker({a.window, b.window});
@@ -282,6 +288,16 @@ TEST(DuelWindow, ClosingMidDuelCostsOneCardAndPutsTheDeckBack) {
     ASSERT_GE(a.dialogs.informed.size(), 2u);
     EXPECT_EQ(a.dialogs.informed[a.dialogs.informed.size() - 2], "デュエル中断によりペナルティとしてカードを１枚ランダムに失います");
     EXPECT_EQ(a.audio.Waves().back(), "1.wav");
+    // The closing silenced the message area only for that duel: the next one tells its opening again
+    // and waits for the click, which sounds "1.wav" on channel 2 or 3.
+    const size_t heard = a.audio.played.size();
+    a.window->OpenDuel(0, kApplicant);
+    ASSERT_TRUE(a.window->DuelOpen());
+    EXPECT_EQ(a.Text("message_area").rfind("対戦相手に、戦士ナンバーを教えて下さい。", 0), 0u);
+    const auto click = std::find_if(a.audio.played.begin() + static_cast<std::ptrdiff_t>(heard), a.audio.played.end(),
+                                    [](const RecordingAudio::Cue& c) { return c.name == "1.wav"; });
+    ASSERT_NE(click, a.audio.played.end());  // the draw waited for the player's click
+    EXPECT_TRUE(click->channel == 2 || click->channel == 3) << click->channel;
 }
 
 // Closing while a battle phase pauses: the phase stops telling, nothing more is heard, the deck is home.
@@ -290,9 +306,9 @@ TEST(DuelWindow, ClosingDuringAPauseStopsThePhase) {
     AutoClicker clicker({a.window, b.window});
     const tmy a_before = a.Saved(), b_before = b.Saved();
     duel_test::Meet(a, b, 0);
-    Machine* mover = duel_test::Mover(a, b);
+    const auto [mover, other_side] = Sides(a, b);
     ASSERT_NE(mover, nullptr);
-    Machine& other = mover == &a ? b : a;
+    Machine& other = *other_side;
     duel_test::PlayTurn(*mover, other);  // one whole turn, so the closing falls inside a phase
     Machine* next = duel_test::Mover(a, b);
     ASSERT_NE(next, nullptr);
@@ -327,7 +343,9 @@ TEST(DuelWindow, ClosingDuringTheDrawKeepsTheDeckWhole) {
     EXPECT_EQ(DeckCards(a.Saved()).size(), 10u);
 }
 
-TEST(DuelWindow, TheItemBoxSendsTheItemRow) {
+// Both machines play the same music and the button silences it; the situation box opens below.
+// The item box sends the item row; the receiver never touches its own stock.
+TEST(DuelWindow, TheMusicAndTheItemBox) {
     Machine a(81, kDeckA), b(82, kDeckB);
     for (Machine* m : {&a, &b}) {
         m->session->my().icon_slot1 = 198;  // 道具袋: the item button for every card
@@ -335,10 +353,25 @@ TEST(DuelWindow, TheItemBoxSendsTheItemRow) {
     }
     AutoClicker clicker({a.window, b.window});
     duel_test::Meet(a, b, 0);
-    Machine* mover = duel_test::Mover(a, b);
+    const auto [mover, other_side] = Sides(a, b);
     ASSERT_NE(mover, nullptr);
-    Machine& m = *mover;
-    Machine& other = mover == &a ? b : a;
+    Machine &m = *mover, &other = *other_side;
+    const std::string piece = DuelMusicFile(DuelMusicPiece(a.d()));
+    EXPECT_EQ(a.audio.music, piece);
+    EXPECT_EQ(a.audio.music, b.audio.music);
+    EXPECT_EQ(a.Text("bgm_button"), "ＢＧＭ　off");
+    Click(a.Button("bgm_button"));
+    EXPECT_EQ(a.audio.music, "");
+    EXPECT_FALSE(a.audio.MusicOn());
+    EXPECT_EQ(a.Text("bgm_button"), "ＢＧＭ　on");
+    Click(a.Button("bgm_button"));
+    EXPECT_EQ(a.audio.music, b.audio.music);
+    EXPECT_EQ(a.Text("bgm_button"), "ＢＧＭ　off");
+    Click(a.Button("situation_button"));
+    EXPECT_EQ(a.window->height(), 501);
+    EXPECT_NE(a.Text("situation_mine"), "");
+    Click(a.Button("situation_button"));
+    EXPECT_EQ(a.window->height(), 431);
     m.window->Refresh();
     EXPECT_EQ(m.Text("you_icon1"), "道具袋");
     Click(m.Widget("you_card2"));
@@ -369,28 +402,6 @@ TEST(DuelWindow, TheItemBoxSendsTheItemRow) {
     duel_test::SendAndResolve(m, other, nullptr);
     EXPECT_EQ(other.session->my().item_count[0], 2);  // the receiver never touches its own stock
     ExpectMirrored(a.d(), b.d());
-}
-
-TEST(DuelWindow, BothMachinesPlayTheSameMusicAndTheButtonSilencesIt) {
-    Machine a(91, kDeckA), b(92, kDeckB);
-    AutoClicker clicker({a.window, b.window});
-    duel_test::Meet(a, b, 0);
-    const std::string piece = DuelMusicFile(DuelMusicPiece(a.d()));
-    EXPECT_EQ(a.audio.music, piece);
-    EXPECT_EQ(a.audio.music, b.audio.music);
-    EXPECT_EQ(a.Text("bgm_button"), "ＢＧＭ　off");
-    Click(a.Button("bgm_button"));
-    EXPECT_EQ(a.audio.music, "");
-    EXPECT_FALSE(a.audio.MusicOn());
-    EXPECT_EQ(a.Text("bgm_button"), "ＢＧＭ　on");
-    Click(a.Button("bgm_button"));
-    EXPECT_EQ(a.audio.music, b.audio.music);
-    EXPECT_EQ(a.Text("bgm_button"), "ＢＧＭ　off");
-    Click(a.Button("situation_button"));
-    EXPECT_EQ(a.window->height(), 501);
-    EXPECT_NE(a.Text("situation_mine"), "");
-    Click(a.Button("situation_button"));
-    EXPECT_EQ(a.window->height(), 431);
 }
 
 // A quiz guess of the piece that plays pays 100 円 and the group prize, and both labels blink.

@@ -32,31 +32,22 @@ MainWindow& StartRevealed(MainWindowFixture& f) {
 const std::string& CardName(MainWindowFixture& f, int32_t card) { return f.session->cat().card[static_cast<size_t>(card)].name; }
 
 TEST(ShopPanel, TwoPlayersBuyOrAreRefused) {
-    struct Case {
-        const char* name;
-        int32_t money, wins, card;
-        bool bought;
-        int32_t money_saved;
-        const char* money_line;
-    };
+    struct Case { const char* name; int32_t money, wins, card; bool bought; int32_t money_saved; const char* money_line; };
     const Case cases[] = {{"950 opens at 900 and buys card 125", 950, 5, 125, true, 880, "所持金：900円"},
                           {"25 cannot pay card 163", 25, 3, 163, false, 25, "所持金：25円"}};
     for (const Case& c : cases) {
-        MainWindowFixture f([&](tmy& my) {
-            my.money = c.money;
-            my.wins = c.wins;
-        });
+        MainWindowFixture f([&](tmy& my) { my.money = c.money, my.wins = c.wins; });
         MainWindow& w = StartRevealed(f);
-        f.Find<QPushButton>("shop_b")->click();
-        EXPECT_EQ(f.Find<QLabel>("shop_money")->text(), QString::fromUtf8(c.money_line)) << c.name;
+        f.Press("shop_b");
+        EXPECT_EQ(f.Text("shop_money"), U(c.money_line)) << c.name;
         auto* list = f.Find<QListWidget>("shop_list");
         const int row = RowOf(list, CardName(f, c.card));
         ASSERT_GE(row, 0) << c.name;
         list->setCurrentRow(row);
-        EXPECT_TRUE(f.Find<QLabel>("shop_info")->text().endsWith(QString::fromUtf8("円"))) << c.name;
+        EXPECT_TRUE(f.Text("shop_info").endsWith(U("円"))) << c.name;
         const tmy before = f.Saved();
         f.audio.played.clear();
-        f.Find<QPushButton>("shop_buy_b")->click();
+        f.Press("shop_buy_b");
         const tmy saved = f.Saved();
         EXPECT_EQ(saved.money, c.money_saved) << c.name;
         EXPECT_EQ(saved.card_count[static_cast<size_t>(c.card)], before.card_count[static_cast<size_t>(c.card)] + c.bought);
@@ -72,25 +63,21 @@ TEST(ShopPanel, TwoPlayersBuyOrAreRefused) {
 }
 
 TEST(SynthesisPanel, TwoPlayersSynthesiseOrLackMaterial) {
-    struct Case {
-        int32_t duels, row, material, have, product;
-        bool made;
-    };
+    struct Case { int32_t duels, row, material, have, product; bool made; };
     const Case cases[] = {{12, 1, 1, 10, 137, true}, {5, 0, 0, 5, 136, false}};
     for (const Case& c : cases) {
         MainWindowFixture f([&](tmy& my) {
-            my.duels = c.duels;
-            my.card_count[static_cast<size_t>(c.material)] = c.have;
+            my.duels = c.duels, my.card_count[static_cast<size_t>(c.material)] = c.have;
             my.card_count[static_cast<size_t>(c.product)] = 0;
         });
         MainWindow& w = StartRevealed(f);
-        f.Find<QPushButton>("gousei_b")->click();
+        f.Press("gousei_b");
         auto* list = f.Find<QListWidget>("gousei_list");
         ASSERT_EQ(list->count(), (c.duels >= 10 ? 2 : 1) + 3);
         list->setCurrentRow(c.row);
-        EXPECT_TRUE(f.Find<QLabel>("gousei_info")->text().endsWith(
-            QString::fromUtf8("●素材：『") + Q(CardName(f, c.material)) + QString::fromUtf8("』の所持：") + QString::number(c.have)));
-        f.Find<QPushButton>("gousei_make_b")->click();
+        EXPECT_TRUE(f.Text("gousei_info").endsWith(
+            U("●素材：『") + Q(CardName(f, c.material)) + U("』の所持：") + QString::number(c.have)));
+        f.Press("gousei_make_b");
         const tmy saved = f.Saved();
         EXPECT_EQ(saved.card_count[static_cast<size_t>(c.product)], c.made ? 1 : 0);
         EXPECT_EQ(saved.card_count[static_cast<size_t>(c.material)], c.made ? 0 : c.have);
@@ -99,34 +86,28 @@ TEST(SynthesisPanel, TwoPlayersSynthesiseOrLackMaterial) {
 }
 
 TEST(TechniquePanels, TwoPlayersBuyThenTransplant) {
-    struct Case {
-        int32_t merit, ark, k, card, level;
-        int32_t level_saved, magic_saved, money_saved;
-    };
+    struct Case { int32_t merit, ark, k, card, level; int32_t level_saved, magic_saved, money_saved; };
     // 解 into card 0 (class 0) costs 50 Ark and 16 円; 召 into a class-17 card 150 Ark and 67 円.
     const Case cases[] = {{0, 60, 0, 0, 2, 1, 0, 484}, {300, 200, 30, 234, 0, 0, 30, 433}};
     for (const Case& c : cases) {
         MainWindowFixture f([&](tmy& my) {
-            my.merit = c.merit;
-            my.ark = c.ark;
-            my.money = 500;
-            my.card_count[static_cast<size_t>(c.card)] = 1;
-            my.card_level[static_cast<size_t>(c.card)] = c.level;
+            my.merit = c.merit, my.ark = c.ark, my.money = 500;
+            my.card_count[static_cast<size_t>(c.card)] = 1, my.card_level[static_cast<size_t>(c.card)] = c.level;
         });
         MainWindow& w = StartRevealed(f);
-        f.Find<QPushButton>("magic_shop_b")->click();
+        f.Press("magic_shop_b");
         f.Find<QListWidget>("magic_list")->setCurrentRow(c.k);
-        f.Find<QPushButton>("magic_buy_b")->click();
+        f.Press("magic_buy_b");
         EXPECT_EQ(f.Saved().magic_count[static_cast<size_t>(c.k)], 1);
         EXPECT_EQ(f.Saved().ark, c.ark - f.session->cat().magic[static_cast<size_t>(c.k)].price);
 
-        f.Find<QPushButton>("deck_b")->click();
+        f.Press("deck_b");
         f.Find<QListWidget>("card_list")->setCurrentRow(c.card);
-        f.Find<QPushButton>("transplant_b")->click();
+        f.Press("transplant_b");
         ASSERT_EQ(w.VisiblePanel(), Panel::Transplant);
         f.Find<QListWidget>("transplant_list")->setCurrentRow(c.k);
         f.audio.played.clear();
-        f.Find<QPushButton>("transplant_do_b")->click();
+        f.Press("transplant_do_b");
         EXPECT_EQ(f.audio.played, (std::vector<Cue>{{"key2.wav", 2}, {"in.wav", 3}, {"3.wav", 0}}));
         const tmy saved = f.Saved();
         EXPECT_EQ(saved.card_level[static_cast<size_t>(c.card)], c.level_saved);
@@ -138,27 +119,20 @@ TEST(TechniquePanels, TwoPlayersBuyThenTransplant) {
 }
 
 TEST(IconPanel, TwoPlayersEquipAndUnequipSavedByTheDeckBuilder) {
-    struct Case {
-        int32_t slot1, slot2;
-        const char* button;
-        int row;  // in the icon list for "→", in the equipped list for "←"
-        int32_t saved1, saved2;
-    };
+    // The row is in the icon list for "→", in the equipped list for "←".
+    struct Case { int32_t slot1, slot2; const char* button; int row; int32_t saved1, saved2; };
     const Case cases[] = {{-1, -1, "equip_b", 213, 213, -1}, {5, 6, "unequip_b", 0, 6, -1}};
     for (const Case& c : cases) {
-        MainWindowFixture f([&](tmy& my) {
-            my.icon_slot1 = c.slot1;
-            my.icon_slot2 = c.slot2;
-        });
+        MainWindowFixture f([&](tmy& my) { my.icon_slot1 = c.slot1, my.icon_slot2 = c.slot2; });
         f.Start();
-        f.Find<QPushButton>("deck_b")->click();
-        f.Find<QPushButton>("icons_b")->click();
+        f.Press("deck_b");
+        f.Press("icons_b");
         auto* list = f.Find<QListWidget>(c.button == std::string("equip_b") ? "icon_list" : "equipped_list");
         list->setCurrentRow(c.row);
-        f.Find<QPushButton>(c.button)->click();
+        f.Press(c.button);
         EXPECT_EQ(f.Saved().icon_slot1, c.slot1);  // not saved yet
-        f.Find<QPushButton>("icons_panel_back_b")->click();
-        f.Find<QPushButton>("deck_back_b")->click();
+        f.Press("icons_panel_back_b");
+        f.Press("deck_back_b");
         const tmy saved = f.Saved();
         EXPECT_EQ(saved.icon_slot1, c.saved1);
         EXPECT_EQ(saved.icon_slot2, c.saved2);
@@ -169,29 +143,21 @@ TEST(IconPanel, TwoPlayersEquipAndUnequipSavedByTheDeckBuilder) {
 }
 
 TEST(SellPanels, TwoPlayersSellCardsAndItems) {
-    struct Case {
-        bool yes;
-        int32_t item_have;
-        int32_t money_saved, card_saved, item_saved;
-    };
+    struct Case { bool yes; int32_t item_have; int32_t money_saved, card_saved, item_saved; };
     // A card of class 0 fetches 3 円, item 15 fetches 187 円; the last item's sale waits.
     const Case cases[] = {{true, 2, 500 + 3 + 187, 4, 1}, {true, 1, 500 + 3, 4, 1}, {false, 2, 500, 5, 2}};
     for (const Case& c : cases) {
-        MainWindowFixture f([&](tmy& my) {
-            my.money = 500;
-            my.card_count[0] = 5;
-            my.item_count[14] = c.item_have;
-        });
+        MainWindowFixture f([&](tmy& my) { my.money = 500, my.card_count[0] = 5, my.item_count[14] = c.item_have; });
         f.Start();
         f.dialogs.answer = c.yes;
-        f.Find<QPushButton>("deck_b")->click();
+        f.Press("deck_b");
         f.Find<QListWidget>("card_list")->setCurrentRow(0);
-        f.Find<QPushButton>("card_sell_b")->click();
+        f.Press("card_sell_b");
         EXPECT_EQ(f.dialogs.asked.at(0), "【" + CardName(f, 0) + "】を 3円で売りますか？\n\n所持金：500円");
-        f.Find<QPushButton>("items_b")->click();
+        f.Press("items_b");
         auto* items = f.Find<QListWidget>("item_list");
         items->setCurrentRow(14);
-        f.Find<QPushButton>("item_sell_b")->click();
+        f.Press("item_sell_b");
         const tmy saved = f.Saved();
         EXPECT_EQ(saved.money, c.money_saved);
         EXPECT_EQ(saved.card_count[0], c.card_saved);
@@ -204,31 +170,20 @@ TEST(SellPanels, TwoPlayersSellCardsAndItems) {
 // A save that cannot be written undoes the deal: the purse and the counts stay, no notice of a
 // purchase is shown, and the panel stays open.
 TEST(EconomyPanels, AFailedSaveUndoesTheDeal) {
-    struct Case {
-        const char* name;
-        std::vector<const char*> doors;
-        const char* list;
-        int row;
-        const char* button;
-        Panel stays;
-    };
+    struct Case { const char* name; std::vector<const char*> doors; const char* list; int row; const char* button; Panel stays; };
     const Case cases[] = {{"shop", {"shop_b"}, "shop_list", 3, "shop_buy_b", Panel::Shop},
                           {"card sale", {"deck_b"}, "card_list", 0, "card_sell_b", Panel::DeckBuilder}};
     for (const Case& c : cases) {
-        MainWindowFixture f([](tmy& my) {
-            my.money = 800;
-            my.wins = 1;
-            my.card_count[0] = 5;
-        });
+        MainWindowFixture f([](tmy& my) { my.money = 800, my.wins = 1, my.card_count[0] = 5; });
         MainWindow& w = StartRevealed(f);
-        for (const char* door : c.doors) f.Find<QPushButton>(door)->click();
+        for (const char* door : c.doors) f.Press(door);
         f.Find<QListWidget>(c.list)->setCurrentRow(c.row);
         const tmy before = f.session->my();
         // my.dat turned into a folder: the new file cannot be renamed over it.
         std::filesystem::remove(f.folder.my_dat());
         std::filesystem::create_directories(f.folder.my_dat() / "blocked");
         f.dialogs.answer = true;
-        f.Find<QPushButton>(c.button)->click();
+        f.Press(c.button);
         EXPECT_EQ(f.session->my(), before) << c.name;
         ASSERT_EQ(f.dialogs.informed.size(), 1u) << c.name;
         EXPECT_EQ(f.dialogs.informed[0].find("購入"), std::string::npos) << c.name;

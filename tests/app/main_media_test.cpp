@@ -26,10 +26,7 @@ TEST(TitlePictures, ShippedFramesDecode) {
 TEST(TitlePictures, BrokenFilesStayBlank) {
     TempFolder tmp;
     const std::string jpeg = ReadBytes(BuiltGame().cg() / "t1.jpg");
-    const struct {
-        const char* name;
-        std::string bytes;
-    } cases[] = {
+    const struct { const char* name; std::string bytes; } cases[] = {
         {"empty.jpg", ""},
         {"text.jpg", "これは写真ではありません"},
         {"bitmap.jpg", ReadBytes(BuiltGame().cg() / "unit1.bmp")},

@@ -13,6 +13,8 @@
 #include "main_window_fixture.h"
 #include "player/new_player.h"
 
+#include <tuple>
+
 namespace kestra::test {
 namespace {
 
@@ -21,56 +23,38 @@ using Waves = std::vector<std::string>;
 // The duel panel of an accepted request, with the quiz box opened by "☆".
 MainWindow& OpenQuiz(MainWindowFixture& f) {
     MainWindow& w = f.Start();
-    f.Find<QPushButton>("request_b")->click();
+    f.Press("request_b");
     MainWindowFixture::Click(f.Find<QWidget>("quiz_star"));
     return w;
 }
 
-// "☆" lists every titled piece; "セット" saves the guess and the label names its prizes.
+// "セット" without a chosen row is refused and the guess stays; "☆" lists every titled piece;
+// "セット" saves the guess and the label names its prizes; "スタート" is grey while the box is open.
 TEST(MusicQuiz, SetPieceAndPrizeLabel) {
-    MainWindowFixture f([](tmy& my) { GiveFullDeck(my); });
+    MainWindowFixture f([](tmy& my) { GiveFullDeck(my), my.quiz_pick = 3; });
     MainWindow& w = OpenQuiz(f);
+    f.audio.played.clear();
+    f.Press("quiz_set_b");
+    EXPECT_EQ(f.audio.Waves(), Waves{"no.wav"});
+    EXPECT_EQ(f.session->my().quiz_pick, 3);
     const Catalogue& cat = f.session->cat();
     auto* list = f.Find<QListWidget>("quiz_list");
     ASSERT_EQ(list->count(), kMusicPieces);
     EXPECT_EQ(list->item(7)->text(), Q(cat.music[7].title));
-
     list->setCurrentRow(7);
     f.audio.played.clear();
-    f.Find<QPushButton>("quiz_set_b")->click();
+    f.Press("quiz_set_b");
     EXPECT_EQ(f.audio.Waves(), Waves{"soubi.wav"});
     EXPECT_EQ(f.Saved().quiz_pick, 7);
-
     const int32_t group = cat.music[7].group;
     int32_t same_group = 0;
     for (const tmusic& piece : cat.music) same_group += !piece.title.empty() && piece.group == group;
     const int32_t g = same_group == 0 ? 50 : 50 / same_group;
     w.StatusTick();
-    EXPECT_EQ(f.Find<QLabel>("quiz_label")->text(),
-              QString::fromUtf8("現在予想中の楽曲 > \n単曲【") + Q(cat.music[7].title) + QString::fromUtf8("】賞100円\nｸﾞﾙｰﾌﾟ【") +
-                  Q(cat.music_group[static_cast<size_t>(group)]) + QString::fromUtf8("】賞") + QString::number(2 * g) +
-                  QString::fromUtf8("円,") + QString::number(g) + QStringLiteral("Ark"));
-}
-
-// "セット" without a chosen row is refused and the guess stays.
-TEST(MusicQuiz, SetWithoutARowIsRefused) {
-    MainWindowFixture f([](tmy& my) {
-        GiveFullDeck(my);
-        my.quiz_pick = 3;
-    });
-    OpenQuiz(f);
-    f.audio.played.clear();
-    f.Find<QPushButton>("quiz_set_b")->click();
-    EXPECT_EQ(f.audio.Waves(), Waves{"no.wav"});
-    EXPECT_EQ(f.session->my().quiz_pick, 3);
-}
-
-// "スタート" is grey while the quiz box is open and black again once "☆" closes it.
-TEST(MusicQuiz, StartGreysWhileTheBoxIsOpen) {
-    MainWindowFixture f([](tmy& my) { GiveFullDeck(my); });
-    MainWindow& w = OpenQuiz(f);
+    EXPECT_EQ(f.Text("quiz_label"), U("現在予想中の楽曲 > \n単曲【") + Q(cat.music[7].title) + U("】賞100円\nｸﾞﾙｰﾌﾟ【") +
+                                        Q(cat.music_group[static_cast<size_t>(group)]) + U("】賞") + QString::number(2 * g) +
+                                        U("円,") + QString::number(g) + QStringLiteral("Ark"));
     auto* start = f.Find<QPushButton>("start_b");
-    w.StatusTick();
     EXPECT_EQ(start->palette().color(QPalette::ButtonText), QColor(Qt::gray));
     MainWindowFixture::Click(f.Find<QWidget>("quiz_star"));
     EXPECT_FALSE(f.Find<QGroupBox>("quiz_box")->isVisible());
@@ -78,91 +62,60 @@ TEST(MusicQuiz, StartGreysWhileTheBoxIsOpen) {
     EXPECT_EQ(start->palette().color(QPalette::ButtonText), QColor(Qt::black));
 }
 
-// Ctrl+Shift+F12 opens the developer panel, which mutes every sound while it shows.
-TEST(DeveloperPanel, HiddenKeysAndMuting) {
-    MainWindowFixture f;
+// Ctrl+Shift+F12 opens the developer panel, which mutes every sound while it shows; its reset asks
+// first: Yes writes a new player to my.dat and says so, No changes nothing.
+TEST(DeveloperPanel, HiddenKeysMutingAndReset) {
+    MainWindowFixture f([](tmy& my) { GiveFullDeck(my), my.duels = 40, my.wins = 22, my.ark = 9, my.win_streak = 4; });
     MainWindow& w = f.Start();
     auto* keys = f.Find<QShortcut>("dev_shortcut");
     EXPECT_EQ(keys->key(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12));
     emit keys->activated();
     EXPECT_EQ(w.VisiblePanel(), Panel::Developer);
     EXPECT_TRUE(f.audio.Muted());
-    f.Find<QPushButton>("dev_back_b")->click();
-    EXPECT_EQ(w.VisiblePanel(), Panel::StartMenu);
-    EXPECT_FALSE(f.audio.Muted());
-}
-
-// The reset asks first; Yes writes a new player to my.dat and says so, No changes nothing.
-TEST(DeveloperPanel, ResetToANewPlayer) {
-    MainWindowFixture f([](tmy& my) {
-        GiveFullDeck(my);
-        my.duels = 40;
-        my.wins = 22;
-        my.ark = 9;
-        my.win_streak = 4;
-    });
-    f.Start();
-    emit f.Find<QShortcut>("dev_shortcut")->activated();
     f.dialogs.answers = {false, true};
-    auto* reset = f.Find<QPushButton>("reset_b");
-    reset->click();
+    f.Press("reset_b");
     EXPECT_EQ(f.Saved().duels, 40);
     EXPECT_TRUE(f.dialogs.informed.empty());
-    reset->click();
+    f.Press("reset_b");
     EXPECT_EQ(f.dialogs.asked, (std::vector<std::string>{kResetQuestion, kResetQuestion}));
     EXPECT_EQ(f.dialogs.informed, std::vector<std::string>{"初期化されました"});
     const tmy saved = f.Saved();
-    EXPECT_EQ(saved.duels, 0);
-    EXPECT_EQ(saved.wins, 0);
-    EXPECT_EQ(saved.ark, 0);
-    EXPECT_EQ(saved.money, 1000);
-    EXPECT_EQ(saved.deck[0], -1);
-    EXPECT_EQ(saved.win_streak, 4);
+    EXPECT_EQ(std::make_tuple(saved.duels, saved.wins, saved.ark, saved.money, saved.deck[0], saved.win_streak),
+              std::make_tuple(0, 0, 0, 1000, -1, 4));
     EXPECT_TRUE(f.audio.played.empty());
+    f.Press("dev_back_b");
+    EXPECT_EQ(w.VisiblePanel(), Panel::StartMenu);
+    EXPECT_FALSE(f.audio.Muted());
 }
 
 // The rule and field panels open the deck builder in a taller window with the rule help below;
 // BACK returns to them at the usual height.
 TEST(MainWindowPanels, DeckBuilderHeightsFromTheDuelPanels) {
-    struct Case {
-        const char* door;
-        const char* deck_door;
-        Panel panel;
-        int height;
-    };
-    const Case cases[] = {
-        {"rule_b", "rule_deck_b", Panel::RuleDuels, 623},
-        {"field_b", "field_deck_b", Panel::FieldDuels, 620},
-    };
+    struct Case { const char *door, *deck_door, *back; Panel panel; int height; };
+    const Case cases[] = {{"rule_b", "rule_deck_b", "rule_panel_back_b", Panel::RuleDuels, 623},
+                          {"field_b", "field_deck_b", "field_panel_back_b", Panel::FieldDuels, 620}};
     for (const Case& c : cases) {
         MainWindowFixture f([](tmy& my) { my.duels = 20; });
         MainWindow& w = f.Start();
-        f.Find<QPushButton>(c.door)->click();
+        f.Press(c.door);
         EXPECT_EQ(w.VisiblePanel(), c.panel);
-        f.Find<QPushButton>(c.deck_door)->click();
+        f.Press(c.deck_door);
         EXPECT_EQ(w.VisiblePanel(), Panel::DeckBuilder);
         EXPECT_EQ(w.height(), c.height);
         EXPECT_TRUE(f.Find<QGroupBox>("rule_help")->isVisible());
-        f.Find<QPushButton>("deck_back_b")->click();
+        f.Press("deck_back_b");
         EXPECT_EQ(w.height(), 534);
         EXPECT_FALSE(f.Find<QGroupBox>("rule_help")->isVisible());
         EXPECT_EQ(w.VisiblePanel(), c.panel);
-        f.Find<QPushButton>(c.door == std::string("rule_b") ? "rule_panel_back_b" : "field_panel_back_b")->click();
+        f.Press(c.back);
         EXPECT_EQ(w.VisiblePanel(), Panel::StartMenu);
     }
 }
 
 // Every door opens its panel under its caption, and its BACK leads where it belongs.
 TEST(MainWindowPanels, DoorsCaptionsAndBacks) {
-    struct Case {
-        const char* door;  // on the start menu, or in the deck builder
-        bool from_builder;
-        Panel panel;
-        const char* caption;
-        const char* wave;
-        const char* back;
-        Panel back_to;
-    };
+    // The door is on the start menu, or in the deck builder.
+    struct Case { const char* door; bool from_builder; Panel panel; const char *caption, *wave, *back; Panel back_to; };
     const Case cases[] = {
         {"help_b", false, Panel::Help, "HELP", "4.wav", "help_back_b", Panel::StartMenu},
         {"icons_b", true, Panel::Icons, "ＩＣＯＮ装備", "4.wav", "icons_panel_back_b", Panel::DeckBuilder},
@@ -174,39 +127,32 @@ TEST(MainWindowPanels, DoorsCaptionsAndBacks) {
     for (const Case& c : cases) {
         MainWindowFixture f([](tmy& my) { my.duels = 20; });
         MainWindow& w = f.Start();
-        if (c.from_builder) f.Find<QPushButton>("deck_b")->click();
+        if (c.from_builder) f.Press("deck_b");
         f.audio.played.clear();
-        f.Find<QPushButton>(c.door)->click();
+        f.Press(c.door);
         EXPECT_EQ(w.VisiblePanel(), c.panel) << c.door;
-        EXPECT_EQ(w.panel(c.panel)->title(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(w.panel(c.panel)->title(), U(c.caption));
         EXPECT_EQ(f.audio.Waves(), Waves{c.wave}) << c.door;
-        f.Find<QPushButton>(c.back)->click();
+        f.Press(c.back);
         EXPECT_EQ(w.VisiblePanel(), c.back_to) << c.back;
     }
 }
 
 // SHOP, 合成 and 術屋 open their panels once revealed; BACK saves and returns to the menu.
 TEST(MainWindowPanels, RevealedShopsOpen) {
-    struct Case {
-        const char* door;
-        Panel panel;
-        const char* caption;
-        const char* back;
-    };
-    const Case cases[] = {
-        {"shop_b", Panel::Shop, "SHOP", "shop_panel_back_b"},
-        {"gousei_b", Panel::Synthesis, "GOUSEI", "gousei_panel_back_b"},
-        {"magic_shop_b", Panel::TechniqueShop, "MAGIC", "magic_panel_back_b"},
-    };
+    struct Case { const char* door; Panel panel; const char *caption, *back; };
+    const Case cases[] = {{"shop_b", Panel::Shop, "SHOP", "shop_panel_back_b"},
+                          {"gousei_b", Panel::Synthesis, "GOUSEI", "gousei_panel_back_b"},
+                          {"magic_shop_b", Panel::TechniqueShop, "MAGIC", "magic_panel_back_b"}};
     MainWindowFixture f;
     MainWindow& w = f.Start();
     w.ReturnFromDuel(MenuReveal{true, true, true});
     for (const Case& c : cases) {
-        f.Find<QPushButton>(c.door)->click();
+        f.Press(c.door);
         EXPECT_EQ(w.VisiblePanel(), c.panel);
-        EXPECT_EQ(w.panel(c.panel)->title(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(w.panel(c.panel)->title(), U(c.caption));
         f.audio.played.clear();
-        f.Find<QPushButton>(c.back)->click();
+        f.Press(c.back);
         EXPECT_EQ(f.audio.Waves(), Waves{"3.wav"});
         EXPECT_EQ(w.VisiblePanel(), Panel::StartMenu);
     }
@@ -216,13 +162,13 @@ TEST(MainWindowPanels, RevealedShopsOpen) {
 TEST(MainWindowPanels, TransplantNamesTheChosenCard) {
     MainWindowFixture f([](tmy& my) { my.magic_count[2] = 1; });
     MainWindow& w = f.Start();
-    f.Find<QPushButton>("deck_b")->click();
-    f.Find<QPushButton>("transplant_b")->click();
+    f.Press("deck_b");
+    f.Press("transplant_b");
     EXPECT_EQ(w.VisiblePanel(), Panel::DeckBuilder);
     f.Find<QListWidget>("card_list")->setCurrentRow(0);
-    f.Find<QPushButton>("transplant_b")->click();
+    f.Press("transplant_b");
     EXPECT_EQ(w.VisiblePanel(), Panel::Transplant);
-    EXPECT_EQ(w.panel(Panel::Transplant)->title(), QString::fromUtf8("MAGIC → ") + Q(f.session->cat().card[0].name));
+    EXPECT_EQ(w.panel(Panel::Transplant)->title(), U("MAGIC → ") + Q(f.session->cat().card[0].name));
 }
 
 // "ＫＥＳＴＲＡチャットを開く" plays "3.wav" and opens the chat page beside the program.
@@ -231,7 +177,7 @@ TEST(MainWindowPanels, ChatButtonOpensTheLocalPage) {
     f.Start();
     UrlRecorder browser;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "Open");
-    f.Find<QPushButton>("chat_b")->click();
+    f.Press("chat_b");
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(f.audio.Waves(), Waves{"3.wav"});
     ASSERT_EQ(browser.opened.size(), 1u);

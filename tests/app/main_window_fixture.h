@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMouseEvent>
+#include <QPushButton>
 
 #include "app/game_session.h"
 #include "app/main_window.h"
@@ -59,6 +60,15 @@ public:
         return found;
     }
 
+    // Press the named push button.
+    void Press(const char* name) const { Find<QPushButton>(name)->click(); }
+
+    // The text a named label, field or button shows.
+    QString Text(const char* name) const { return Find<QWidget>(name)->property("text").toString(); }
+
+    // Whether a named widget is not hidden.
+    bool Shown(const char* name) const { return !Find<QWidget>(name)->isHidden(); }
+
     // What my.dat holds now.
     tmy Saved() const { return LoadPlayerData(folder).my; }
 
@@ -102,5 +112,8 @@ inline std::string EditLine(const std::filesystem::path& path, size_t index, con
 
 // Text as the widgets hold it.
 inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// A game text written in the source.
+inline QString U(const char* s) { return QString::fromUtf8(s); }
 
 }  // namespace kestra::test

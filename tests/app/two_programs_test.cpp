@@ -33,60 +33,6 @@ W* MainWidget(Machine& m, const char* name) {
 // The start menu's "直前のデュエルのセットID：" line.
 std::string LastSetIdLine(Machine& m) { return MainWidget<QLabel>(m, "last_set_id")->text().toStdString(); }
 
-TEST(TwoPrograms, ADuelAskedForInTheMainWindowsEndsBackThereWithMirroredSaves) {
-    Machine a(71, kDeckA, true), b(72, kDeckB, true);
-    a.program->main_window().show();
-    b.program->main_window().show();
-    duel_test::AutoClicker clicker({a.window, b.window});
-
-    // A asks, B accepts; each player reads the other's incantation in the chat and presses "スタート".
-    Click(MainWidget<QWidget>(a, "request_b"));
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "さぁ聞こう、知の囁き！ver6.2t");
-    Click(MainWidget<QWidget>(b, "accept_b"));
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "星降る天よ、我を誘え。ver6.2t");
-    Click(MainWidget<QWidget>(a, "start_b"));
-    Click(MainWidget<QWidget>(b, "start_b"));
-    for (Machine* m : {&a, &b}) {
-        EXPECT_FALSE(m->program->main_window().isVisible());
-        EXPECT_TRUE(m->window->isVisible());
-    }
-    EXPECT_EQ(a.d().duel_role, kApplicant);
-    EXPECT_EQ(b.d().duel_role, kReceiver);
-
-    duel_test::MeetOpened(a, b);
-    ASSERT_TRUE(duel_test::PlayToGameSet(a, b));
-    const std::string a_set_id = std::to_string(a.d().my_id);
-    const bool a_won = a.d().chara[4].hp + a.d().chara[5].hp + a.d().chara[6].hp <= 0;
-    duel_test::FinishBoth(a, b);
-
-    // Both programs are back at their start menus, with the set ID of the duel just played.
-    for (Machine* m : {&a, &b}) {
-        EXPECT_TRUE(m->program->main_window().isVisible());
-        EXPECT_FALSE(m->window->isVisible());
-        EXPECT_TRUE(MainWidget<QWidget>(*m, "start_menu")->isVisible());
-    }
-    EXPECT_NE(LastSetIdLine(a).find(a_set_id), std::string::npos) << LastSetIdLine(a);
-
-    // The saves on disk: the loser's first drawn card is a new copy in the winner's collection.
-    Machine& winner = a_won ? a : b;
-    Machine& loser = a_won ? b : a;
-    const tmy won = winner.Saved(), lost = loser.Saved();
-    EXPECT_EQ(won.duels, 1);
-    EXPECT_EQ(lost.duels, 1);
-    EXPECT_EQ(won.wins, 1);
-    EXPECT_EQ(lost.wins, 0);
-    EXPECT_EQ(duel_test::DeckCards(won).size(), 10u);
-    EXPECT_EQ(duel_test::DeckCards(lost).size(), 9u);
-    const std::array<int32_t, 10>& lost_deck = a_won ? kDeckB : kDeckA;
-    int32_t taken = -1;
-    for (const int32_t c : lost_deck)
-        if (std::count(lost.deck.begin(), lost.deck.end(), c) == 0) taken = c;
-    ASSERT_GE(taken, 0);
-    EXPECT_GE(won.card_count[static_cast<size_t>(taken)], 1);
-    // The status line of the loaded record says the same as the file.
-    EXPECT_EQ(winner.session->my().wins, 1);
-}
-
 // Closing the duel window mid-duel: the main window comes back and the save has lost one card.
 TEST(TwoPrograms, ClosingTheDuelWindowMidDuelReturnsToTheMenuWithThePenalty) {
     Machine a(81, kDeckA, true), b(82, kDeckB, true);
@@ -111,54 +57,67 @@ TEST(TwoPrograms, ClosingTheDuelWindowMidDuelReturnsToTheMenuWithThePenalty) {
     EXPECT_EQ(a.session->my(), after);  // what the menu shows is what was saved
 }
 
-// A rule duel and a field duel asked for and accepted on their panels: the kind's phrases reach
-// the clipboard, "スタート" takes the fee once on each side, and the duel ends back at the start menu.
-TEST(TwoPrograms, RuleAndFieldDuelsFromTheirPanelsChargeTheFeeOnce) {
-    struct Case {
-        const char* door;
-        int32_t kind;
-        const char* request;  // as copied to the clipboard
-        const char* accept;
-        int32_t ark_fee;
-    };
+// An ordinary duel asked for and accepted in the main windows, a rule duel and a field duel on their
+// panels: the kind's phrases reach the clipboard, "スタート" takes the fee once on each side, the duel
+// ends back at the start menus with the set ID shown; in the ordinary duel the loser's first drawn
+// card is a new copy in the winner's collection.
+TEST(TwoPrograms, DuelsAskedForInTheMainWindowsEndBackThereWithMirroredSaves) {
+    struct Case { const char* door; int32_t kind; const char *request, *accept; int32_t ark_fee; };
     const Case cases[] = {
+        {nullptr, 0, "さぁ聞こう、知の囁き！ver6.2t", "星降る天よ、我を誘え。ver6.2t", 0},
         {"rule_b", 6, "ゆこう！果ての先へ(SUDDEN-DEATH)ver6.2t", "君の目に僕映り限り。(SUDDEN-DEATH)ver6.2t", 1},
         {"field_b", 12, "最初は激しく、最後は寂しく(in海)ver6.2t", "････まるで君のように。(in海)ver6.2t", 0},
     };
     for (const Case& c : cases) {
-        auto veteran = [](tmy& my) {
-            my.duels = 500;
-            my.rank_points = 8;
-            my.ark = 3;
-            my.quiz_pick = -1;  // no quiz prize muddles the purse
-            my.icon_slot1 = 213;
-            my.icon_slot2 = 1;
+        SCOPED_TRACE(c.kind);
+        auto veteran = [](tmy& my) {  // no quiz prize muddles the purse
+            my.duels = 500, my.rank_points = 8, my.ark = 3, my.quiz_pick = -1, my.icon_slot1 = 213, my.icon_slot2 = 1;
         };
         Machine a(91, kDeckA, true, veteran), b(92, kDeckB, true, veteran);
         a.program->main_window().show();
         b.program->main_window().show();
         duel_test::AutoClicker clicker({a.window, b.window});
         const std::string prefix = "kind" + std::to_string(c.kind);
-        Click(MainWidget<QWidget>(a, c.door));
-        Click(MainWidget<QWidget>(a, (prefix + "_request_b").c_str()));
-        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.request);
-        Click(MainWidget<QWidget>(b, c.door));
-        Click(MainWidget<QWidget>(b, (prefix + "_accept_b").c_str()));
-        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.accept);
+        for (Machine* m : {&a, &b}) {
+            if (c.door) Click(MainWidget<QWidget>(*m, c.door));
+            const char* button = m == &a ? "request_b" : "accept_b";
+            Click(MainWidget<QWidget>(*m, c.door ? (prefix + "_" + button).c_str() : button));
+            EXPECT_EQ(QApplication::clipboard()->text().toStdString(), m == &a ? c.request : c.accept);
+        }
         Click(MainWidget<QWidget>(a, "start_b"));
         Click(MainWidget<QWidget>(b, "start_b"));
         for (Machine* m : {&a, &b}) {
+            EXPECT_FALSE(m->program->main_window().isVisible());
+            EXPECT_TRUE(m->window->isVisible());
             EXPECT_EQ(m->d().duel_kind, c.kind);
-            EXPECT_EQ(m->session->my().ark, 3 - c.ark_fee) << c.kind;
-            EXPECT_EQ(m->session->my().money, 500) << c.kind;
+            EXPECT_EQ(m->session->my().ark, 3 - c.ark_fee);
+            EXPECT_EQ(m->session->my().money, 500);
         }
+        EXPECT_EQ(a.d().duel_role, kApplicant);
+        EXPECT_EQ(b.d().duel_role, kReceiver);
         duel_test::MeetOpened(a, b);
-        ASSERT_TRUE(duel_test::PlayToGameSet(a, b, nullptr, 400)) << c.kind;
+        ASSERT_TRUE(duel_test::PlayToGameSet(a, b, nullptr, 400));
+        const std::string a_set_id = std::to_string(a.d().my_id);
+        const bool a_won = a.d().chara[4].hp + a.d().chara[5].hp + a.d().chara[6].hp <= 0;
         duel_test::FinishBoth(a, b);
         for (Machine* m : {&a, &b}) {
-            EXPECT_TRUE(MainWidget<QWidget>(*m, "start_menu")->isVisible()) << c.kind;
+            EXPECT_TRUE(m->program->main_window().isVisible());
+            EXPECT_FALSE(m->window->isVisible());
+            EXPECT_TRUE(MainWidget<QWidget>(*m, "start_menu")->isVisible());
             EXPECT_EQ(m->Saved().duels, 501);
         }
+        EXPECT_NE(LastSetIdLine(a).find(a_set_id), std::string::npos) << LastSetIdLine(a);
+        if (c.kind != 0) continue;
+        Machine& winner = a_won ? a : b;
+        const tmy won = winner.Saved(), lost = (a_won ? b : a).Saved();
+        EXPECT_EQ(std::pair(won.wins, lost.wins), std::pair(1, 0));
+        EXPECT_EQ(std::pair(duel_test::DeckCards(won).size(), duel_test::DeckCards(lost).size()), std::pair(10ul, 9ul));
+        int32_t taken = -1;
+        for (const int32_t card : a_won ? kDeckB : kDeckA)
+            if (std::count(lost.deck.begin(), lost.deck.end(), card) == 0) taken = card;
+        ASSERT_GE(taken, 0);
+        EXPECT_GE(won.card_count[static_cast<size_t>(taken)], 1);
+        EXPECT_EQ(winner.session->my().wins, 1);  // the status line of the loaded record says the same as the file
     }
 }
 

@@ -35,31 +35,56 @@ TEST(SdlAudio, StartUpLoadsTheFirstWaveOnEveryChannelWithoutPlayingIt) {
     EXPECT_EQ(disk.LoudSamples(), 0);
 }
 
-TEST(SdlAudio, AWaveReallyComesOut) {
-    DiskDevice disk;
-    {
-        SdlAudio a(GameDat());
-        PlaySe3(a, "1.wav");
-        EXPECT_TRUE(a.Playing(2));
-        EXPECT_FALSE(a.Playing(0));
-        ASSERT_TRUE(WaitQuiet(a, 2));
+// A wave really comes out on its channel, unmuted or muted and unmuted again; muted gives silence.
+TEST(SdlAudio, AWaveComesOutUnlessMuted) {
+    struct Case { const char* name; bool mute, unmute; };
+    for (const Case& c : {Case{"plain", false, false}, Case{"muted", true, false}, Case{"unmuted", true, true}}) {
+        DiskDevice disk;
+        {
+            SdlAudio a(GameDat());
+            if (c.mute) a.SetMuted(true);
+            if (c.unmute) a.SetMuted(false);
+            PlaySe3(a, "1.wav");
+            EXPECT_TRUE(a.Playing(2)) << c.name;
+            EXPECT_FALSE(a.Playing(0)) << c.name;
+            ASSERT_TRUE(WaitQuiet(a, 2)) << c.name;
+        }
+        EXPECT_GT(disk.Samples(), 0) << c.name;
+        EXPECT_EQ(disk.LoudSamples() > 1000, !c.mute || c.unmute) << c.name << " " << disk.LoudSamples();
+        EXPECT_TRUE(disk.LoudSamples() == 0 || !c.mute || c.unmute) << c.name;
     }
-    EXPECT_GT(disk.LoudSamples(), 1000);
 }
 
-TEST(SdlAudio, TheFourChannelsMixAndANewWaveCutsTheOld) {
+// The four channels mix and a new wave cuts the old; music switched off plays nothing and does not
+// stop what plays; missing pieces never throw.
+TEST(SdlAudio, ChannelsMixAndMusicSwitches) {
     DiskDevice disk;
     SdlAudio a(GameDat());
     a.PlaySe("d.wav", 0);
     a.PlaySe("no.wav", 1);
     a.PlaySe("no.wav", 3);
-    EXPECT_TRUE(a.Playing(0));
-    EXPECT_TRUE(a.Playing(1));
-    EXPECT_TRUE(a.Playing(3));
+    EXPECT_TRUE(a.Playing(0) && a.Playing(1) && a.Playing(3));
     a.PlaySe("1.wav", 0);  // the long d.wav is cut at once
     EXPECT_EQ(a.LoadedWave(0), "1.wav");
-    EXPECT_TRUE(a.Playing(0));
-    EXPECT_TRUE(a.Playing(1));
+    EXPECT_TRUE(a.Playing(0) && a.Playing(1));
+    EXPECT_NO_THROW(a.PlayBgm("not"));
+    EXPECT_NO_THROW(a.PlayBgm("nowhere.mid"));
+    EXPECT_FALSE(a.MusicPlaying());
+    EXPECT_NO_THROW(a.PlayBgm("1.wav"));  // not a MIDI piece: whatever it does, nothing breaks
+    EXPECT_NO_THROW(a.PlayBgm(""));
+    EXPECT_NO_THROW(a.PlayBgm("not"));
+    EXPECT_FALSE(a.MusicPlaying());
+    a.SetMusicOn(false);
+    EXPECT_FALSE(a.MusicOn());
+    a.PlayBgm("0.mid");
+    EXPECT_FALSE(a.MusicPlaying());
+    a.SetMusicOn(true);
+    a.PlayBgm("0.mid");
+    EXPECT_TRUE(a.MusicPlaying());
+    a.SetMusicOn(false);  // switching off does not stop what plays
+    EXPECT_TRUE(a.MusicPlaying());
+    a.PlayBgm("not");
+    EXPECT_FALSE(a.MusicPlaying());
 }
 
 TEST(SdlAudio, MissingAndBadWavesAndBadChannelsAreSwallowed) {
@@ -84,60 +109,6 @@ TEST(SdlAudio, MissingAndBadWavesAndBadChannelsAreSwallowed) {
         ASSERT_TRUE(WaitFor([&] { return disk.BytesWritten() >= 16384; }));
     }
     EXPECT_EQ(disk.LoudSamples(), 0);
-}
-
-TEST(SdlAudio, MutedGivesSilence) {
-    DiskDevice disk;
-    {
-        SdlAudio a(GameDat());
-        a.SetMuted(true);
-        a.PlaySe("1.wav", 0);
-        a.PlaySe("no.wav", 1);
-        EXPECT_TRUE(a.Playing(0));
-        ASSERT_TRUE(WaitQuiet(a, 1));
-    }
-    EXPECT_GT(disk.Samples(), 0);
-    EXPECT_EQ(disk.LoudSamples(), 0);
-}
-
-TEST(SdlAudio, UnmutingRestoresTheSound) {
-    DiskDevice disk;
-    {
-        SdlAudio a(GameDat());
-        a.SetMuted(true);
-        a.SetMuted(false);
-        a.PlaySe("1.wav", 0);
-        ASSERT_TRUE(WaitQuiet(a, 0));
-    }
-    EXPECT_GT(disk.LoudSamples(), 1000);
-}
-
-TEST(SdlAudio, MusicStopsAndMissingPiecesNeverThrow) {
-    DiskDevice disk;
-    SdlAudio a(GameDat());
-    EXPECT_NO_THROW(a.PlayBgm("not"));
-    EXPECT_NO_THROW(a.PlayBgm("nowhere.mid"));
-    EXPECT_FALSE(a.MusicPlaying());
-    EXPECT_NO_THROW(a.PlayBgm("1.wav"));  // not a MIDI piece: whatever it does, nothing breaks
-    EXPECT_NO_THROW(a.PlayBgm(""));
-    EXPECT_NO_THROW(a.PlayBgm("not"));
-    EXPECT_FALSE(a.MusicPlaying());
-}
-
-TEST(SdlAudio, MusicSwitchedOffPlaysNothingAndNotStops) {
-    DiskDevice disk;
-    SdlAudio a(GameDat());
-    a.SetMusicOn(false);
-    EXPECT_FALSE(a.MusicOn());
-    a.PlayBgm("0.mid");
-    EXPECT_FALSE(a.MusicPlaying());
-    a.SetMusicOn(true);
-    a.PlayBgm("0.mid");
-    EXPECT_TRUE(a.MusicPlaying());
-    a.SetMusicOn(false);  // switching off does not stop what plays
-    EXPECT_TRUE(a.MusicPlaying());
-    a.PlayBgm("not");
-    EXPECT_FALSE(a.MusicPlaying());
 }
 
 TEST(SdlAudio, APieceReallyComesOut) {

@@ -1,6 +1,7 @@
 // Reading card classes and music groups from the authored tables, with fallbacks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "content_tables.h"
@@ -15,39 +16,24 @@ TEST(CardClasses, ReadFromTheClassColumnSkippingComments) {
                       "5\t灯台守\t4\t2\t15\tbright\n326\t終\t9\t9\t19\t\n",
                       t);
     EXPECT_TRUE(t.warnings.empty());
-    EXPECT_EQ(t.card_class[0], 2);
-    EXPECT_EQ(t.card_class[5], 15);
-    EXPECT_EQ(t.card_class[326], 19);
-    EXPECT_EQ(t.card_class[1], 0) << "missing rows stay class 0";
-}
-
-TEST(CardClasses, ColumnsAreFoundByNameAndCrlfIsTolerated) {
-    ContentTables t = default_tables();
+    // Missing rows stay class 0; columns are found by name and CRLF is tolerated.
+    EXPECT_EQ((std::vector<int>{t.card_class[0], t.card_class[5], t.card_class[326], t.card_class[1]}),
+              (std::vector<int>{2, 15, 19, 0}));
     read_card_classes("class\tno\tname\r\n7\t3\tx\r\n", t);
     EXPECT_EQ(t.card_class[3], 7);
 }
 
-struct BadRow {
-    const char* row;
-};
-class CardClassesBadRow : public ::testing::TestWithParam<BadRow> {};
-
-TEST_P(CardClassesBadRow, IsReportedAndLeavesClassZero) {
-    ContentTables t = default_tables();
-    read_card_classes(std::string("no\tname\thp\tmp\tclass\tnote\n") + GetParam().row + "\n", t);
-    EXPECT_EQ(t.warnings.size(), 1u);
-    for (int c : t.card_class) EXPECT_EQ(c, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, CardClassesBadRow,
-                         ::testing::Values(BadRow{"4\tx\t1\t1\t20\t"}, BadRow{"4\tx\t1\t1\t-1\t"},
-                                           BadRow{"327\tx\t1\t1\t3\t"}, BadRow{"4\tx\t1\t1\tgold\t"},
-                                           BadRow{"4\tx"}, BadRow{"four\tx\t1\t1\t3\t"}));
-
-TEST(CardClasses, HeaderWithoutClassColumnIsReported) {
-    ContentTables t = default_tables();
-    read_card_classes("no\tname\thp\n1\tx\t3\n", t);
-    EXPECT_EQ(t.warnings.size(), 1u);
+// A bad row, or a header without a class column, is reported once and leaves every class 0.
+TEST(CardClasses, BadRowsAreReportedAndLeaveClassZero) {
+    const std::string header = "no\tname\thp\tmp\tclass\tnote\n";
+    for (const std::string& table : {header + "4\tx\t1\t1\t20\t", header + "4\tx\t1\t1\t-1\t", header + "327\tx\t1\t1\t3\t",
+                                     header + "4\tx\t1\t1\tgold\t", header + "4\tx", header + "four\tx\t1\t1\t3\t",
+                                     std::string("no\tname\thp\n1\tx\t3")}) {
+        ContentTables t = default_tables();
+        read_card_classes(table + "\n", t);
+        EXPECT_EQ(t.warnings.size(), 1u) << table;
+        EXPECT_EQ(std::count(t.card_class.begin(), t.card_class.end(), 0), std::ssize(t.card_class)) << table;
+    }
 }
 
 TEST(PieceGroups, FallBackToPieceModNine) {
@@ -58,27 +44,24 @@ TEST(PieceGroups, FallBackToPieceModNine) {
 TEST(PieceGroups, ReadFromTheGroupColumn) {
     ContentTables t = default_tables();
     read_piece_groups("no\ttitle\tgroup\n0\t風の書庫\t4\n45\t星の揺籃\t8\n12\tx\t9\n", t);
-    EXPECT_EQ(t.piece_group[0], 4);
-    EXPECT_EQ(t.piece_group[45], 8);
-    EXPECT_EQ(t.piece_group[12], 12 % 9) << "group 9 does not exist";
+    EXPECT_EQ((std::vector<int>{t.piece_group[0], t.piece_group[45], t.piece_group[12]}),
+              (std::vector<int>{4, 8, 12 % 9}));  // group 9 does not exist
     EXPECT_EQ(t.warnings.size(), 1u);
 }
 
-TEST(LoadTables, MissingFilesKeepTheFallbacksWithAWarning) {
+// Missing files keep the fallbacks with a warning each; files on disk are read.
+TEST(LoadTables, MissingFilesKeepTheFallbacksAndFilesAreRead) {
     const ContentTables t = load_tables("/nonexistent/cards.tsv", "/nonexistent/music.tsv");
     EXPECT_EQ(t.warnings.size(), 2u);
     EXPECT_EQ(t.card_class[10], 0);
     EXPECT_EQ(t.piece_group[10], 1);
-}
-
-TEST(LoadTables, ReadsFilesFromDisk) {
     testing::TempDir dir;
     std::ofstream(dir.path() / "cards.tsv") << "no\tname\thp\tmp\tclass\tnote\n9\tx\t1\t1\t11\t\n";
     std::ofstream(dir.path() / "music.tsv") << "no\ttitle\tgroup\n3\tx\t0\n";
-    const ContentTables t = load_tables((dir.path() / "cards.tsv").string(), (dir.path() / "music.tsv").string());
-    EXPECT_TRUE(t.warnings.empty());
-    EXPECT_EQ(t.card_class[9], 11);
-    EXPECT_EQ(t.piece_group[3], 0);
+    const ContentTables read = load_tables((dir.path() / "cards.tsv").string(), (dir.path() / "music.tsv").string());
+    EXPECT_TRUE(read.warnings.empty());
+    EXPECT_EQ(read.card_class[9], 11);
+    EXPECT_EQ(read.piece_group[3], 0);
 }
 
 }  // namespace

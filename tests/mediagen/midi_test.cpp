@@ -15,31 +15,30 @@ namespace {
 using testing::MidiFileRead;
 using testing::read_midi;
 
-struct VlqCase {
-    std::uint32_t value;
-    Bytes bytes;
-};
-class Vlq : public ::testing::TestWithParam<VlqCase> {};
-
-TEST_P(Vlq, EncodesSevenBitsPerByteMostSignificantFirst) {
-    Bytes out;
-    put_vlq(out, GetParam().value);
-    EXPECT_EQ(out, GetParam().bytes);
+TEST(Vlq, EncodesSevenBitsPerByteMostSignificantFirst) {
+    for (const auto& [value, bytes] : std::initializer_list<std::pair<std::uint32_t, Bytes>>{
+             {0, {0x00}}, {0x40, {0x40}}, {0x7F, {0x7F}}, {0x80, {0x81, 0x00}}, {0x2000, {0xC0, 0x00}},
+             {0x3FFF, {0xFF, 0x7F}}, {0x4000, {0x81, 0x80, 0x00}}, {0x0FFFFFFF, {0xFF, 0xFF, 0xFF, 0x7F}}}) {
+        Bytes out;
+        put_vlq(out, value);
+        EXPECT_EQ(out, bytes) << value;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, Vlq,
-                         ::testing::Values(VlqCase{0, {0x00}}, VlqCase{0x40, {0x40}}, VlqCase{0x7F, {0x7F}},
-                                           VlqCase{0x80, {0x81, 0x00}}, VlqCase{0x2000, {0xC0, 0x00}},
-                                           VlqCase{0x3FFF, {0xFF, 0x7F}}, VlqCase{0x4000, {0x81, 0x80, 0x00}},
-                                           VlqCase{0x0FFFFFFF, {0xFF, 0xFF, 0xFF, 0x7F}}));
+// A format-1 file of one track at 480 ticks per quarter around the track chunk `track`.
+Bytes one_track_file(const Bytes& track) {
+    Bytes file;
+    file.reserve(14 + track.size());
+    static constexpr std::uint8_t kHeader[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0x01, 0xE0};
+    for (const std::uint8_t b : kHeader) file.push_back(b);
+    for (const std::uint8_t b : track) file.push_back(b);
+    return file;
+}
 
+// Two notes on channel 1 sharing one status byte, then end of track; a wrong track length is refused.
 TEST(MidiReader, FollowsRunningStatusInHandWrittenTrack) {
-    // Two notes on channel 1 sharing one status byte, then end of track.
-    const Bytes file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0x01, 0xE0,
-                        'M', 'T', 'r', 'k', 0, 0, 0, 17,
-                        0x00, 0x90, 60, 100, 0x60, 60, 0, 0x00, 64, 90, 0x60, 64, 0,
-                        0x00, 0xFF, 0x2F, 0x00};
-    const MidiFileRead f = read_midi(file);
+    const MidiFileRead f = read_midi(one_track_file({'M', 'T', 'r', 'k', 0, 0, 0, 17, 0x00, 0x90, 60, 100, 0x60, 60, 0,
+                                                     0x00, 64, 90, 0x60, 64, 0, 0x00, 0xFF, 0x2F, 0x00}));
     ASSERT_EQ(f.error, "");
     ASSERT_EQ(f.tracks.size(), 1u);
     ASSERT_EQ(f.tracks[0].events.size(), 4u);
@@ -47,12 +46,7 @@ TEST(MidiReader, FollowsRunningStatusInHandWrittenTrack) {
     EXPECT_EQ(f.tracks[0].events[3].status, 0x90);
     EXPECT_EQ(f.tracks[0].events[3].data, (std::vector<std::uint8_t>{64, 0}));
     EXPECT_EQ(f.tracks[0].end_tick, 0xC0u);
-}
-
-TEST(MidiReader, RejectsATrackWhoseLengthIsWrong) {
-    Bytes file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0x01, 0xE0,
-                  'M', 'T', 'r', 'k', 0, 0, 0, 5, 0x00, 0xFF, 0x2F, 0x00, 0x00};
-    EXPECT_NE(read_midi(file).error, "");
+    EXPECT_NE(read_midi(one_track_file({'M', 'T', 'r', 'k', 0, 0, 0, 5, 0x00, 0xFF, 0x2F, 0x00, 0x00})).error, "");
 }
 
 TEST(MidiWriter, RepeatsNoStatusByteButMetaEventsResetIt) {
@@ -66,11 +60,7 @@ TEST(MidiWriter, RepeatsNoStatusByteButMetaEventsResetIt) {
     int statuses = 0;
     for (std::size_t i = 8; i < chunk.size(); ++i) statuses += chunk[i] == 0x90;
     EXPECT_EQ(statuses, 2);
-    const MidiFileRead f = read_midi([&] {
-        Bytes file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0x01, 0xE0};
-        file.insert(file.end(), chunk.begin(), chunk.end());
-        return file;
-    }());
+    const MidiFileRead f = read_midi(one_track_file(chunk));
     ASSERT_EQ(f.error, "");
     EXPECT_TRUE(f.tracks[0].running_status_used);
     EXPECT_EQ(f.tracks[0].end_tick, 300u);
@@ -189,6 +179,7 @@ TEST(Groups, EachWorkHasItsOwnLeadInstrumentAndCharacter) {
     EXPECT_EQ(characters.size(), static_cast<std::size_t>(kGroupCount));
 }
 
+// Pieces of one group share the band but not the tune.
 TEST(Groups, PiecesOfOneGroupShareTheBandButNotTheTune) {
     for (int g = 0; g < kGroupCount; ++g) {
         const PieceFacts a = facts_of(read_midi(piece_midi(g, g)));
@@ -196,10 +187,7 @@ TEST(Groups, PiecesOfOneGroupShareTheBandButNotTheTune) {
         EXPECT_EQ(a.lead_program, b.lead_program);
         EXPECT_NE(a.lead_keys, b.lead_keys) << "group " << g;
     }
-}
-
-TEST(Groups, ThePieceNumberNotTheGroupPicksTheMelody) {
-    EXPECT_NE(piece_midi(3, 3), piece_midi(3, 4));
+    EXPECT_NE(piece_midi(3, 3), piece_midi(3, 4));  // the piece number, not the group, picks the tune
     EXPECT_EQ(piece_midi(3, 3), piece_midi(3, 3));
 }
 

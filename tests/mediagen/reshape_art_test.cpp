@@ -1,18 +1,14 @@
 // The fused and revealed beings' pictures: read from the reshaping table (rows drawn elsewhere skipped),
-// drawn in a gold frame, written with the other media.
+// drawn in a gold frame.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "bmp_writer.h"
-#include "media_set.h"
+#include "content_tables.h"
 #include "summon_art.h"
 #include "test_support.h"
 
 namespace mediagen {
 namespace {
-using testing::read_file;
-using testing::TempDir;
 
 const char* const kHead = "# a comment\nkind\tcard\tneeds\tname\thp\tmp\tgood\tpicture\tfigure\tglow\n";
 
@@ -32,14 +28,6 @@ TEST(ReshapePictures, ReadFromThePictureFigureAndGlowColumns) {
     EXPECT_TRUE(t.summons.empty());
 }
 
-TEST(ReshapePictures, TheAuthoredTableGivesSixteenPictures) {
-    const ContentTables t =
-        load_tables(KESTRA_SOURCE_DIR "/content/cards.tsv", KESTRA_SOURCE_DIR "/content/music.tsv",
-                    KESTRA_SOURCE_DIR "/content/summon_beings.tsv", KESTRA_SOURCE_DIR "/content/reshapings.tsv");
-    EXPECT_TRUE(t.warnings.empty());
-    EXPECT_EQ(t.reshapes.size(), 16u) << "seven fusions and nine identities";
-}
-
 TEST(ReshapePictures, AGoldFrameInsideTheGlowRim) {
     const Image a = reshape_picture("cg/fusion_0.bmp", 6, 4);
     EXPECT_EQ(a.width(), 64);
@@ -48,17 +36,6 @@ TEST(ReshapePictures, AGoldFrameInsideTheGlowRim) {
     EXPECT_EQ(a.at(32, 62), (Rgb{236, 196, 72}));
     EXPECT_NE(encode_bmp(a), encode_bmp(summon_picture("cg/fusion_0.bmp", 6, 4)));
     EXPECT_EQ(encode_bmp(a), encode_bmp(reshape_picture("cg/fusion_0.bmp", 6, 4))) << "the same every run";
-}
-
-TEST(ReshapePictures, WrittenAndListedWithTheOtherMedia) {
-    ContentTables t = default_tables();
-    t.reshapes = {{"cg/fusion_a.bmp", 3, 5}, {"cg/identity_b.bmp", 4, 2}};
-    const std::vector<std::string> list = media_file_list(t);
-    EXPECT_EQ(list.size(), media_file_list().size() + 2);
-    EXPECT_NE(std::find(list.begin(), list.end(), "cg/identity_b.bmp"), list.end());
-    TempDir dir;
-    write_media(dir.path(), t);
-    EXPECT_EQ(read_file(dir.path() / "cg/fusion_a.bmp"), encode_bmp(reshape_picture("cg/fusion_a.bmp", 3, 5)));
 }
 
 }  // namespace

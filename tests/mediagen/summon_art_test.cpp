@@ -34,39 +34,35 @@ TEST(SummonPictures, ReadFromThePictureFigureAndFlashColumns) {
     EXPECT_EQ(t.summons[1].glow, summon_index(kSummonGlows, "white"));
 }
 
-class SummonPicturesBadRow : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(SummonPicturesBadRow, IsReportedAndSkipped) {
-    ContentTables t = default_tables();
-    read_summon_pictures(std::string(kHead) +
-                             "ヤ\tヤ\tcg/a.bmp\tghost\tfoe:any\thp=-2\t-\tred\tma2.wav\tx\n" + GetParam() +
-                             "\n",
-                         t);
-    EXPECT_EQ(t.warnings.size(), 1u);
-    EXPECT_EQ(t.summons.size(), 1u);
+// An unknown figure or glow, a picture outside cg/, a picture named twice or a short row is
+// reported and skipped.
+TEST(SummonPictures, BadRowsAreReportedAndSkipped) {
+    for (const char* row : {"ノ\tノ\tcg/b.bmp\tdragon\tx\tx\tx\tred\tx\tx", "ノ\tノ\tcg/b.bmp\tghost\tx\tx\tx\tpink\tx\tx",
+                            "ノ\tノ\tb.bmp\tghost\tx\tx\tx\tred\tx\tx", "ノ\tノ\tcg/x/b.bmp\tghost\tx\tx\tx\tred\tx\tx",
+                            "ノ\tノ\tcg/a.bmp\tghost\tx\tx\tx\tred\tx\tx", "ノ\tノ"}) {
+        ContentTables t = default_tables();
+        const std::string first = "ヤ\tヤ\tcg/a.bmp\tghost\tfoe:any\thp=-2\t-\tred\tma2.wav\tx\n";
+        read_summon_pictures(kHead + first + row + "\n", t);
+        EXPECT_EQ(t.warnings.size(), 1u) << row;
+        EXPECT_EQ(t.summons.size(), 1u) << row;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SummonPicturesBadRow,
-                         ::testing::Values("ノ\tノ\tcg/b.bmp\tdragon\tx\tx\tx\tred\tx\tx",
-                                           "ノ\tノ\tcg/b.bmp\tghost\tx\tx\tx\tpink\tx\tx",
-                                           "ノ\tノ\tb.bmp\tghost\tx\tx\tx\tred\tx\tx",
-                                           "ノ\tノ\tcg/x/b.bmp\tghost\tx\tx\tx\tred\tx\tx",
-                                           "ノ\tノ\tcg/a.bmp\tghost\tx\tx\tx\tred\tx\tx", "ノ\tノ"));
-
-TEST(SummonPictures, TheAuthoredTableGivesFortyBeings) {
+// The authored tables give forty summoned beings, and seven fusions and nine identities.
+TEST(SummonPictures, TheAuthoredTablesGiveFortyBeingsAndSixteenReshapings) {
     const ContentTables t =
         load_tables(KESTRA_SOURCE_DIR "/content/cards.tsv", KESTRA_SOURCE_DIR "/content/music.tsv",
-                    KESTRA_SOURCE_DIR "/content/summon_beings.tsv");
+                    KESTRA_SOURCE_DIR "/content/summon_beings.tsv", KESTRA_SOURCE_DIR "/content/reshapings.tsv");
     EXPECT_TRUE(t.warnings.empty());
     EXPECT_EQ(t.summons.size(), 40u);
+    EXPECT_EQ(t.reshapes.size(), 16u);
 }
 
 TEST(SummonPictures, DrawnInTheGlowWithAShapeOfTheirOwn) {
     const Image a = summon_picture("cg/syoukan_a.bmp", 2, 0);
     const Image b = summon_picture("cg/syoukan_b.bmp", 2, 0);
     const Image blue = summon_picture("cg/syoukan_a.bmp", 2, 2);
-    EXPECT_EQ(a.width(), 64);
-    EXPECT_EQ(a.height(), 64);
+    EXPECT_EQ(std::pair(a.width(), a.height()), std::pair(64, 64));
     EXPECT_EQ(a.at(0, 0), (Rgb{255, 86, 64})) << "the rim is the red glow";
     EXPECT_EQ(blue.at(63, 63), (Rgb{96, 146, 255})) << "the rim is the blue glow";
     EXPECT_NE(encode_bmp(a), encode_bmp(b)) << "each being has its own shape";
@@ -74,18 +70,22 @@ TEST(SummonPictures, DrawnInTheGlowWithAShapeOfTheirOwn) {
         << "and the same every run";
 }
 
+// Summoned and reshaped beings' pictures are written and listed with the other media.
 TEST(SummonPictures, WrittenAndListedWithTheOtherMedia) {
     ContentTables t = default_tables();
     t.summons = {{"cg/syoukan_a.bmp", 3, 5}, {"cg/syoukan_b.bmp", 4, 2}};
+    t.reshapes = {{"cg/fusion_a.bmp", 3, 5}, {"cg/identity_b.bmp", 4, 2}};
     const std::vector<std::string> list = media_file_list(t);
-    EXPECT_EQ(list.size(), media_file_list().size() + 2);
-    EXPECT_NE(std::find(list.begin(), list.end(), "cg/syoukan_b.bmp"), list.end());
+    EXPECT_EQ(list.size(), media_file_list().size() + 4);
+    for (const char* name : {"cg/syoukan_b.bmp", "cg/identity_b.bmp"})
+        EXPECT_NE(std::find(list.begin(), list.end(), name), list.end()) << name;
     TempDir dir;
     const WriteReport report = write_media(dir.path(), t);
     EXPECT_EQ(report.files, static_cast<int>(list.size()));
     const Bytes a = read_file(dir.path() / "cg/syoukan_a.bmp");
     EXPECT_EQ(a, encode_bmp(summon_picture("cg/syoukan_a.bmp", 3, 5)));
     EXPECT_NE(a, read_file(dir.path() / "cg/syoukan_b.bmp"));
+    EXPECT_EQ(read_file(dir.path() / "cg/fusion_a.bmp"), encode_bmp(reshape_picture("cg/fusion_a.bmp", 3, 5)));
 }
 
 }  // namespace
