@@ -68,9 +68,12 @@ TEST(SynthesisCosts, FixedRowsTakeCardKAtTheirCost) {
     ASSERT_EQ(all.size(), 24u);
     for (const Case& c : cases)
         EXPECT_EQ(all[static_cast<size_t>(c.row)], (Recipe{c.product, c.row, c.cost})) << "row " << c.row;
-    EXPECT_EQ(FixedRecipes(4).size(), 0u);
     EXPECT_EQ(FixedRecipes(12), (std::vector<Recipe>{{136, 0, 10}, {137, 1, 10}}));
-    EXPECT_EQ(FixedRecipes(119).size(), 23u);
+    // Row k opens at 5(k + 1) duels, not one duel sooner.
+    for (int32_t k = 0; k < 24; ++k) {
+        EXPECT_EQ(FixedRecipes(5 * (k + 1) - 1).size(), static_cast<size_t>(k)) << "row " << k;
+        EXPECT_EQ(FixedRecipes(5 * (k + 1)).size(), static_cast<size_t>(k + 1)) << "row " << k;
+    }
 }
 
 TEST(SynthesisCosts, RandomRowsClimbOneClass) {

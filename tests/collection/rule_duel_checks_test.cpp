@@ -131,6 +131,7 @@ TEST(RuleDuelChecks, CompositionAndEdgeCases) {
         {"801: card 218 answers", 9, kRoleReceiver, [](tmy& my) { my.deck[4] = 218; }, ""},
         {"ＭＡＸ: no icons", 5, kRoleApplicant, [](tmy& my) { my.icon_slot1 = my.icon_slot2 = -1; }, ""},
         {"ＭＡＸ: one icon", 5, kRoleReceiver, [](tmy& my) { my.icon_slot1 = -1; }, ""},
+        {"アイコン: icon 0 is worn like any other", 1, kRoleApplicant, [](tmy& my) { my.icon_slot2 = 0; }, ""},
     };
     for (const Case& c : cases) {
         tmy my = PassingPlayer(*FindDuelKind(c.kind));
