@@ -83,19 +83,20 @@ TEST(RegisteredDecks, ApplyLeavesHolesForWhatIsMissing) {
         {"all owned", -1, -1, {20, 21, 22, 23, 24, 25, 26, 27, 28, 29}, false},
         {"card 24 gone", 24, -1, {20, 21, 22, 23, -1, 25, 26, 27, 28, 29}, true},
         {"icon 41 gone", -1, 41, {20, 21, 22, 23, 24, 25, 26, 27, 28, 29}, true},
+        {"icon 40 gone", -1, 40, {20, 21, 22, 23, 24, 25, 26, 27, 28, 29}, true},
     };
     for (const Case& c : cases) {
         tmy my = Player(0);
         my.touroku[4] = ttouroku{"水の組", {20, 21, 22, 23, 24, 25, 26, 27, 28, 29}, {40, 41}};
         for (int32_t card = 20; card < 30; ++card)
             my.card_count[static_cast<size_t>(card)] = card == c.missing_card ? 0 : 1;
-        my.icon_count[40] = 1;
+        my.icon_count[40] = c.missing_icon == 40 ? 0 : 1;
         my.icon_count[41] = c.missing_icon == 41 ? 0 : 2;
         my.checksum = ComputeChecksum(my);
         SCOPED_TRACE(c.name);
         EXPECT_EQ(ApplyTouroku(my, 4), c.shortage);
         EXPECT_EQ(my.deck, c.deck);
-        EXPECT_EQ((std::array{my.icon_slot1, my.icon_slot2}), (std::array{40, c.missing_icon == 41 ? -1 : 41}));
+        EXPECT_EQ((std::array{my.icon_slot1, my.icon_slot2}), (std::array{c.missing_icon == 40 ? -1 : 40, c.missing_icon == 41 ? -1 : 41}));
         for (const int32_t card : kSetup) EXPECT_EQ(my.card_count[static_cast<size_t>(card)], 1);  // returned
         EXPECT_EQ(my.icon_count[5] + my.icon_count[6], 2);
         EXPECT_EQ(my.applied_deck_name, "水の組");
