@@ -138,22 +138,9 @@ void Rescue(DuelContext& ctx, int32_t slot, const DeathReaction& r) {
 
 DeathReactionLoad LoadDeathReactions(std::string_view text, const Catalogue& cat) {
     DeathReactionLoad out;
-    auto parsed = ParseTsv(text);
-    if (!parsed.table) {
-        out.error = "death_reactions.tsv: " + parsed.error;
-        return out;
-    }
-    const TsvTable& t = *parsed.table;
-    for (size_t r = 0; r < t.rows.size(); ++r) {
-        DeathReaction x;
-        const std::string fault = ReadRow(t, r, cat, x);
-        if (!fault.empty()) {
-            out.error = "death_reactions.tsv line " + std::to_string(t.line_numbers[r]) + ": " + fault;
-            out.reactions.clear();
-            return out;
-        }
-        out.reactions.push_back(std::move(x));
-    }
+    const auto read = [&cat](const TsvTable& t, size_t r, DeathReaction& x) { return ReadRow(t, r, cat, x); };
+    out.error = ReadTsvRows(text, "death_reactions.tsv", out.reactions, read);
+    if (!out.error.empty()) return out;
     for (const DeathReaction& x : out.reactions) {
         if (!LoopsBack(cat, out.reactions, x.name)) continue;
         out.error = "death_reactions.tsv: transformations of \"" + x.name + "\" come back to it";

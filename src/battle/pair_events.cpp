@@ -148,22 +148,8 @@ std::optional<PairEffect> PairEffectFromTag(std::string_view tag) {
 
 PairEventLoad LoadPairEvents(std::string_view text, const Catalogue& cat) {
     PairEventLoad out;
-    auto parsed = ParseTsv(text);
-    if (!parsed.table) {
-        out.error = "pair_events.tsv: " + parsed.error;
-        return out;
-    }
-    const TsvTable& t = *parsed.table;
-    for (size_t r = 0; r < t.rows.size(); ++r) {
-        PairEvent pair;
-        const std::string fault = ReadRow(t, r, cat, pair);
-        if (!fault.empty()) {
-            out.error = "pair_events.tsv line " + std::to_string(t.line_numbers[r]) + ": " + fault;
-            out.pairs.clear();
-            return out;
-        }
-        out.pairs.push_back(std::move(pair));
-    }
+    const auto read = [&cat](const TsvTable& t, size_t r, PairEvent& e) { return ReadRow(t, r, cat, e); };
+    out.error = ReadTsvRows(text, "pair_events.tsv", out.pairs, read);
     return out;
 }
 

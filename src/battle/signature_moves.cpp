@@ -271,25 +271,14 @@ std::optional<MoveShape> MoveShapeFromTag(std::string_view tag) {
 
 SignatureMoveLoad LoadSignatureMoves(std::string_view text, const Catalogue& cat) {
     SignatureMoveLoad out;
-    auto parsed = ParseTsv(text);
-    if (!parsed.table) {
-        out.error = "signature_moves.tsv: " + parsed.error;
-        return out;
-    }
-    const TsvTable& t = *parsed.table;
-    for (size_t r = 0; r < t.rows.size(); ++r) {
-        SignatureMove m;
+    const auto read = [&](const TsvTable& t, size_t r, SignatureMove& m) {
         std::string fault = ReadRow(t, r, cat, m);
         const auto same_card = [&](const SignatureMove& x) { return x.card == m.card; };
         if (fault.empty() && std::any_of(out.moves.begin(), out.moves.end(), same_card))
             fault = "card \"" + m.card + "\" has a move already";
-        if (!fault.empty()) {
-            out.error = "signature_moves.tsv line " + std::to_string(t.line_numbers[r]) + ": " + fault;
-            out.moves.clear();
-            return out;
-        }
-        out.moves.push_back(std::move(m));
-    }
+        return fault;
+    };
+    out.error = ReadTsvRows(text, "signature_moves.tsv", out.moves, read);
     return out;
 }
 

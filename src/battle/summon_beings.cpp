@@ -175,30 +175,14 @@ bool Picks(const DuelRecord& d, const SummonBeing& b, int32_t slot, int32_t firs
 
 SummonBeingLoad LoadSummonBeings(std::string_view text) {
     SummonBeingLoad out;
-    auto parsed = ParseTsv(text);
-    if (!parsed.table) {
-        out.error = "summon_beings.tsv: " + parsed.error;
-        return out;
-    }
-    const TsvTable& t = *parsed.table;
-    for (size_t r = 0; r < t.rows.size(); ++r) {
-        SummonBeing b;
-        const std::string fault = ReadRow(t, r, b);
-        if (!fault.empty()) {
-            out.error = "summon_beings.tsv line " + std::to_string(t.line_numbers[r]) + ": " + fault;
-            out.beings.clear();
-            return out;
-        }
-        for (const SummonBeing& seen : out.beings) {
-            if (seen.icon == b.icon || seen.picture == b.picture) {
-                out.error =
-                    "summon_beings.tsv line " + std::to_string(t.line_numbers[r]) + ": icon or picture twice";
-                out.beings.clear();
-                return out;
-            }
-        }
-        out.beings.push_back(std::move(b));
-    }
+    const auto read = [&](const TsvTable& t, size_t r, SummonBeing& b) {
+        std::string fault = ReadRow(t, r, b);
+        const auto same = [&](const SummonBeing& x) { return x.icon == b.icon || x.picture == b.picture; };
+        if (fault.empty() && std::any_of(out.beings.begin(), out.beings.end(), same))
+            fault = "icon or picture twice";
+        return fault;
+    };
+    out.error = ReadTsvRows(text, "summon_beings.tsv", out.beings, read);
     return out;
 }
 
