@@ -83,7 +83,7 @@ void DuelWindow::Refresh() {
     if (isVisible()) RefreshDuelWindow(*parts_);
 }
 
-void DuelWindow::SetBlinkPause(unsigned long ms) { parts_->cues.SetBlinkPause(ms); }
+void DuelWindow::SetFrameStep(SlotCues::FrameStep step) { parts_->cues.SetFrameStep(std::move(step)); }
 
 void DuelWindow::MessageAreaClicked() {
     DuelParts& p = *parts_;

@@ -7,6 +7,7 @@
 
 #include "app/duel_hand_over.h"
 #include "app/game_session.h"
+#include "app/slot_cues.h"
 #include "duel/duel_record.h"
 
 class QTimer;
@@ -39,8 +40,8 @@ public:
     void TimeTick();
     // The work of the 50 ms timer.
     void Refresh();
-    // The pause between a flash's blinks; the widget tests set 0 so a whole duel plays quickly.
-    void SetBlinkPause(unsigned long ms);
+    // How a flash shows each frame (painted and held 10 ms in the game; counted in the widget tests).
+    void SetFrameStep(SlotCues::FrameStep step);
 
 protected:
     // Closing mid-duel aborts it (with the penalty when playing).

@@ -18,11 +18,17 @@ constexpr unsigned long kBlinkPauseMs = 10;
 // 0 for slots 1..3 ("YOU"), 1 for slots 4..6 ("ENEMY").
 int SideOf(int32_t slot) { return slot >= 4 ? 1 : 0; }
 
+// The game's frame: painted now, then held for the blink's pause.
+void ShowAndHold(QWidget* window) {
+    window->repaint();
+    QThread::msleep(kBlinkPauseMs);
+}
+
 }  // namespace
 
 int SlotTop(int32_t slot) { return 20 + 68 * ((slot - 1) % 3); }
 
-SlotCues::SlotCues(CardBox& you, CardBox& enemy) : blink_pause_ms_(kBlinkPauseMs) {
+SlotCues::SlotCues(CardBox& you, CardBox& enemy) : frame_step_(ShowAndHold) {
     const char* marks[2] = {"mark_l", "mark_l2"};
     const char* frames[2] = {"squea_l", "squea_l2"};
     const char* squares[2] = {"red_l", "red_l2"};
@@ -76,11 +82,9 @@ void SlotCues::Flash(FlashColour colour, int32_t slot, QWidget* window) {
     square_[1 - side]->hide();
     for (int k = 0; k < kBlinks; ++k) {
         square->show();
-        window->repaint();
-        QThread::msleep(blink_pause_ms_);
+        frame_step_(window);
         square->hide();
-        window->repaint();
-        QThread::msleep(blink_pause_ms_);
+        frame_step_(window);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 #include "app/duel_layout.h"
 #include "duel/presenter.h"
@@ -20,12 +21,14 @@ public:
     void ShowMarkers(int32_t attacker_slot, int32_t target_slot);
     // All four marker controls hidden.
     void HideMarkers();
-    // Eight blinks of the colour over the slot, repainting the window at once each time; blocks.
+    // Eight blinks of the colour over the slot, each half shown as one frame; blocks.
     void Flash(FlashColour colour, int32_t slot, QWidget* window);
     // The visible target marker alternates between "▼" and nothing (one refresh each).
     void Blink();
-    // The pause between the flash's blinks (10 ms); the widget tests flash without pausing.
-    void SetBlinkPause(unsigned long ms) { blink_pause_ms_ = ms; }
+    // How a flash shows one frame: by default the window is repainted at once and held for 10 ms;
+    // the widget tests count the frames instead, so a whole duel plays without painting or waiting.
+    using FrameStep = std::function<void(QWidget* window)>;
+    void SetFrameStep(FrameStep step) { frame_step_ = std::move(step); }
 
     // For the tests and screenshots: the controls of one box (0 "YOU", 1 "ENEMY").
     QLabel* marker(int side) const { return mark_[side]; }
@@ -36,7 +39,7 @@ private:
     QLabel* mark_[2];
     OutlineBox* frame_[2];
     FillBox* square_[2];
-    unsigned long blink_pause_ms_;
+    FrameStep frame_step_;
 };
 
 // Top of a slot's picture in its box: 20, 88 or 156 for the first, second or third card of a side.

@@ -28,7 +28,7 @@ Machine::Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_
         program = std::make_unique<GameProgram>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
         session = &program->session();
         window = &program->duel_window();
-        window->SetBlinkPause(0);
+        CountFrames();
         return;
     }
     own_session = std::make_unique<GameSession>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
@@ -36,7 +36,15 @@ Machine::Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_
     session = own_session.get();
     window = own_window.get();
     window->SetHost(&host);
-    window->SetBlinkPause(0);
+    CountFrames();
+}
+
+void Machine::CountFrames() {
+    window->SetFrameStep([this](QWidget* w) {
+        ++frames;
+        for (const char* square : {"red_l", "red_l2"})
+            if (w->findChild<QWidget*>(QString::fromLatin1(square))->isVisible()) ++lit_frames;
+    });
 }
 
 QWidget* Machine::Widget(const char* name) const {

@@ -59,6 +59,8 @@ struct Machine {
     std::unique_ptr<GameProgram> program;  // whole_program only
     GameSession* session = nullptr;
     DuelWindow* window = nullptr;
+    // The flash frames the window showed, and how many of them showed the flash square.
+    int frames = 0, lit_frames = 0;
 
     const DuelRecord& d() const { return window->record(); }
     QWidget* Widget(const char* name) const;
@@ -67,6 +69,8 @@ struct Machine {
     std::string Text(const char* name) const;
     // The player's save as it is on disk.
     tmy Saved() const;
+    // Flashes show their frames without painting or waiting, counted in frames and lit_frames.
+    void CountFrames();
 };
 
 // A left click in the middle of a widget; a missing widget fails the test.

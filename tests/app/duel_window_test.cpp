@@ -103,6 +103,10 @@ TEST(DuelWindow, AnOrdinaryDuelEndsWithMirroredSaves) {
 
     ASSERT_TRUE(duel_test::PlayToGameSet(a, b));
     ExpectMirrored(a.d(), b.d());
+    // Every flash blinked eight times: a lit frame, then a dark one.
+    EXPECT_GT(a.frames, 0);
+    EXPECT_EQ(a.frames % 16, 0);
+    EXPECT_EQ(a.lit_frames * 2, a.frames);
     EXPECT_EQ(a.d().aite_id, b.d().my_id);
     EXPECT_EQ(a.Text("own_id"), std::string(kSetIdPrefix) + std::to_string(a.d().my_id));
     duel_test::FinishBoth(a, b);
