@@ -29,13 +29,14 @@ const std::vector<int32_t>& SummonerCards() {
     return cards;
 }
 
-// One player in eight is a summoner: a card that offers 召喚 in the first deck slot and a summon
-// icon in the first icon slot, so every summon being gets its turn in a long run.
+// One player in eight is a summoner: a deck of one card that offers 召喚 and a summon icon in the
+// first icon slot, so every summon being gets its turn in a long run.
 void MakeSummoner(tmy& my, const Catalogue& cat, Rng& rng) {
     const std::vector<int32_t>& summoners = SummonerCards();
     const std::vector<std::string> beings = SummonIconNames();
     if (summoners.empty() || beings.empty() || rng.Random(8) != 0) return;
-    my.deck[0] = summoners[static_cast<size_t>(rng.Random(static_cast<int32_t>(summoners.size())))];
+    const int32_t card = summoners[static_cast<size_t>(rng.Random(static_cast<int32_t>(summoners.size())))];
+    for (int32_t& slot : my.deck) slot = card;
     const std::string& wanted = beings[static_cast<size_t>(rng.Random(static_cast<int32_t>(beings.size())))];
     for (int32_t i = 0; i < kListedIcons; ++i)
         if (cat.icon[static_cast<size_t>(i)].name == wanted) my.icon_slot1 = i;
@@ -45,6 +46,7 @@ void MakeSummoner(tmy& my, const Catalogue& cat, Rng& rng) {
 // player meets them often enough that every opening rule runs in a long simulation.
 constexpr int32_t kPresenceCards[] = {169, 141, 166, 250, 230, 305, 315, 37, 40, 258, 228, 197, 216, 249,
                                       304, 251, 208, 209, 211, 274, 207, 221, 206, 205, 201, 139, 199, 198};
+constexpr int32_t kIconBreaker = 141, kLiftedProtector = 146;
 constexpr int32_t kOpeningIcons[] = {56, 57, 231, 240, 241, 78, 146, 74, 81, 59, 63, 82, 219, 79, 221, 80};
 
 // One of a fixed list, uniformly.
@@ -63,6 +65,9 @@ void SeasonForTheOpening(tmy& my, Rng& rng) {
         my.icon_slot2 = OneOf(kOpeningIcons, rng);
     } else if (roll == 2) {
         my.icon_slot2 = my.icon_slot1;
+    } else if (roll == 3) {  // the icon breaker and the protector it lifts, met when both sides roll this
+        my.deck[0] = my.deck[1] = kIconBreaker;
+        my.icon_slot2 = kLiftedProtector;
     }
 }
 
