@@ -229,11 +229,12 @@ TEST(GameSetLoss, LoserAndExtraBattlePrizes) {
 
 TEST(GameSetLoss, GiftCardsAndSympathyMoney) {
     struct Case { int32_t merit, counter, card, copies; bool both; int32_t want_copies, want_counter, lo, hi; };
-    // Rows 2 and 3: the gift never takes a copy away; merit does not move on a double wipe-out.
-    // Sympathy money: Random(2 × 2) + 6, Random(3 × 4) + 7.
+    // Rows 2..4: the gift never takes a copy away; merit does not move on a double wipe-out, nor does a merit of
+    // 100 reached before bring it again. Sympathy money: Random(2 × 2) + 6, Random(3 × 4) + 7.
     const Case cases[] = {{99, 0, 101, 0, false, 1, 1, 0, 0}, {99, 0, 101, 3, false, 3, 1, 0, 0},
-                          {99, 0, 101, 0, true, 0, 0, 0, 0},  {10, 4, 164, 0, false, 1, 6, 0, 0},
-                          {10, 4, 164, 1, false, 2, 6, 6, 9}, {10, 9, 171, 2, false, 3, 11, 7, 18}};
+                          {99, 0, 101, 0, true, 0, 0, 0, 0},  {100, 0, 101, 0, true, 0, 0, 0, 0},
+                          {10, 4, 164, 0, false, 1, 6, 0, 0}, {10, 4, 164, 1, false, 2, 6, 6, 9},
+                          {10, 9, 171, 2, false, 3, 11, 7, 18}};
     for (const Case& c : cases) {
         Fought s;
         s.my.money = 100, s.my.merit = c.merit, s.session.loss_counter = c.counter;
