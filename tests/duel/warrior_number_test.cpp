@@ -51,7 +51,7 @@ TEST(WarriorNumber, SuddenDeathCarriesTheWholeDeck) {
 }
 
 // Players paste the whole line the other program shows; it reads as its digits do.
-TEST(WarriorNumber, DecodesWhatWasEncoded) {
+TEST(WarriorNumber, DecodesWhatWasEncodedInEveryPastedForm) {
     const DuelRecord d = Own({Card(7, 3, 5), Card(120, 9, 31), Card(234, 6, 0)}, 5, -1);
     const std::string n = WarriorDigits(d);
     for (const std::string& text :
