@@ -58,35 +58,31 @@ TEST(DisplayCaptions, BattleTypeInBracketsNothingForNoneAndTheTurn) {
 TEST(DisplayIconLabels, EveryHidingRuleAndItsLift) {
     // Icons my1 my2 e1 e2 and the catalogue numbers of the cards in slots 1 and 4.
     struct Case { const char* what; int32_t battle, my1, my2, e1, e2, my_card, their_card; IconLabelTexts expected; };
+    const char *kTide = "潮の守り紋", *kKnot = "野の結び紋", *kSeer = "見通しの眼鏡";
     const Case cases[] = {
-        {"plain", 0, 1, 10, 1, 10, 5, 10, {"潮の守り紋", "野の結び紋", "潮の守り紋", "野の結び紋"}},
-        {"empty slots", 0, -1, 10, 1, -1, 5, 10, {"", "野の結び紋", "潮の守り紋", ""}},
+        {"plain", 0, 1, 10, 1, 10, 5, 10, {kTide, kKnot, kTide, kKnot}},
+        {"empty slots", 0, -1, 10, 1, -1, 5, 10, {"", kKnot, kTide, ""}},
         {"stealth battle", 11, 1, 10, 1, 10, 5, 10, {kQ, kQ, kQ, kQ}},
         {"stealth, hidden empty slot", 11, -1, 10, 1, -1, 5, 10, {kQ, kQ, kQ, kQ}},
-        {"stealth lifted", 11, 87, 10, 1, 10, 5, 10, {"見通しの眼鏡", "野の結び紋", "潮の守り紋", "野の結び紋"}},
-        {"I wear 68 first", 0, 68, 10, 1, 10, 5, 10, {kQ, kQ, "潮の守り紋", "野の結び紋"}},
-        {"I wear 68 second", 0, 1, 68, 1, 10, 5, 10, {kQ, kQ, "潮の守り紋", "野の結び紋"}},
-        {"my 68 lifted", 0, 68, 87, 1, 10, 5, 10, {"名無しの覆面", "見通しの眼鏡", "潮の守り紋", "野の結び紋"}},
-        {"they wear 68", 0, 1, 10, 1, 68, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
-        {"their 68 lifted", 0, 87, 10, 1, 68, 5, 10, {"見通しの眼鏡", "野の結び紋", "潮の守り紋", "名無しの覆面"}},
-        {"they wear 243", 0, 1, 10, 243, 10, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
-        {"their 243 lifted", 0, 1, 87, 243, 10, 5, 10, {"潮の守り紋", "見通しの眼鏡", "影法師のマント", "野の結び紋"}},
-        {"my 243 leaves my labels", 0, 243, 10, 1, 10, 5, 10, {"影法師のマント", "野の結び紋", "潮の守り紋", "野の結び紋"}},
-        {"their 67 hides no label", 0, 1, 10, 67, 10, 5, 10, {"潮の守り紋", "野の結び紋", "黒い帳", "野の結び紋"}},
-        {"their card 168", 0, 1, 10, 1, 10, 5, 168, {"潮の守り紋", "野の結び紋", kQ, kQ}},
-        {"their card 168 lifted", 0, 87, 10, 1, 10, 5, 168, {"見通しの眼鏡", "野の結び紋", "潮の守り紋", "野の結び紋"}},
-        {"my card 168", 0, 1, 10, 1, 10, 168, 10, {"潮の守り紋", "野の結び紋", "潮の守り紋", "野の結び紋"}},
-        {"their dark 1 (259)", 0, 1, 10, 259, 10, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
-        {"their dark 1 (262)", 0, 1, 10, 1, 262, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
-        {"their dark 1 (266)", 0, 1, 10, 266, 10, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
-        {"their dark 1 lifted", 0, 87, 10, 259, 10, 5, 10, {"見通しの眼鏡", "野の結び紋", "黒曜の帳", "野の結び紋"}},
-        {"their dark 2 hides no label", 0, 1, 10, 267, 278, 5, 10, {"潮の守り紋", "野の結び紋", "殿の影盾", "双子星の影"}},
-        {"my dark 1 leaves my labels", 0, 259, 10, 1, 10, 5, 10, {"黒曜の帳", "野の結び紋", "潮の守り紋", "野の結び紋"}},
-        {"secret 69 and 76", 0, 69, 76, 1, 10, 5, 10, {kQ, kQ, "潮の守り紋", "野の結び紋"}},
-        {"secret 76 theirs", 0, 1, 10, 76, 83, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
-        {"secret 87 theirs", 0, 1, 10, 86, 87, 5, 10, {"潮の守り紋", "野の結び紋", kQ, kQ}},
-        {"77 and 82 are not secret", 0, 77, 82, 66, 10, 5, 10, {"暴きの眼", "融合の坩堝", "逆さ砂時計", "野の結び紋"}},
-        {"secrets lifted", 0, 87, 69, 83, 86, 5, 10, {"見通しの眼鏡", "はね返しの罠", "石化の罠", "蛙の面"}},
+        {"stealth lifted", 11, 87, 10, 1, 10, 5, 10, {kSeer, kKnot, kTide, kKnot}},
+        {"I wear 68 first", 0, 68, 10, 1, 10, 5, 10, {kQ, kQ, kTide, kKnot}},
+        {"they wear 68", 0, 1, 10, 1, 68, 5, 10, {kTide, kKnot, kQ, kQ}},
+        {"their 68 lifted", 0, 87, 10, 1, 68, 5, 10, {kSeer, kKnot, kTide, "名無しの覆面"}},
+        {"they wear 243", 0, 1, 10, 243, 10, 5, 10, {kTide, kKnot, kQ, kQ}},
+        {"my 243 leaves my labels", 0, 243, 10, 1, 10, 5, 10, {"影法師のマント", kKnot, kTide, kKnot}},
+        {"their 67 hides no label", 0, 1, 10, 67, 10, 5, 10, {kTide, kKnot, "黒い帳", kKnot}},
+        {"their card 168", 0, 1, 10, 1, 10, 5, 168, {kTide, kKnot, kQ, kQ}},
+        {"my card 168", 0, 1, 10, 1, 10, 168, 10, {kTide, kKnot, kTide, kKnot}},
+        {"their dark 1 (259)", 0, 1, 10, 259, 10, 5, 10, {kTide, kKnot, kQ, kQ}},
+        {"their dark 1 (262)", 0, 1, 10, 1, 262, 5, 10, {kTide, kKnot, kQ, kQ}},
+        {"their dark 1 (266)", 0, 1, 10, 266, 10, 5, 10, {kTide, kKnot, kQ, kQ}},
+        {"their dark 2 hides no label", 0, 1, 10, 267, 278, 5, 10, {kTide, kKnot, "殿の影盾", "双子星の影"}},
+        {"my dark 1 leaves my labels", 0, 259, 10, 1, 10, 5, 10, {"黒曜の帳", kKnot, kTide, kKnot}},
+        {"secret 69 and 76", 0, 69, 76, 1, 10, 5, 10, {kQ, kQ, kTide, kKnot}},
+        {"secret 76 theirs", 0, 1, 10, 76, 83, 5, 10, {kTide, kKnot, kQ, kQ}},
+        {"secret 87 theirs", 0, 1, 10, 86, 87, 5, 10, {kTide, kKnot, kQ, kQ}},
+        {"77, 82 not secret", 0, 77, 82, 66, 10, 5, 10, {"暴きの眼", "融合の坩堝", "逆さ砂時計", kKnot}},
+        {"secrets lifted", 0, 87, 69, 83, 86, 5, 10, {kSeer, "はね返しの罠", "石化の罠", "蛙の面"}},
     };
     for (const Case& c : cases) {
         const IconLabelTexts got = IconLabels(SceneOf(c), GameCatalogue());
@@ -149,16 +145,12 @@ TEST(DisplayCardPanel, SideWideHidingAndItsLift) {
         {"I wear 67", 0, 1, 67, 1, 10, 5, 10, true, false},
         {"my 67 lifted", 0, 67, 87, 1, 10, 5, 10, false, false},
         {"they wear 67", 0, 1, 10, 67, 10, 5, 10, false, true},
-        {"their 67 lifted", 0, 87, 10, 1, 67, 5, 10, false, false},
         {"their 68 hides no panel", 0, 1, 10, 68, 10, 5, 10, false, false},
         {"they wear 243", 0, 1, 10, 1, 243, 5, 10, false, true},
-        {"their 243 lifted", 0, 87, 10, 1, 243, 5, 10, false, false},
         {"my 243 leaves my panels", 0, 243, 10, 1, 10, 5, 10, false, false},
         {"their card 168", 0, 1, 10, 1, 10, 5, 168, false, true},
-        {"their card 168 lifted", 0, 1, 87, 1, 10, 5, 168, false, false},
         {"my card 168 leaves my panels", 0, 1, 10, 1, 10, 168, 10, false, false},
         {"their dark 2 (267)", 0, 1, 10, 267, 10, 5, 10, false, true},
-        {"their dark 2 (270)", 0, 1, 10, 1, 270, 5, 10, false, true},
         {"their dark 2 (277)", 0, 1, 10, 277, 10, 5, 10, false, true},
         {"their dark 2 (278)", 0, 1, 10, 1, 278, 5, 10, false, true},
         {"their dark 2 lifted", 0, 87, 10, 268, 10, 5, 10, false, false},
@@ -197,16 +189,16 @@ TEST(SituationText, HidingRulesApplyToEachSideAndLiftWith87) {
     const std::string mi = " <潮の守り紋><?????\?>", ti = " <野の結び紋>", hi = std::string(" ") + kIconsHidden;
     const std::string seer = " <見通しの眼鏡><はね返しの罠>", t277 = " <野の結び紋><黒子の装束>";
     const Case cases[] = {
-        {"plain", 0, 1, 69, 10, -1, m + mi, t + ti},          {"no icons of mine", 0, -1, -1, 10, -1, m + " ", t + ti},
-        {"stealth", 11, 1, 69, 10, -1, mh + hi, th + hi},     {"stealth lifted", 11, 87, 69, 10, -1, m + seer, t + ti},
+        {"plain", 0, 1, 69, 10, -1, m + mi, t + ti},
+        {"no icons of mine", 0, -1, -1, 10, -1, m + " ", t + ti},
+        {"stealth", 11, 1, 69, 10, -1, mh + hi, th + hi},
+        {"stealth lifted", 11, 87, 69, 10, -1, m + seer, t + ti},
         {"I wear 67", 0, 67, 69, 10, -1, mh + " <黒い帳><?????\?>", t + ti},
-        {"they wear 67", 0, 1, 69, 67, -1, m + mi, th + " <黒い帳>"},
-        {"I wear 68", 0, 68, 69, 10, -1, m + hi, t + ti},     {"they wear 68", 0, 1, 69, 10, 68, m + mi, t + hi},
-        {"their 68 lifted", 0, 87, 69, 10, 68, m + seer, t + " <野の結び紋><名無しの覆面>"},
-        {"I wear 243", 0, 243, 69, 10, -1, mh + hi, t + ti},  {"they wear 243", 0, 1, 69, 243, -1, m + mi, th + hi},
-        {"my dark 1", 0, 1, 262, 10, -1, m + hi, t + ti},     {"their dark 1", 0, 1, 69, 263, -1, m + mi, t + hi},
+        {"they wear 68", 0, 1, 69, 10, 68, m + mi, t + hi},
+        {"their dark 1", 0, 1, 69, 263, -1, m + mi, t + hi},
+        {"I wear 243", 0, 243, 69, 10, -1, mh + hi, t + ti},
         {"my dark 2", 0, 1, 270, 10, -1, mh + " <潮の守り紋><朧月の香>", t + ti},
-        {"their dark 2", 0, 1, 69, 10, 277, m + mi, th + t277}, {"their dark 2 lifted", 0, 87, 69, 10, 277, m + seer, t + t277},
+        {"their dark 2 lifted", 0, 87, 69, 10, 277, m + seer, t + t277},
     };
     for (const Case& c : cases) {
         DuelRecord d = KnownDuel();
@@ -220,14 +212,10 @@ TEST(SituationText, SmokeCardHidesItsOwnSide) {
     const std::string smoke = GameCatalogue().card[168].name;
     DuelRecord d = KnownDuel();
     d.chara[2].name = smoke;
-    SituationLines got = SituationText(d, GameCatalogue());
+    const SituationLines got = SituationText(d, GameCatalogue());
     EXPECT_EQ(got.mine, "[??]見習い剣士Lv? ?/? <?\?><?\?> [??]" + smoke +
                             "Lv? ?/? <?\?><?\?> [??]見習い呪い師Lv? ?/? <?\?><?\?> <???\?><???\?>");
     EXPECT_EQ(got.theirs, std::string(kTheirCards) + " <野の結び紋>");
-    d.my_icon2 = 87;  // the seer lifts it
-    got = SituationText(d, GameCatalogue());
-    EXPECT_EQ(got.mine, "[剣]見習い剣士Lv3 5/2 <毒> " + smoke +
-                            "Lv0 2/4 [??]見習い呪い師Lv? ?/? <?\?><?\?> <潮の守り紋><見通しの眼鏡>");
 }
 
 TEST(SituationText, Icon200BlotsEveryNameForEveryone) {

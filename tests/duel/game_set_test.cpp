@@ -102,7 +102,7 @@ TEST(GameSetLoss, PurseStreaksMeritAndKindStreak) {
 
 TEST(GameSetLoss, SuddenDeathLosesTheSlotsTheChanceDigitNames) {
     struct Case { int32_t luck, a, b; };
-    for (const Case& c : {Case{3, 8, 3}, Case{7, 7, 2}, Case{0, 5, 0}, Case{9, 9, 4}}) {
+    for (const Case& c : {Case{0, 5, 0}, Case{4, 9, 4}, Case{5, 5, 0}, Case{9, 9, 4}}) {
         EXPECT_EQ(SuddenDeathSlots(c.luck), (std::array<int32_t, 2>{c.a, c.b}));
         Fought s;
         s.d.duel_kind = kSuddenDeath, s.d.luck = c.luck;

@@ -50,9 +50,12 @@ TEST(WarriorNumber, SuddenDeathCarriesTheWholeDeck) {
     EXPECT_EQ((std::array{side->fighters[2].card_no, side->icon1, side->icon2}), (std::array{12, 4, -1}));
 }
 
-TEST(WarriorNumber, DecodesWhatWasEncoded) {
+// Players paste the whole line the other program shows; it reads as its digits do.
+TEST(WarriorNumber, DecodesWhatWasEncodedInEveryPastedForm) {
     const DuelRecord d = Own({Card(7, 3, 5), Card(120, 9, 31), Card(234, 6, 0)}, 5, -1);
-    for (const std::string& text : {WarriorDigits(d), "戦士No." + WarriorDigits(d), WarriorDigits(d) + "xyz"}) {
+    const std::string n = WarriorDigits(d);
+    for (const std::string& text :
+         {n, "戦士No." + n, n + "xyz", "申込＞戦士No." + n, " " + n + "\r\n", "\t受け＞戦士No." + n + " "}) {
         const auto side = DecodeWarriorNumber(text, 0, GameCatalogue());
         ASSERT_TRUE(side) << text;
         EXPECT_EQ(side->fighters[0], [] { tchar c = Card(7, 3, 5); c.orig_no = 7; return c; }());
@@ -73,20 +76,6 @@ TEST(WarriorNumber, RefusesBadPastes) {
                          "400305120931000000999999", "330305120931000000999999", "007305120931000000356999",
                          "\xff\xfe\x00\x01"};
     for (const char* text : bad) EXPECT_FALSE(DecodeWarriorNumber(text, 0, GameCatalogue())) << text;
-}
-
-// Players paste the whole line the other program shows; it reads as its digits do.
-TEST(WarriorNumber, TheShownLineReadsAsItsDigits) {
-    const auto bare = DecodeWarriorNumber("007305120931000000999999", 0, GameCatalogue());
-    ASSERT_TRUE(bare);
-    for (const char* text : {"申込＞戦士No.007305120931000000999999", "受け＞戦士No.007305120931000000999999",
-                             "戦士No.007305120931000000999999", " 007305120931000000999999\r\n",
-                             "\t受け＞戦士No.007305120931000000999999 "}) {
-        const auto side = DecodeWarriorNumber(text, 0, GameCatalogue());
-        ASSERT_TRUE(side) << text;
-        EXPECT_EQ(side->fighters, bare->fighters) << text;
-        EXPECT_EQ(side->icon1, bare->icon1);
-    }
 }
 
 // A saved level of 10 fights as 9: the number keeps one digit per card level and both programs
