@@ -102,18 +102,43 @@ TEST(GameSetLoss, PurseStreaksMeritAndKindStreak) {
 
 TEST(GameSetLoss, SuddenDeathLosesTheSlotsTheChanceDigitNames) {
     struct Case { int32_t luck, a, b; };
+    // Slot 0 holds card 0, which is lost like any other card, with its technique.
+    const auto card_at = [](int32_t k) { return k == 0 ? 0 : 240 + k; };
     for (const Case& c : {Case{0, 5, 0}, Case{4, 9, 4}, Case{5, 5, 0}, Case{9, 9, 4}}) {
         EXPECT_EQ(SuddenDeathSlots(c.luck), (std::array<int32_t, 2>{c.a, c.b}));
         Fought s;
         s.d.duel_kind = kSuddenDeath, s.d.luck = c.luck;
-        for (int32_t k = 0; k < 10; ++k) s.my.deck[static_cast<size_t>(k)] = 240 + k;
-        s.my.card_magic[static_cast<size_t>(240 + c.a)] = 5;
+        for (int32_t k = 0; k < 10; ++k) s.my.deck[static_cast<size_t>(k)] = card_at(k);
+        s.my.card_magic[static_cast<size_t>(card_at(c.a))] = 5;
+        s.my.card_magic[static_cast<size_t>(card_at(c.b))] = 6;
         ApplyLoss(s.ctx, false);
-        for (int32_t k = 0; k < 10; ++k) EXPECT_EQ(s.my.deck[static_cast<size_t>(k)], k == c.a || k == c.b ? -1 : 240 + k) << c.luck;
-        EXPECT_EQ(s.my.card_magic[static_cast<size_t>(240 + c.a)], 0);
-        EXPECT_TRUE(s.screen.Has("show: 【" + Name(240 + c.b) + "】のカードが奪われてしまった！"));
-        EXPECT_TRUE(s.screen.Has("show: カードに付いていた術【" + test::GameCatalogue().magic[5].name + "】が共に奪われた！"));
+        for (int32_t k = 0; k < 10; ++k) EXPECT_EQ(s.my.deck[static_cast<size_t>(k)], k == c.a || k == c.b ? -1 : card_at(k)) << c.luck;
+        EXPECT_EQ(s.my.card_magic[static_cast<size_t>(card_at(c.a))], 0);
+        EXPECT_EQ(s.my.card_magic[static_cast<size_t>(card_at(c.b))], 0);
+        EXPECT_TRUE(s.screen.Has("show: 【" + Name(card_at(c.b)) + "】のカードが奪われてしまった！"));
+        for (const int32_t t : {5, 6})
+            EXPECT_TRUE(s.screen.Has("show: カードに付いていた術【" + test::GameCatalogue().magic[static_cast<size_t>(t)].name + "】が共に奪われた！"));
     }
+}
+
+// Card 0 and the last rows are real; -1 and the first number past a table are not.
+TEST(GameSetWin, TechniquesAndNamesAtTheTableEdges) {
+    struct Case { const char* what; int32_t card, waza, carried, want_carried, want_stock; };
+    for (const Case& c : {Case{"card 0 takes it", 0, 5, 0, 5, 0}, Case{"card 0 already carries one", 0, 5, 3, 3, 1},
+                          Case{"the last technique", 1, kMagicCounts - 1, 0, kMagicCounts - 1, 0},
+                          Case{"technique 0 is none", 1, 0, 0, 0, 0}, Case{"past the techniques", 1, kMagicCounts, 0, 0, 0},
+                          Case{"past the cards", kPerCard, 5, 0, 0, 0}}) {
+        tmy my;
+        const size_t card = static_cast<size_t>(std::min(c.card, kPerCard - 1));
+        my.card_magic[card] = c.carried;
+        GainTechnique(my, c.card, c.waza);
+        EXPECT_EQ(my.card_magic[card], c.want_carried) << c.what;
+        EXPECT_EQ(my.magic_count[5], c.want_stock) << c.what;
+    }
+    const Catalogue& cat = test::GameCatalogue();
+    EXPECT_EQ((std::array{IconName(cat, 0), IconName(cat, -1), IconName(cat, kIconRows)}),
+              (std::array<std::string, 3>{IconNamed(0), "", ""}));
+    EXPECT_FALSE(IconNamed(0).empty());
 }
 
 TEST(GameSetLoss, IconDuelGivesUpTheIconTheParityNames) {

@@ -314,6 +314,13 @@ TEST(Judgement, ScoresSwapAndTies) {
         for (int32_t k = 0; k < 3; ++k) EXPECT_EQ(s.d.chara[static_cast<size_t>(loser_first + k)].hp, 0) << c.what;
         EXPECT_EQ((std::array{s.my.win_streak, s.my.loss_streak}), (std::array{c.win ? 1 : 0, c.win ? 0 : 1})) << c.what;
     }
+    // The score adds HP, MP and one for each living card: equal HP, the side with more MP wins.
+    Seated s;
+    for (size_t i = 1; i <= 6; ++i) s.d.chara[i].hp = 4, s.d.chara[i].mp = i == 2 ? 3 : 1;
+    test::Kill(s.d, 6);
+    EXPECT_EQ((std::array{JudgementScore(s.d, true), JudgementScore(s.d, false)}), (std::array{20, 17}));
+    s.d.duel_role = kApplicant;
+    EXPECT_TRUE(ThisSideWinsJudgement(s.d));
 }
 
 }  // namespace
