@@ -19,8 +19,8 @@ namespace {
 using duel_test::Click;
 using duel_test::Machine;
 
-constexpr std::array<int32_t, 10> kDeckA = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-constexpr std::array<int32_t, 10> kDeckB = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+using duel_test::kDeckA;
+using duel_test::kDeckB;
 
 // The darkest channel value of any pixel of the widget as drawn.
 int Darkest(QWidget* w) {
@@ -53,14 +53,16 @@ int ExpectInputBoxCoversEnemyBox(Machine& m) {
                 if (!input->geometry().contains(at) || input->childAt(input->mapFrom(m.window, at))) continue;
                 if (drawn.pixel(x, y) == qRgb(255, 255, 255)) continue;
                 ++checked;
-                EXPECT_EQ(shown.pixel(at), box_alone.pixel(input->mapFrom(m.window, at))) << part->objectName().toStdString();
+                EXPECT_EQ(shown.pixel(at), box_alone.pixel(input->mapFrom(m.window, at)))
+                    << part->objectName().toStdString();
             }
     }
     return checked;
 }
 
 // At the set IDs the INPUT box covers the ENEMY box. The ENDING box is lettered like the rest of the
-// window, bold italic grey; "NEW CARD!!!!!" shows only when the card won is one the winner did not own before.
+// window, bold italic grey; "NEW CARD!!!!!" shows only when the card won is one the winner did not own
+// before.
 TEST(DuelDisplay, TheSetIdStepTheEndingBoxAndTheNewCardMark) {
     for (const bool owned_before : {false, true}) {
         SCOPED_TRACE(owned_before);

@@ -18,8 +18,8 @@ using duel_test::AutoClicker;
 using duel_test::Click;
 using duel_test::Machine;
 
-constexpr std::array<int32_t, 10> kDeckA = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-constexpr std::array<int32_t, 10> kDeckB = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+using duel_test::kDeckA;
+using duel_test::kDeckB;
 constexpr uint64_t kSeedA = 11, kSeedB = 12;
 
 // Where the window is closed: the k-th pause of the game set, or a later step.
@@ -31,7 +31,7 @@ struct Stake {
     int32_t kind;
     bool winner_too = false;
     uint64_t seed_a = kSeedA, seed_b = kSeedB;  // the players' chance; it decides the battle type
-    int32_t battle_type = 0;                     // the battle type these seeds draw
+    int32_t battle_type = 0;                    // the battle type these seeds draw
 };
 
 // The case's name in test listings.

@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMouseEvent>
-
 #include <algorithm>
 
 #include "player/player_files.h"
@@ -25,21 +24,19 @@ Machine::Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_
     if (edit) edit(game.my);
     SavePlayerData(folder, game.my);
     if (whole_program) {
-        program = std::make_unique<GameProgram>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
+        program =
+            std::make_unique<GameProgram>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
         session = &program->session();
         window = &program->duel_window();
-        CountFrames();
-        return;
+    } else {
+        own_session =
+            std::make_unique<GameSession>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
+        own_window = std::make_unique<DuelWindow>(*own_session);
+        session = own_session.get();
+        window = own_window.get();
+        window->SetHost(&host);
     }
-    own_session = std::make_unique<GameSession>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
-    own_window = std::make_unique<DuelWindow>(*own_session);
-    session = own_session.get();
-    window = own_window.get();
-    window->SetHost(&host);
-    CountFrames();
-}
-
-void Machine::CountFrames() {
+    // Flashes show their frames without painting or waiting, counted in frames and lit_frames.
     window->SetFrameStep([this](QWidget* w) {
         ++frames;
         for (const char* square : {"red_l", "red_l2"})
@@ -52,10 +49,6 @@ QWidget* Machine::Widget(const char* name) const {
     if (!w) ADD_FAILURE() << "no widget " << name;
     return w;
 }
-
-QLineEdit* Machine::Field(const char* name) const { return qobject_cast<QLineEdit*>(Widget(name)); }
-
-QPushButton* Machine::Button(const char* name) const { return qobject_cast<QPushButton*>(Widget(name)); }
 
 std::string Machine::Text(const char* name) const {
     QWidget* w = Widget(name);
@@ -127,13 +120,6 @@ DuelLog PlayLoggedDuel(Machine& a, Machine& b) {
     Meet(a, b, 0, &log);
     EXPECT_TRUE(PlayToGameSet(a, b, &log));
     return log;
-}
-
-void PasteViewNumbers(Machine& v, const DuelLog& log) {
-    v.window->OpenViewMode();
-    v.Field("view_applicant")->setText(QString::fromStdString(log.applicant_number));
-    v.Field("view_receiver")->setText(QString::fromStdString(log.receiver_number));
-    Click(v.Button("view_done"));
 }
 
 void FinishBoth(Machine& a, Machine& b) {

@@ -4,7 +4,6 @@
 // window into the other, as the players do through their chat.
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <array>
 #include <functional>
 #include <memory>
@@ -30,6 +29,10 @@ using script::AutoClicker;
 using script::LastEight;
 using test::FakeClock;
 using test::ScriptedDialogs;
+
+// Two decks of ten different starter cards.
+constexpr std::array<int32_t, 10> kDeckA = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+constexpr std::array<int32_t, 10> kDeckB = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
 
 // The main window as the duel window sees it: counts the returns, keeps the set IDs.
 struct FakeHost : MainHost {
@@ -64,13 +67,11 @@ struct Machine {
 
     const DuelRecord& d() const { return window->record(); }
     QWidget* Widget(const char* name) const;
-    QLineEdit* Field(const char* name) const;
-    QPushButton* Button(const char* name) const;
+    QLineEdit* Field(const char* name) const { return qobject_cast<QLineEdit*>(Widget(name)); }
+    QPushButton* Button(const char* name) const { return qobject_cast<QPushButton*>(Widget(name)); }
     std::string Text(const char* name) const;
     // The player's save as it is on disk.
     tmy Saved() const;
-    // Flashes show their frames without painting or waiting, counted in frames and lit_frames.
-    void CountFrames();
 };
 
 // A left click in the middle of a widget; a missing widget fails the test.
@@ -83,11 +84,9 @@ struct DuelLog {
     std::vector<std::string> numbers;  // every BATTLE NUMBER's digits, in play order
 };
 
-// After both duel windows opened: warrior numbers, verification IDs, "OK" on both.
+// From the opened duel windows (or from "スタート" with Meet) to the first turn: warrior numbers
+// (one through the clipboard and "PASTE", one typed), verification IDs, "OK" on both.
 void MeetOpened(Machine& a, Machine& b, DuelLog* log = nullptr);
-
-// From "スタート" to the first turn: warrior numbers (one through the clipboard and "PASTE", one
-// typed), verification IDs, "OK" on both.
 void Meet(Machine& a, Machine& b, int32_t kind, DuelLog* log = nullptr);
 
 // The machine whose player chooses now, or nullptr.
@@ -105,9 +104,6 @@ bool PlayToGameSet(Machine& a, Machine& b, DuelLog* log = nullptr, int max_turns
 
 // An ordinary duel between a and b played to the game set, with every text a viewer needs.
 DuelLog PlayLoggedDuel(Machine& a, Machine& b);
-
-// View mode opened on v, both warrior numbers of the log pasted, "入力完了" pressed.
-void PasteViewNumbers(Machine& v, const DuelLog& log);
 
 // The set IDs exchanged and "OK" on both, then "OK" in both ENDING boxes.
 void FinishBoth(Machine& a, Machine& b);

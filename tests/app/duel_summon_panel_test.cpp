@@ -17,10 +17,8 @@ namespace {
 
 using duel_test::Machine;
 
-constexpr std::array<int32_t, 10> kDeck = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-
 TEST(DuelSummonPanel, HiddenUntilABeingComesThenShowsItsPictureAndHidesIt) {
-    Machine m(6, kDeck);
+    Machine m(6, duel_test::kDeckA);
     QWidget* form = m.Widget("s_form");
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->isHidden());

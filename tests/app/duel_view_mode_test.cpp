@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
-
 #include <tuple>
 
 #include "duel_players.h"
@@ -69,7 +68,10 @@ TEST(DuelViewMode, ReplayingAFinishedDuelReachesTheSameFiguresAndClosingItCostsN
         const std::string saved = test::ReadBytes(v.folder.my_dat());
         const tmy before = v.session->my();
         AutoClicker clicker({v.window});
-        duel_test::PasteViewNumbers(v, log);
+        v.window->OpenViewMode();
+        v.Field("view_applicant")->setText(QString::fromStdString(log.applicant_number));
+        v.Field("view_receiver")->setText(QString::fromStdString(log.receiver_number));
+        Click(v.Button("view_done"));
         ASSERT_FALSE(v.Widget("view_receiver_id")->isHidden());
         EXPECT_TRUE(v.Widget("view_receiver")->isHidden());
         if (!close_last) {  // a wrong ID sends the viewer back to the numbers
@@ -88,7 +90,9 @@ TEST(DuelViewMode, ReplayingAFinishedDuelReachesTheSameFiguresAndClosingItCostsN
         for (size_t k = 0; k < log.numbers.size(); ++k) {
             ASSERT_TRUE(v.window->DuelOpen()) << k;
             if (close_last && k + 1 == log.numbers.size()) {
-                clicker.before_click = [](DuelWindow* w) { return w->close(), false; };  // the wipe-out's first pause
+                clicker.before_click = [](DuelWindow* w) {
+                    return w->close(), false;
+                };  // the wipe-out's first pause
                 QApplication::clipboard()->setText(QStringLiteral("viewer"));
             }
             v.Field("bn_field")->setText(QString::fromStdString(log.numbers[k]));
@@ -103,7 +107,8 @@ TEST(DuelViewMode, ReplayingAFinishedDuelReachesTheSameFiguresAndClosingItCostsN
         } else {
             for (size_t s = 1; s <= 6; ++s) {
                 EXPECT_EQ(std::tie(v.d().chara[s].hp, v.d().chara[s].mp, v.d().chara[s].name),
-                          std::tie(a.d().chara[s].hp, a.d().chara[s].mp, a.d().chara[s].name)) << s;
+                          std::tie(a.d().chara[s].hp, a.d().chara[s].mp, a.d().chara[s].name))
+                    << s;
                 EXPECT_EQ(v.d().chara[s].card_no, -1) << s;  // the viewed duel is cleared
             }
         }
