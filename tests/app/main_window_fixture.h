@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "app/duel_hand_over.h"
 #include "app/game_session.h"
 #include "app/main_window.h"
-#include "fake_launcher.h"
 #include "player/player_files.h"
 #include "scripted_dialogs.h"
 #include "support/duel_fixture.h"
@@ -26,6 +26,18 @@ namespace kestra::test {
 inline void GiveFullDeck(tmy& my) {
     for (int32_t slot = 0; slot < kDeckSize; ++slot) my.deck[static_cast<size_t>(slot)] = slot % 3;
 }
+
+// A duel window stand-in: it keeps what it was asked.
+struct FakeLauncher : DuelLauncher {
+    int32_t resets = 0;
+    std::vector<std::pair<int32_t, int32_t>> opened;  // (duel_kind, duel_role) per "スタート"
+    int32_t view_modes = 0;
+    void ResetForRequest() override { ++resets; }
+    void OpenDuel(int32_t duel_kind, int32_t duel_role) override {
+        opened.emplace_back(duel_kind, duel_role);
+    }
+    void OpenViewMode() override { ++view_modes; }
+};
 
 class MainWindowFixture {
   public:
