@@ -1,14 +1,9 @@
 #include "duel_players.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QMouseEvent>
 #include <algorithm>
-
-#include "player/player_files.h"
 
 namespace kestra::duel_test {
 
@@ -58,19 +53,6 @@ std::string Machine::Text(const char* name) const {
     return {};
 }
 
-tmy Machine::Saved() const { return ReadMyDat(folder.my_dat()); }
-
-void Click(QWidget* widget) {
-    ASSERT_NE(widget, nullptr);
-    script::Click(widget);
-}
-
-void Meet(Machine& a, Machine& b, int32_t kind, DuelLog* log) {
-    a.window->OpenDuel(kind, kApplicant);
-    b.window->OpenDuel(kind, kReceiver);
-    MeetOpened(a, b, log);
-}
-
 void MeetOpened(Machine& a, Machine& b, DuelLog* log) {
     const std::string a_number = a.Text("own_number"), b_number = b.Text("own_number");
     if (log) {
@@ -87,21 +69,6 @@ void MeetOpened(Machine& a, Machine& b, DuelLog* log) {
     b.Field("opponent_id")->setText(QString::fromStdString(a.Text("own_id") + "　"));
     Click(a.Button("id_ok"));
     Click(b.Button("id_ok"));
-}
-
-Machine* Mover(Machine& a, Machine& b) {
-    DuelWindow* w = script::Mover(*a.window, *b.window);
-    return w == nullptr ? nullptr : (w == a.window ? &a : &b);
-}
-
-void SendAndResolve(Machine& mover, Machine& other, DuelLog* log) {
-    const std::string digits = script::SendAndResolve(*mover.window, *other.window);
-    if (log) log->numbers.push_back(digits);
-}
-
-void PlayTurn(Machine& mover, Machine& other, DuelLog* log) {
-    script::ChooseFlickOrPass(*mover.window);
-    SendAndResolve(mover, other, log);
 }
 
 bool PlayToGameSet(Machine& a, Machine& b, DuelLog* log, int max_turns) {

@@ -2,6 +2,8 @@
 // Two players' machines in one test process: each its own game folder, player, speakers, clock,
 // boxes, session and duel window. The script clicks the real widgets and copies the texts from one
 // window into the other, as the players do through their chat.
+#include <gtest/gtest.h>
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
@@ -18,6 +20,7 @@
 #include "app/main_window.h"
 #include "audio/audio.h"
 #include "duel_script/duel_script.h"
+#include "player/player_files.h"
 #include "scripted_dialogs.h"
 #include "support/duel_fixture.h"
 #include "support/temp_folder.h"
@@ -71,11 +74,14 @@ struct Machine {
     QPushButton* Button(const char* name) const { return qobject_cast<QPushButton*>(Widget(name)); }
     std::string Text(const char* name) const;
     // The player's save as it is on disk.
-    tmy Saved() const;
+    tmy Saved() const { return ReadMyDat(folder.my_dat()); }
 };
 
 // A left click in the middle of a widget; a missing widget fails the test.
-void Click(QWidget* widget);
+inline void Click(QWidget* widget) {
+    ASSERT_NE(widget, nullptr);
+    script::Click(widget);
+}
 
 // The texts of one played duel that a viewer needs.
 struct DuelLog {
@@ -87,17 +93,30 @@ struct DuelLog {
 // From the opened duel windows (or from "スタート" with Meet) to the first turn: warrior numbers
 // (one through the clipboard and "PASTE", one typed), verification IDs, "OK" on both.
 void MeetOpened(Machine& a, Machine& b, DuelLog* log = nullptr);
-void Meet(Machine& a, Machine& b, int32_t kind, DuelLog* log = nullptr);
+inline void Meet(Machine& a, Machine& b, int32_t kind, DuelLog* log = nullptr) {
+    a.window->OpenDuel(kind, kApplicant);
+    b.window->OpenDuel(kind, kReceiver);
+    MeetOpened(a, b, log);
+}
 
 // The machine whose player chooses now, or nullptr.
-Machine* Mover(Machine& a, Machine& b);
+inline Machine* Mover(Machine& a, Machine& b) {
+    DuelWindow* w = script::Mover(*a.window, *b.window);
+    return w == nullptr ? nullptr : (w == a.window ? &a : &b);
+}
+
+// The mover's "BATTLE PHASE" and the other's with the digits pasted.
+inline void SendAndResolve(Machine& mover, Machine& other, DuelLog* log = nullptr) {
+    const std::string digits = script::SendAndResolve(*mover.window, *other.window);
+    if (log) log->numbers.push_back(digits);
+}
 
 // One ordinary turn: the mover's first willing card flicks the first living target (or passes);
 // the digits go to the other window; both press "BATTLE PHASE".
-void PlayTurn(Machine& mover, Machine& other, DuelLog* log = nullptr);
-
-// The mover's "BATTLE PHASE" and the other's with the digits pasted.
-void SendAndResolve(Machine& mover, Machine& other, DuelLog* log);
+inline void PlayTurn(Machine& mover, Machine& other, DuelLog* log = nullptr) {
+    script::ChooseFlickOrPass(*mover.window);
+    SendAndResolve(mover, other, log);
+}
 
 // Turns until both windows wait for the set IDs; false when that never happened.
 bool PlayToGameSet(Machine& a, Machine& b, DuelLog* log = nullptr, int max_turns = 60);
