@@ -163,7 +163,9 @@ TEST(DuelWindow, LevelUpsShowInTheEndingBoxAndClosingThemCostsNothing) {
         EXPECT_EQ(after.card_level[card], 1) << s;
         EXPECT_EQ(after.card_exp[card], 0) << s;
     }
-    if (!won) EXPECT_EQ(after.card_level[static_cast<size_t>(a.d().chara[1].card_no)], 0);
+    if (!won) {
+        EXPECT_EQ(after.card_level[static_cast<size_t>(a.d().chara[1].card_no)], 0);
+    }
     EXPECT_EQ(after.card_count, before.card_count);  // no abort penalty
     EXPECT_EQ(a.dialogs.informed, std::vector<std::string>{"おつかれさまでした、デュエル終了です★"});
 }
