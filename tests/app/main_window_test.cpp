@@ -54,13 +54,19 @@ TEST(MainWindowStart, DuelPanelsDoorsFollowTheDuelCount) {
     }
 }
 
-// A deck of nine is refused at "申込む"; a full deck whose purse was changed behind the save's back
-// makes both duel buttons answer "データが破壊されています". Neither resets the duel window.
+// A deck of nine is refused at "申込む"; a full deck in a save edited by hand makes both duel buttons
+// answer "データが破壊されています". Neither resets the duel window.
 TEST(MainWindowRequest, ShortDeckAndTamperedSaveAreRefused) {
     for (const bool nine : {true, false}) {
         MainWindowFixture f([&](tmy& my) { GiveFullDeck(my), my.deck[9] = nine ? -1 : my.deck[9]; });
+        if (!nine) {  // line 5 of my.dat, the purse, edited by hand: the start caps it, the seal stays broken
+            std::string bytes = ReadBytes(f.folder.my_dat());
+            size_t at = 0;
+            for (int line = 0; line < 4; ++line) at = bytes.find("\r\n", at) + 2;
+            ASSERT_EQ(bytes.substr(at, 6), "1000\r\n");
+            WriteBytes(f.folder.my_dat(), bytes.replace(at, 4, "1500"));
+        }
         MainWindow& w = f.Start();
-        if (!nine) f.session->my().money += 500;
         f.Press("request_b");
         if (!nine) f.Press("accept_b");
         const Texts informed =
