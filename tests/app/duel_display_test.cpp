@@ -123,17 +123,6 @@ TEST(DuelDisplay, EveryCardNameFitsItsPanel) {
     EXPECT_GT(shrunk, 0);  // the longest names do need the smaller size
 }
 
-// A BATTLE NUMBER has eight digits, and the note under the field says so, in play and in view mode.
-TEST(DuelDisplay, TheBattleNumberNoteCountsEightDigits) {
-    Machine a(43, kDeckA);
-    duel_test::AutoClicker clicker({a.window});
-    a.window->OpenDuel(0, kApplicant);
-    EXPECT_NE(a.Text("bn_input_note").find("８ケタの数字部分"), std::string::npos);
-    a.window->close();
-    a.window->OpenViewMode();
-    EXPECT_NE(a.Text("bn_input_note").find("８ケタの数字部分"), std::string::npos);
-}
-
 // Every box of the game answers in Japanese, whatever translations the system has.
 TEST(DuelDisplay, BoxesHaveJapaneseButtons) {
     const auto question = MakeQuestionBox(nullptr, "よろしいなら「はい」を押してください");

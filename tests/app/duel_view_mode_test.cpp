@@ -146,6 +146,7 @@ TEST(DuelViewMode, TheRuleButtonsSetTheKindAndTheFieldLimits) {
     EXPECT_FALSE(v.Widget("view_box")->isHidden());
     EXPECT_TRUE(v.Button("rule_0")->isChecked());
     EXPECT_EQ(v.Text("view_applicant_label"), "申込側の戦士No.");
+    EXPECT_NE(v.Text("bn_input_note").find("８ケタの数字部分"), std::string::npos);
     EXPECT_EQ(v.Field("view_applicant")->maxLength(), 32);
     EXPECT_EQ(v.Field("view_receiver")->maxLength(), 31);
     Click(v.Button("rule_6"));

@@ -58,6 +58,8 @@ TEST(DuelWindow, TheOpeningShowsTheWarriorNumberAndWaitsForTheOpponents) {
     EXPECT_FALSE(a.Widget("number_box")->isHidden());
     EXPECT_TRUE(a.Widget("enemy_box")->isHidden());
     EXPECT_EQ(a.d().input_phase, kPhaseIdle);
+    EXPECT_NE(a.Text("bn_input_note").find("８ケタの数字部分"),
+              std::string::npos);  // a BATTLE NUMBER's eight digits
     // The three drawn cards left the deck and show their panels.
     EXPECT_EQ(std::count(a.session->my().deck.begin(), a.session->my().deck.end(), -1), 3);
     a.window->Refresh();
