@@ -47,9 +47,13 @@ struct Builder {
 
 // Opening shows owned cards by name, the rest as "????", an empty deck of ten rows and no
 // "≪術・移植≫" without a technique; "→" on a "????" row or with no row, and "←" on an empty slot,
-// only play "no.wav" and change nothing.
-TEST(DeckBuilderPanel, OpeningFillsTheListsAndRefusesSilently) {
-    Builder b([](tmy& my) { my.card_count[40] = 0, my.card_count[41] = 2; });
+// only play "no.wav" and change nothing; a refusal of the rules shows its message between "no.wav"
+// and "1.wav" (the rules themselves: DeckBuilder.RankRulesRefuseInTheirOrder).
+TEST(DeckBuilderPanel, OpeningFillsTheListsAndRefuses) {
+    Builder b([](tmy& my) {
+        my.card_count[40] = 0, my.card_count[41] = 2;
+        my.rank_points = 31, my.merit = 300, my.card_count[316] = 1;
+    });
     EXPECT_EQ(b.f.window->VisiblePanel(), Panel::DeckBuilder);
     EXPECT_EQ(b.cards->count(), 327);
     EXPECT_EQ(b.cards->item(0)->text(), b.Name(0));
@@ -64,8 +68,12 @@ TEST(DeckBuilderPanel, OpeningFillsTheListsAndRefusesSilently) {
     b.f.Press("put_b");
     b.Take(4);
     EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "no.wav", "no.wav", "key2.wav", "no.wav"}));
-    EXPECT_EQ(b.f.session->my().deck[0], -1);
     EXPECT_TRUE(b.f.dialogs.informed.empty());
+    b.f.audio.played.clear();
+    b.Put(316);
+    EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "no.wav", "1.wav"}));
+    EXPECT_EQ(b.f.dialogs.informed, std::vector<std::string>{"あなた戦歴では、このカードは使用できません"});
+    EXPECT_EQ(b.f.session->my().deck[0], -1);
 }
 
 // The last copy going into the deck turns its row into "????"; taking it back restores the name.
@@ -126,15 +134,6 @@ TEST(DeckBuilderPanel, FocusAloneChoosesNothing) {
     EXPECT_EQ(b.cards->currentRow(), 1);
     EXPECT_EQ(b.f.audio.Waves(), (Waves{"no.wav", "no.wav", "key2.wav"}));
     EXPECT_FALSE(b.f.Text("card_info").isEmpty());
-}
-
-// A refusal of the rules shows its message between "no.wav" and "1.wav" and leaves the deck alone.
-TEST(DeckBuilderPanel, ARuleRefusalShowsItsMessage) {
-    Builder b([](tmy& my) { my.rank_points = 31, my.merit = 300, my.card_count[316] = 1; });
-    b.Put(316);
-    EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "no.wav", "1.wav"}));
-    EXPECT_EQ(b.f.dialogs.informed, std::vector<std::string>{"あなた戦歴では、このカードは使用できません"});
-    EXPECT_EQ(b.f.session->my().deck[0], -1);
 }
 
 // Taking slot 3 of a full deck shows 4..9 packed into 3..8 and an empty last row.

@@ -79,7 +79,8 @@ TEST(MainWindowRequest, ShortDeckAndTamperedSaveAreRefused) {
 }
 
 // Request and acceptance show their caption, instruction and incantation with the version tag,
-// copy the incantation, set the role and reset the duel window.
+// copy the incantation with the streak notes (only the clipboard has them), set the role and reset
+// the duel window.
 TEST(MainWindowRequest, RequestAndAcceptanceFillTheDuelPanel) {
     struct Case {
         const char* button;
@@ -90,30 +91,20 @@ TEST(MainWindowRequest, RequestAndAcceptanceFillTheDuelPanel) {
                                "２、相手から【星降る天よ、我を誘え。】"},
                           Case{"accept_b", 4, "デュエルを受ける", "星降る天よ、我を誘え。ver6.2t",
                                "上記の言葉は、相手から【さぁ聞こう、知の囁き！】"}}) {
-        MainWindowFixture f(GiveFullDeck);
+        MainWindowFixture f([](tmy& my) { GiveFullDeck(my), my.win_streak = 3, my.loss_streak = 2; });
         MainWindow& w = f.Start();
         f.Press(c.button);
         EXPECT_EQ(w.VisiblePanel(), Panel::Duel) << c.button;
         EXPECT_EQ(w.panel(Panel::Duel)->title(), U(c.caption));
         EXPECT_EQ(f.Text("incantation"), U(c.incantation));
         EXPECT_TRUE(f.Text("instruction").startsWith(U(c.instruction_start)));
-        EXPECT_EQ(MainWindowFixture::Clipboard(), U(c.incantation));
+        EXPECT_EQ(MainWindowFixture::Clipboard(), U(c.incantation) + U(" ≪3連勝中≫ ～2連敗中～"));
         EXPECT_EQ(f.Text("rank_line"), U("0戦0勝・≪素人≫段位0p. お金999円"));
         EXPECT_EQ(f.audio.Waves(), Waves{"2.wav"});
         EXPECT_EQ(w.duel_role(), c.role);
         EXPECT_EQ(w.duel_kind(), 0);
         EXPECT_EQ(f.launcher.resets, 1);
     }
-}
-
-// The copied incantation carries the streak notes, and only on the clipboard.
-TEST(MainWindowRequest, CopiedIncantationCarriesTheStreaks) {
-    MainWindowFixture f([](tmy& my) { GiveFullDeck(my), my.win_streak = 3, my.loss_streak = 2; });
-    f.Start();
-    f.Press("request_b");
-    const QString phrase = U("さぁ聞こう、知の囁き！ver6.2t");
-    EXPECT_EQ(MainWindowFixture::Clipboard(), phrase + U(" ≪3連勝中≫ ～2連敗中～"));
-    EXPECT_EQ(f.Text("incantation"), phrase);
 }
 
 // Showing the window empties the clipboard, restoring it from the taskbar does not; with the quiz box
