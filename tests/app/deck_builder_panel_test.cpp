@@ -4,11 +4,12 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 
+#include "collection/deck_builder.h"
 #include "main_window_fixture.h"
 
 namespace kestra::test {
@@ -18,20 +19,6 @@ using Waves = std::vector<std::string>;
 
 const QString kEmptySlot = U("･････････");
 const QString kUnowned = QStringLiteral("????");
-
-// The deck summary's mark for a class code, written out here from the game's own table.
-QString ClassMark(int32_t rarity) {
-    static const QString kMarks = U("楽普中上激極幻神無フ？魔未売合禁秘ろ精パ");
-    return kMarks.mid(rarity, 1);
-}
-
-// The first listed card of a class, for the rank rules.
-int32_t FirstCardOfClass(const Catalogue& cat, int32_t rarity) {
-    for (int32_t card = 0; card < kListedCards; ++card)
-        if (!cat.card[static_cast<size_t>(card)].name.empty() && cat.card[static_cast<size_t>(card)].rarity == rarity)
-            return card;
-    return -1;
-}
 
 // The deck builder opened from the start menu, with the sounds of the opening forgotten.
 struct Builder {
@@ -58,25 +45,35 @@ struct Builder {
     QListWidget* deck = nullptr;
 };
 
-// Opening shows owned cards by name, the rest as "????", and an empty deck of ten rows; "→" on a
-// "????" row or with no row, and "←" on an empty slot, only play "no.wav" and change nothing.
-TEST(DeckBuilderPanel, OpeningFillsTheListsAndRefusesSilently) {
-    Builder b([](tmy& my) { my.card_count[40] = 0, my.card_count[41] = 2; });
+// Opening shows owned cards by name, the rest as "????", an empty deck of ten rows and no
+// "≪術・移植≫" without a technique; "→" on a "????" row or with no row, and "←" on an empty slot,
+// only play "no.wav" and change nothing; a refusal of the rules shows its message between "no.wav"
+// and "1.wav" (the rules themselves: DeckBuilder.RankRulesRefuseInTheirOrder).
+TEST(DeckBuilderPanel, OpeningFillsTheListsAndRefuses) {
+    Builder b([](tmy& my) {
+        my.card_count[40] = 0, my.card_count[41] = 2;
+        my.rank_points = 31, my.merit = 300, my.card_count[316] = 1;
+    });
     EXPECT_EQ(b.f.window->VisiblePanel(), Panel::DeckBuilder);
     EXPECT_EQ(b.cards->count(), 327);
     EXPECT_EQ(b.cards->item(0)->text(), b.Name(0));
     EXPECT_EQ(b.cards->item(40)->text(), kUnowned);
     EXPECT_EQ(b.cards->item(41)->text(), b.Name(41));
     ASSERT_EQ(b.deck->count(), 10);
-    for (int slot = 0; slot < 10; ++slot) EXPECT_EQ(b.deck->item(slot)->text(), kEmptySlot);
+    EXPECT_EQ(b.deck->item(9)->text(), kEmptySlot);
+    EXPECT_FALSE(b.f.Shown("transplant_b"));  // no technique in stock
     EXPECT_EQ(b.f.Text("deck_summary"), U("--・--・--・--・--・--・--・--・--・--  <  デッキ"));
     b.Put(40);
     b.cards->setCurrentRow(-1);
     b.f.Press("put_b");
     b.Take(4);
     EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "no.wav", "no.wav", "key2.wav", "no.wav"}));
-    EXPECT_EQ(b.f.session->my().deck[0], -1);
     EXPECT_TRUE(b.f.dialogs.informed.empty());
+    b.f.audio.played.clear();
+    b.Put(316);
+    EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "no.wav", "1.wav"}));
+    EXPECT_EQ(b.f.dialogs.informed, std::vector<std::string>{"あなた戦歴では、このカードは使用できません"});
+    EXPECT_EQ(b.f.session->my().deck[0], -1);
 }
 
 // The last copy going into the deck turns its row into "????"; taking it back restores the name.
@@ -84,7 +81,6 @@ TEST(DeckBuilderPanel, OpeningFillsTheListsAndRefusesSilently) {
 // returns to the start menu with "3.wav".
 TEST(DeckBuilderPanel, LastCopyInAndOutThenMercenaryAndBack) {
     Builder b([](tmy& my) { my.card_count[3] = 1, my.card_count[219] = 1; });
-    const int32_t rarity = b.f.session->cat().card[3].rarity;
     b.Put(3);
     EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "at1.wav"}));
     EXPECT_EQ(b.deck->item(0)->text(), b.Name(3));
@@ -92,7 +88,8 @@ TEST(DeckBuilderPanel, LastCopyInAndOutThenMercenaryAndBack) {
     EXPECT_EQ(b.f.session->my().card_count[3], 0);
     EXPECT_EQ(b.f.session->my().deck[0], 3);
     EXPECT_TRUE(b.f.Text("card_info").startsWith(U("★") + b.Name(3)));
-    EXPECT_EQ(b.f.Text("deck_summary"), ClassMark(rarity) + U("・--・--・--・--・--・--・--・--・--  <  デッキ"));
+    EXPECT_EQ(b.f.Text("deck_summary"),
+              Q(DeckSummary(b.f.session->cat(), b.f.session->my())) + U("  <  デッキ"));
     b.f.audio.played.clear();
     b.Take(0);
     EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "at2.wav"}));
@@ -139,60 +136,14 @@ TEST(DeckBuilderPanel, FocusAloneChoosesNothing) {
     EXPECT_FALSE(b.f.Text("card_info").isEmpty());
 }
 
-// The rank and merit rules refuse with their message between "no.wav" and "1.wav".
-TEST(DeckBuilderPanel, RankAndMeritRules) {
-    // The card's class (-1: card 316), the player's rank and merit, the refusal ("": the card goes in).
-    struct Case { int32_t rarity, rank_points, merit; const char* message; };
-    const char* kRank = "あなた段位では、このカードは使用できません";
-    const char* kMerit = "あなた戦歴では、このカードは使用できません";
-    const Case cases[] = {
-        {16, 10, 0, kRank}, {16, 11, 0, ""},        {17, 30, 0, kRank},      {17, 31, 0, ""},
-        {-1, 30, 999, kRank}, {-1, 31, 300, kMerit}, {-1, 999, 300, kMerit}, {-1, 31, 301, ""},
-    };
-    for (const Case& c : cases) {
-        Builder b([&](tmy& my) {
-            my.rank_points = c.rank_points, my.merit = c.merit;
-            for (int32_t card = 0; card < kCardRows; ++card) my.card_count[static_cast<size_t>(card)] = 1;
-        });
-        const int32_t card = c.rarity < 0 ? 316 : FirstCardOfClass(b.f.session->cat(), c.rarity);
-        ASSERT_GE(card, 0) << c.rarity;
-        b.Put(card);
-        const bool refused = std::string(c.message) != "";
-        const Waves expected = refused ? Waves{"key2.wav", "no.wav", "1.wav"} : Waves{"key2.wav", "at1.wav"};
-        EXPECT_EQ(b.f.audio.Waves(), expected)
-            << card << " rank " << c.rank_points << " merit " << c.merit;
-        EXPECT_EQ(b.f.dialogs.informed, refused ? std::vector<std::string>{c.message} : std::vector<std::string>{});
-        EXPECT_EQ(b.f.session->my().deck[0], refused ? -1 : card);
-    }
-}
-
-// Into a full deck "→" only plays "no.wav"; taking slot 3 packs 4..9 into 3..8; the next "→" fills slot 9.
-TEST(DeckBuilderPanel, FullDeckRefusesAndTakingFromTheMiddlePacksIt) {
+// Taking slot 3 of a full deck shows 4..9 packed into 3..8 and an empty last row.
+TEST(DeckBuilderPanel, TakingFromTheMiddleShowsThePackedDeck) {
     Builder b([](tmy& my) {
         for (int32_t slot = 0; slot < kDeckSize; ++slot) my.deck[static_cast<size_t>(slot)] = slot;
     });
-    const int32_t before = b.f.session->my().card_count[0];
-    b.Put(0);
-    EXPECT_EQ(b.f.audio.Waves(), (Waves{"key2.wav", "no.wav"}));
-    EXPECT_EQ(b.f.session->my().card_count[0], before);
     b.Take(3);
-    EXPECT_EQ(b.f.session->my().deck, (std::array<int32_t, 10>{0, 1, 2, 4, 5, 6, 7, 8, 9, -1}));
     EXPECT_EQ(b.deck->item(3)->text(), b.Name(4));
     EXPECT_EQ(b.deck->item(9)->text(), kEmptySlot);
-    b.Put(0);
-    EXPECT_EQ(b.f.session->my().deck[9], 0);
-    EXPECT_EQ(b.deck->item(9)->text(), b.Name(0));
-}
-
-// "≪術・移植≫" shows only while a technique among 0..98 is in stock.
-TEST(DeckBuilderPanel, TransplantDoorNeedsATechnique) {
-    struct Case { int32_t technique; bool shown; };  // technique -1: none in stock
-    for (const Case c : {Case{-1, false}, Case{0, true}, Case{98, true}, Case{99, false}}) {
-        Builder b([&](tmy& my) {
-            if (c.technique >= 0) my.magic_count[static_cast<size_t>(c.technique)] = 1;
-        });
-        EXPECT_EQ(b.f.Shown("transplant_b"), c.shown) << c.technique;
-    }
 }
 
 // The card's picture comes from cg/unitN.bmp beside its information; the caption names the applied
@@ -229,6 +180,8 @@ void ClickRow(QListWidget* list, int row) {
 // chooses the slot's card again: "≪術・移植≫" names it and its information shows.
 TEST(DeckBuilderPanel, ClickingTheCurrentSlotAgainChoosesItsCard) {
     Builder b([](tmy& my) { my.deck[0] = 5, my.card_count[1] = 1, my.magic_count[2] = 1; });
+    b.f.Press("transplant_b");  // no card chosen yet: the door stays shut
+    EXPECT_EQ(b.f.window->VisiblePanel(), Panel::DeckBuilder);
     ClickRow(b.deck, 0);
     ClickRow(b.cards, 1);
     ASSERT_EQ(b.deck->currentRow(), 0);

@@ -1,26 +1,38 @@
-// What the duel window draws at the end of a duel and in its card panels: the INPUT box covering the
-// ENEMY box at the set IDs, the ENDING box in the window's own lettering, "NEW CARD!!!!!" only for a
-// card the winner lacked, every card name inside its panel, and the boxes' Japanese buttons.
+// What the duel window draws: the INPUT box covering the ENEMY box at the set IDs, the ENDING box in
+// the window's own lettering, "NEW CARD!!!!!" only for a card the winner lacked, every card name
+// inside its panel, the boxes' Japanese buttons, the summon panel, and exactly the technique buttons
+// the rules offer the acting card.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <filesystem>
+#include <set>
 
 #include "app/dialogs.h"
+#include "app/duel_layout.h"
 #include "app/duel_refresh.h"
+#include "app/duel_screen.h"
+#include "app/duel_window.h"
+#include "app/slot_cues.h"
+#include "battle/offered_buttons.h"
+#include "battle/summon_beings.h"
 #include "duel_players.h"
 
 namespace kestra {
 namespace {
 
+using duel_test::AutoClicker;
 using duel_test::Click;
 using duel_test::Machine;
 
-constexpr std::array<int32_t, 10> kDeckA = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-constexpr std::array<int32_t, 10> kDeckB = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+using duel_test::kDeckA;
+using duel_test::kDeckB;
 
 // The darkest channel value of any pixel of the widget as drawn.
 int Darkest(QWidget* w) {
@@ -53,14 +65,16 @@ int ExpectInputBoxCoversEnemyBox(Machine& m) {
                 if (!input->geometry().contains(at) || input->childAt(input->mapFrom(m.window, at))) continue;
                 if (drawn.pixel(x, y) == qRgb(255, 255, 255)) continue;
                 ++checked;
-                EXPECT_EQ(shown.pixel(at), box_alone.pixel(input->mapFrom(m.window, at))) << part->objectName().toStdString();
+                EXPECT_EQ(shown.pixel(at), box_alone.pixel(input->mapFrom(m.window, at)))
+                    << part->objectName().toStdString();
             }
     }
     return checked;
 }
 
 // At the set IDs the INPUT box covers the ENEMY box. The ENDING box is lettered like the rest of the
-// window, bold italic grey; "NEW CARD!!!!!" shows only when the card won is one the winner did not own before.
+// window, bold italic grey; "NEW CARD!!!!!" shows only when the card won is one the winner did not own
+// before.
 TEST(DuelDisplay, TheSetIdStepTheEndingBoxAndTheNewCardMark) {
     for (const bool owned_before : {false, true}) {
         SCOPED_TRACE(owned_before);
@@ -109,17 +123,6 @@ TEST(DuelDisplay, EveryCardNameFitsItsPanel) {
     EXPECT_GT(shrunk, 0);  // the longest names do need the smaller size
 }
 
-// A BATTLE NUMBER has eight digits, and the note under the field says so, in play and in view mode.
-TEST(DuelDisplay, TheBattleNumberNoteCountsEightDigits) {
-    Machine a(43, kDeckA);
-    duel_test::AutoClicker clicker({a.window});
-    a.window->OpenDuel(0, kApplicant);
-    EXPECT_NE(a.Text("bn_input_note").find("８ケタの数字部分"), std::string::npos);
-    a.window->close();
-    a.window->OpenViewMode();
-    EXPECT_NE(a.Text("bn_input_note").find("８ケタの数字部分"), std::string::npos);
-}
-
 // Every box of the game answers in Japanese, whatever translations the system has.
 TEST(DuelDisplay, BoxesHaveJapaneseButtons) {
     const auto question = MakeQuestionBox(nullptr, "よろしいなら「はい」を押してください");
@@ -132,6 +135,90 @@ TEST(DuelDisplay, BoxesHaveJapaneseButtons) {
     // Qt's own standard texts come in Japanese too: the install script installs them.
     ASSERT_TRUE(InstallJapaneseTranslations(*QCoreApplication::instance()));
     EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+// The summon panel (s_form with s_box and s_cg): hidden until a being comes, then its picture twice
+// the size of a card over the card boxes, hidden again when the being has acted.
+TEST(DuelSummonPanel, HiddenUntilABeingComesThenShowsItsPictureAndHidesIt) {
+    Machine m(6, duel_test::kDeckA);
+    QWidget* form = m.Widget("s_form");
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isHidden());
+    EXPECT_NE(form->findChild<QGroupBox*>(QStringLiteral("s_box")), nullptr);
+    EXPECT_NE(form->findChild<QLabel*>(QStringLiteral("s_cg")), nullptr);
+    const std::string picture = SummonBeings().front().picture;
+    std::filesystem::create_directories(m.folder.cg());
+    std::filesystem::copy_file(test::BuiltGame().File(picture), m.folder.File(picture));
+    QWidget window;
+    DuelLayout ui = BuildDuelLayout(&window);
+    SlotCues cues(ui.you, ui.enemy);
+    DuelScreen screen(&window, ui, cues, *m.session);
+    window.show();
+    screen.ShowSummon(picture);
+    EXPECT_TRUE(ui.summon_form->isVisible());
+    const QPixmap shown = ui.summon_picture->pixmap();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.size(), QSize(128, 128));
+    EXPECT_EQ(shown.toImage().pixelColor(0, 0),
+              QImage(QString::fromStdString(m.folder.File(picture).string())).pixelColor(0, 0));
+    EXPECT_TRUE(ui.summon_form->geometry().intersects(ui.you.box->geometry()));
+    screen.ShowSummon("");
+    EXPECT_TRUE(ui.summon_form->isHidden());
+    EXPECT_TRUE(ui.summon_picture->pixmap().isNull());
+}
+
+// Ten cards of ten different lists on each side.
+constexpr std::array<int32_t, 10> kListsA = {2, 3, 4, 5, 6, 7, 8, 9, 24, 60};
+constexpr std::array<int32_t, 10> kListsB = {10, 11, 12, 13, 14, 15, 16, 17, 20, 21};
+
+// The technique buttons the window shows, as (name, caption), and where each sits.
+std::vector<OfferedButton> ShownButtons(const Machine& m, std::set<std::string>* panels) {
+    std::vector<OfferedButton> shown;
+    for (const TechniqueButton& b : TechniqueButtons()) {
+        QPushButton* button = m.Button(std::string(b.name).c_str());
+        if (button->isHidden()) continue;
+        shown.push_back(OfferedButton{b.name, button->text().toStdString()});
+        panels->insert(button->parentWidget()->objectName().toStdString());
+    }
+    return shown;
+}
+
+// Sorted by name, to compare with the panel's order-free view.
+std::vector<OfferedButton> ByName(std::vector<OfferedButton> v) {
+    std::sort(v.begin(), v.end(),
+              [](const OfferedButton& a, const OfferedButton& b) { return a.name < b.name; });
+    return v;
+}
+
+// Three duels, the mover's card of slot 1, 2 and 3 acting: each window shows the offer of its card.
+TEST(DuelOffer, ThePanelsShowExactlyTheOfferedButtonsOfThreeCards) {
+    std::set<std::string> captions;
+    for (int32_t slot = 1; slot <= 3; ++slot) {
+        Machine a(60 + 2 * slot, kListsA), b(61 + 2 * slot, kListsB);
+        AutoClicker clicker({a.window, b.window});
+        duel_test::Meet(a, b, 0);
+        Machine* mover = duel_test::Mover(a, b);
+        ASSERT_NE(mover, nullptr);
+        Click(mover->Widget(("you_card" + std::to_string(slot)).c_str()));
+        Rng before = mover->session->rng;
+        Click(mover->Widget("enemy_card1"));
+        const DuelRecord& d = mover->d();
+        ASSERT_EQ(d.atk_no, slot);
+        const std::vector<OfferedButton> offered = OfferedButtons(d, mover->session->cat(), before);
+        ASSERT_FALSE(offered.empty());
+        std::set<std::string> panels;
+        EXPECT_EQ(ByName(ShownButtons(*mover, &panels)), ByName(offered)) << slot;
+        EXPECT_FALSE(mover->Widget("waza_box2")->isHidden());
+        EXPECT_FALSE(mover->Widget("waza_box")->isHidden());
+        // Buttons sit in order: the first eight in waza_box2, the rest in waza_box.
+        EXPECT_EQ(panels.count("waza_box"), offered.size() > 8 ? 1u : 0u) << slot;
+        EXPECT_EQ(mover->Button(std::string(offered[0].name).c_str())->parentWidget()->objectName(),
+                  "waza_box2");
+        std::string all;
+        for (const OfferedButton& o : offered) all += o.caption + " ";
+        captions.insert(all);
+    }
+    EXPECT_EQ(captions.size(), 3u);  // three cards, three different panels
 }
 
 }  // namespace

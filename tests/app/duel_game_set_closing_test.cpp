@@ -18,20 +18,16 @@ using duel_test::AutoClicker;
 using duel_test::Click;
 using duel_test::Machine;
 
-constexpr std::array<int32_t, 10> kDeckA = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-constexpr std::array<int32_t, 10> kDeckB = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
-constexpr uint64_t kSeedA = 11, kSeedB = 12;
-
-// Where the window is closed: the k-th pause of the game set, or a later step.
-enum class CloseAt { kGameSetPause, kSetIds, kEnding };
+using duel_test::kDeckA;
+using duel_test::kDeckB;
 
 // One duel kind and the sides that close their window (the loser, and for one kind the winner too).
 struct Stake {
     const char* what;
     int32_t kind;
     bool winner_too = false;
-    uint64_t seed_a = kSeedA, seed_b = kSeedB;  // the players' chance; it decides the battle type
-    int32_t battle_type = 0;                     // the battle type these seeds draw
+    uint64_t seed_a = 11, seed_b = 12;  // the players' chance; it decides the battle type
+    int32_t battle_type = 0;            // the battle type these seeds draw
 };
 
 // The case's name in test listings.
@@ -47,34 +43,27 @@ void WearIcons(Machine& m, int32_t first) {
     my.checksum = ComputeChecksum(my);
 }
 
-// The side that tells a wipe-out in its message area has begun its game set.
-bool TellsWipeOut(const Machine& m) {
-    return m.Text("message_area").find("全滅しました") != std::string::npos;
-}
-
-// Where one side's window is closed: which side, and when (k counts its game set's pauses from the
-// announcement of the wipe-out).
-struct ClosePlan {
+// Where one side closes its window: the k-th pause of its game set counted from the announcement of
+// the wipe-out (at = k >= 0), the set-ID exchange or the ENDING box.
+constexpr int kSetIds = -1, kEnding = -2;
+struct Closing {
     bool side_a;
-    CloseAt at;
-    int k = 0;
+    int at;
 };
 
-// What one played duel left behind for each side.
+// What one played duel left behind: a's and b's my.dat, the game-set pauses each side saw (closing
+// ends the count), the battle type the duel start drew, and who won.
 struct Played {
-    std::array<tmy, 2> saved;          // a, b as on disk at the end
-    std::array<int, 2> pauses{};       // game-set pauses each side saw (closing ends the count)
-    int returns = 0;                   // the closer's returns to the main window
-    bool open = false;                 // the closer's window still holds a duel
-    size_t sounds_after_close = 0;     // what the closer's speakers played after the close
-    std::vector<std::string> boxes;    // the closer's message boxes
-    std::array<std::string, 2> files;  // a's and b's my.dat
-    int32_t battle_type = 0;           // as the duel start drew it
+    std::array<std::string, 2> files;
+    std::array<int, 2> pauses{};
+    int32_t battle_type = 0;
+    bool a_won = false;
 };
 
-// The same two players play the same duel; without a plan nobody closes anything and both reach the
-// set IDs with their results saved.
-Played Play(const Stake& stake, std::optional<ClosePlan> plan) {
+// The same two players play the same duel; without a closing nobody closes anything and both reach
+// the set IDs with their results saved. A closed window holds no duel, went back once, fell silent
+// and told no penalty.
+Played Play(const Stake& stake, std::optional<Closing> plan) {
     Machine a(stake.seed_a, kDeckA), b(stake.seed_b, kDeckB);
     WearIcons(a, 3);
     WearIcons(b, 5);
@@ -92,9 +81,10 @@ Played Play(const Stake& stake, std::optional<ClosePlan> plan) {
     clicker.before_click = [&](DuelWindow* w) {
         const size_t side = w == a.window ? 0 : 1;
         Machine& m = side == 0 ? a : b;
-        in_game_set[side] = in_game_set[side] || TellsWipeOut(m);
+        in_game_set[side] =
+            in_game_set[side] || m.Text("message_area").find("全滅しました") != std::string::npos;
         if (!in_game_set[side] || (closed && &m == closer)) return true;
-        if (plan && &m == closer && plan->at == CloseAt::kGameSetPause && out.pauses[side] == plan->k) {
+        if (plan && &m == closer && plan->at == out.pauses[side]) {
             close();
             return false;
         }
@@ -109,19 +99,22 @@ Played Play(const Stake& stake, std::optional<ClosePlan> plan) {
         if (!mover) break;
         duel_test::PlayTurn(*mover, mover == &a ? b : a);
     }
-    if (plan && plan->at == CloseAt::kEnding) {
+    if (plan && plan->at == kEnding) {
         Machine& other = closer == &a ? b : a;
         closer->Field("opponent_id")->setText(QString::fromStdString(other.Text("own_id")));
         Click(closer->Button("id_ok"));
         EXPECT_TRUE(closer->Widget("ending_box")->isVisible());
     }
-    if (plan && plan->at != CloseAt::kGameSetPause) close();
-    out.saved = {a.Saved(), b.Saved()};
+    if (plan && plan->at < 0) close();
+    if (plan) {
+        EXPECT_FALSE(closer->window->DuelOpen());
+        EXPECT_EQ(closer->host.returns, 1);
+        EXPECT_EQ(closer->audio.played.size(), heard_at_close);
+        for (const std::string& box : closer->dialogs.informed)
+            EXPECT_EQ(box.find("ペナルティ"), std::string::npos) << box;
+    }
     out.files = {test::ReadBytes(a.folder.my_dat()), test::ReadBytes(b.folder.my_dat())};
-    out.returns = closer->host.returns;
-    out.open = closer->window->DuelOpen();
-    out.sounds_after_close = closed ? closer->audio.played.size() - heard_at_close : 0;
-    out.boxes = closer->dialogs.informed;
+    out.a_won = a.Saved().wins > b.Saved().wins;
     return out;
 }
 
@@ -130,32 +123,20 @@ class DuelGameSetClosing : public testing::TestWithParam<Stake> {};
 // The results-only run is played once per stake and serves both closers.
 TEST_P(DuelGameSetClosing, TheResultsStandAndAreSavedOnce) {
     const Stake& stake = GetParam();
-    // The results only: the same duel played to the set IDs with nobody closing anything.
     const Played results = Play(stake, std::nullopt);
     ASSERT_EQ(results.battle_type, stake.battle_type) << "the seeds no longer draw this battle type";
-    const bool a_won = results.saved[0].wins > results.saved[1].wins;
     for (const bool close_loser : {true, false}) {
         if (!close_loser && !stake.winner_too) continue;
-        const bool side_a = close_loser != a_won;
+        const bool side_a = close_loser != results.a_won;
         const size_t side = side_a ? 0 : 1;
         ASSERT_GT(results.pauses[side], 0);
-        std::vector<ClosePlan> plans;
-        for (int k = 0; k < results.pauses[side]; ++k) plans.push_back({side_a, CloseAt::kGameSetPause, k});
-        plans.push_back({side_a, CloseAt::kSetIds});
-        plans.push_back({side_a, CloseAt::kEnding});
-        for (const ClosePlan& plan : plans) {
+        for (int at = kEnding; at < results.pauses[side]; ++at) {
             SCOPED_TRACE(std::string(close_loser ? "the loser closes at " : "the winner closes at ") +
-                         (plan.at == CloseAt::kGameSetPause ? "pause " + std::to_string(plan.k)
-                          : plan.at == CloseAt::kSetIds     ? "set IDs"
-                                                            : "ENDING"));
-            const Played closed = Play(stake, plan);
-            EXPECT_EQ(closed.files[side], results.files[side]);  // the results, saved once, no abort
-            EXPECT_FALSE(closed.open);
-            EXPECT_EQ(closed.returns, 1);
-            EXPECT_EQ(closed.sounds_after_close, 0u);
-            EXPECT_TRUE(std::none_of(closed.boxes.begin(), closed.boxes.end(), [](const std::string& s) {
-                return s.find("ペナルティ") != std::string::npos;
-            }));
+                         (at >= 0         ? "pause " + std::to_string(at)
+                          : at == kSetIds ? "set IDs"
+                                          : "ENDING"));
+            // The results, saved once, and no abort.
+            EXPECT_EQ(Play(stake, Closing{side_a, at}).files[side], results.files[side]);
         }
     }
 }

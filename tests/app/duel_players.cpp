@@ -1,15 +1,9 @@
 #include "duel_players.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QMouseEvent>
-
 #include <algorithm>
-
-#include "player/player_files.h"
 
 namespace kestra::duel_test {
 
@@ -25,21 +19,19 @@ Machine::Machine(uint64_t seed, const std::array<int32_t, 10>& deck, bool whole_
     if (edit) edit(game.my);
     SavePlayerData(folder, game.my);
     if (whole_program) {
-        program = std::make_unique<GameProgram>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
+        program =
+            std::make_unique<GameProgram>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
         session = &program->session();
         window = &program->duel_window();
-        CountFrames();
-        return;
+    } else {
+        own_session =
+            std::make_unique<GameSession>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
+        own_window = std::make_unique<DuelWindow>(*own_session);
+        session = own_session.get();
+        window = own_window.get();
+        window->SetHost(&host);
     }
-    own_session = std::make_unique<GameSession>(folder, std::move(game), audio, clock, dialogs, seed * 31 + 7);
-    own_window = std::make_unique<DuelWindow>(*own_session);
-    session = own_session.get();
-    window = own_window.get();
-    window->SetHost(&host);
-    CountFrames();
-}
-
-void Machine::CountFrames() {
+    // Flashes show their frames without painting or waiting, counted in frames and lit_frames.
     window->SetFrameStep([this](QWidget* w) {
         ++frames;
         for (const char* square : {"red_l", "red_l2"})
@@ -53,29 +45,12 @@ QWidget* Machine::Widget(const char* name) const {
     return w;
 }
 
-QLineEdit* Machine::Field(const char* name) const { return qobject_cast<QLineEdit*>(Widget(name)); }
-
-QPushButton* Machine::Button(const char* name) const { return qobject_cast<QPushButton*>(Widget(name)); }
-
 std::string Machine::Text(const char* name) const {
     QWidget* w = Widget(name);
     if (auto* field = qobject_cast<QLineEdit*>(w)) return field->text().toStdString();
     if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
     if (auto* button = qobject_cast<QPushButton*>(w)) return button->text().toStdString();
     return {};
-}
-
-tmy Machine::Saved() const { return ReadMyDat(folder.my_dat()); }
-
-void Click(QWidget* widget) {
-    ASSERT_NE(widget, nullptr);
-    script::Click(widget);
-}
-
-void Meet(Machine& a, Machine& b, int32_t kind, DuelLog* log) {
-    a.window->OpenDuel(kind, kApplicant);
-    b.window->OpenDuel(kind, kReceiver);
-    MeetOpened(a, b, log);
 }
 
 void MeetOpened(Machine& a, Machine& b, DuelLog* log) {
@@ -96,21 +71,6 @@ void MeetOpened(Machine& a, Machine& b, DuelLog* log) {
     Click(b.Button("id_ok"));
 }
 
-Machine* Mover(Machine& a, Machine& b) {
-    DuelWindow* w = script::Mover(*a.window, *b.window);
-    return w == nullptr ? nullptr : (w == a.window ? &a : &b);
-}
-
-void SendAndResolve(Machine& mover, Machine& other, DuelLog* log) {
-    const std::string digits = script::SendAndResolve(*mover.window, *other.window);
-    if (log) log->numbers.push_back(digits);
-}
-
-void PlayTurn(Machine& mover, Machine& other, DuelLog* log) {
-    script::ChooseFlickOrPass(*mover.window);
-    SendAndResolve(mover, other, log);
-}
-
 bool PlayToGameSet(Machine& a, Machine& b, DuelLog* log, int max_turns) {
     for (int turn = 0; turn < max_turns; ++turn) {
         if (a.d().input_phase == kPhaseSetIds && b.d().input_phase == kPhaseSetIds) return true;
@@ -127,13 +87,6 @@ DuelLog PlayLoggedDuel(Machine& a, Machine& b) {
     Meet(a, b, 0, &log);
     EXPECT_TRUE(PlayToGameSet(a, b, &log));
     return log;
-}
-
-void PasteViewNumbers(Machine& v, const DuelLog& log) {
-    v.window->OpenViewMode();
-    v.Field("view_applicant")->setText(QString::fromStdString(log.applicant_number));
-    v.Field("view_receiver")->setText(QString::fromStdString(log.receiver_number));
-    Click(v.Button("view_done"));
 }
 
 void FinishBoth(Machine& a, Machine& b) {

@@ -1,21 +1,20 @@
 #pragma once
 // One player's program around a real MainWindow: a temp game folder with the shipped data files,
 // a save written and read back through my.dat, recorded sounds, scripted boxes, a fake duel window.
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "app/duel_hand_over.h"
 #include "app/game_session.h"
 #include "app/main_window.h"
-#include "fake_launcher.h"
 #include "player/player_files.h"
 #include "scripted_dialogs.h"
 #include "support/duel_fixture.h"
@@ -28,8 +27,20 @@ inline void GiveFullDeck(tmy& my) {
     for (int32_t slot = 0; slot < kDeckSize; ++slot) my.deck[static_cast<size_t>(slot)] = slot % 3;
 }
 
+// A duel window stand-in: it keeps what it was asked.
+struct FakeLauncher : DuelLauncher {
+    int32_t resets = 0;
+    std::vector<std::pair<int32_t, int32_t>> opened;  // (duel_kind, duel_role) per "スタート"
+    int32_t view_modes = 0;
+    void ResetForRequest() override { ++resets; }
+    void OpenDuel(int32_t duel_kind, int32_t duel_role) override {
+        opened.emplace_back(duel_kind, duel_role);
+    }
+    void OpenViewMode() override { ++view_modes; }
+};
+
 class MainWindowFixture {
-public:
+  public:
     // A new player, changed by `edit`, saved to my.dat and loaded back before the window starts.
     explicit MainWindowFixture(const std::function<void(tmy&)>& edit = {}) : folder(tmp.Game()) {
         // New Year's Day at midnight, and No to every question not queued.
@@ -90,25 +101,6 @@ public:
     std::unique_ptr<GameSession> session;
     std::unique_ptr<MainWindow> window;
 };
-
-// Replace line `index` (0-based) of a CR LF file, as a player editing my.dat by hand would;
-// returns the line's old text.
-inline std::string EditLine(const std::filesystem::path& path, size_t index, const std::string& text) {
-    const std::string bytes = ReadBytes(path);
-    std::vector<std::string> lines;
-    for (size_t start = 0; start < bytes.size();) {
-        const size_t end = bytes.find("\r\n", start);
-        const size_t stop = end == std::string::npos ? bytes.size() : end;
-        lines.push_back(bytes.substr(start, stop - start));
-        start = stop + 2;
-    }
-    const std::string old = lines.at(index);
-    lines.at(index) = text;
-    std::string edited;
-    for (const std::string& line : lines) edited += line + "\r\n";
-    WriteBytes(path, edited);
-    return old;
-}
 
 // Text as the widgets hold it.
 inline QString Q(const std::string& s) { return QString::fromStdString(s); }

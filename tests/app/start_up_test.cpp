@@ -1,19 +1,25 @@
+// The start: a new or damaged save; the first window paints before the sound system loads, the
+// opening music starts once the sound is there, and both windows carry the game's emblem.
 #include "app/start_up.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLineEdit>
+#include <QEvent>
+#include <QIcon>
 
-#include "app/game_session.h"
+#include "app/dialogs.h"
+#include "app/duel_window.h"
+#include "app/game_program.h"
+#include "app/late_sound.h"
 #include "app/main_window.h"
-#include "fake_launcher.h"
+#include "app/sound_module_loader.h"
 #include "support/temp_folder.h"
 
 namespace kestra {
 namespace {
 
-// A first start writes a new player, caps the purse at 999 and shows it on the status line.
+// A first start writes a new player and caps the purse at 999 (the window shows it: MainWindowStart).
 TEST(StartUp, FirstStartShowsTheNewPlayer) {
     test::TempFolder tmp;
     const GameFolder game = tmp.Game();
@@ -22,16 +28,6 @@ TEST(StartUp, FirstStartShowsTheNewPlayer) {
     ASSERT_TRUE(started.game) << started.error;
     EXPECT_TRUE(std::filesystem::exists(game.my_dat()));
     EXPECT_EQ(started.game->my.money, 999);
-    RecordingAudio audio;
-    SystemClock clock;
-    BoxDialogs dialogs;
-    GameSession session(game, std::move(*started.game), audio, clock, dialogs, 11);
-    test::FakeLauncher duel;
-    MainWindow window(session, duel);
-    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("KESTRA 天 ver6.2t"));
-    const auto* status = window.findChild<QLineEdit*>("status_line");
-    ASSERT_NE(status, nullptr);
-    EXPECT_EQ(status->text(), QString::fromUtf8("0戦0勝・≪素人≫段位0p. お金999円 / 0Ark"));
 }
 
 // A damaged save stops the start with its name and line, and nothing is written over it.
@@ -47,6 +43,58 @@ TEST(StartUp, DamagedSaveIsNamedAndLeftAlone) {
     EXPECT_NE(started.error.find("5行目"), std::string::npos) << started.error;
     EXPECT_EQ(test::ReadBytes(game.my_dat()), damaged);
     EXPECT_FALSE(std::filesystem::exists(game.record_txt()));
+}
+
+// Counts the paints a window receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST(FirstWindow, PaintsBeforeTheSoundLoadsAndTheMusicStartsOnceItIsReady) {
+    test::TempFolder tmp;
+    GameFolder game = tmp.Game();
+    std::filesystem::create_directories(game.cg());
+    std::filesystem::copy_file(test::BuiltGame().File("cg/emblem.png"), game.File("cg/emblem.png"));
+    Rng rng(3);
+    StartUpResult started = StartUp(game, rng);
+    ASSERT_TRUE(started.game) << started.error;
+    DeferredAudio audio;
+    SystemClock clock;
+    BoxDialogs dialogs;
+    GameProgram program(game, std::move(*started.game), audio, clock, dialogs, 3);
+    PaintCounter counter;
+    program.main_window().installEventFilter(&counter);
+    program.main_window().show();
+    int paints_when_loaded = -1;
+    RecordingAudio* real = nullptr;
+    LoadSoundAfterFirstPaint(program.main_window(), audio, [&] {
+        paints_when_loaded = counter.paints;
+        auto made = std::make_unique<RecordingAudio>();
+        real = made.get();
+        return made;
+    });
+    for (int k = 0; k < 200 && !audio.Ready(); ++k) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_TRUE(audio.Ready());
+    EXPECT_GE(paints_when_loaded, 1);
+    EXPECT_EQ(real->music, "lorpe.mid");
+    // Both windows carry the same emblem.
+    const QIcon main_icon = program.main_window().windowIcon();
+    EXPECT_FALSE(main_icon.availableSizes().isEmpty());
+    EXPECT_EQ(program.duel_window().windowIcon().cacheKey(), main_icon.cacheKey());
+}
+
+// The sound module beside the built program opens; a folder without it gives no sound, not a failure.
+TEST(FirstWindow, TheSoundModuleOpensBesideTheProgramOnly) {
+    const GameFolder built = test::BuiltGame();
+    const std::unique_ptr<Audio> sound = LoadSoundModule(built.root, built.dat());
+    ASSERT_NE(sound, nullptr);
+    EXPECT_TRUE(sound->MusicOn());
+    test::TempFolder elsewhere;
+    EXPECT_EQ(LoadSoundModule(elsewhere.path(), built.dat()), nullptr);
 }
 
 }  // namespace

@@ -3,17 +3,75 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
-
-#include "audio/disk_device.h"
+#include <random>
+#include <thread>
+#include <vector>
 
 namespace kestra {
 namespace {
 
-using test::DiskDevice;
-using test::GameDat;
-using test::WaitFor;
+// SDL's disk driver as a sound device the tests can listen to: every mixed sample lands in a raw
+// file (16-bit stereo), written in real time while a device is open. The constructor makes a scratch
+// folder for it and sets the driver for the next device.
+class DiskDevice {
+  public:
+    DiskDevice() {
+        std::random_device rd;
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("kestra-sound-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(folder_);
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", output().c_str(), 1);
+    }
+    ~DiskDevice() {
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+    DiskDevice(const DiskDevice&) = delete;
+    DiskDevice& operator=(const DiskDevice&) = delete;
+
+    const std::filesystem::path& folder() const { return folder_; }
+    std::filesystem::path output() const { return folder_ / "mixed.raw"; }
+    // Bytes the device has written so far.
+    uintmax_t BytesWritten() const {
+        std::error_code ec;
+        const uintmax_t size = std::filesystem::file_size(output(), ec);
+        return ec ? 0 : size;
+    }
+    // The output's samples as signed 16-bit values; read after the device has closed.
+    std::vector<int16_t> Read() const {
+        std::ifstream in(output(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<int16_t> samples(bytes.size() / 2);
+        std::memcpy(samples.data(), bytes.data(), samples.size() * 2);  // little-endian, as the driver writes
+        return samples;
+    }
+    int64_t Samples() const { return static_cast<int64_t>(Read().size()); }
+    // Samples that are not silence.
+    int64_t LoudSamples() const {
+        const std::vector<int16_t> all = Read();
+        return std::count_if(all.begin(), all.end(), [](int16_t s) { return s != 0; });
+    }
+
+  private:
+    std::filesystem::path folder_;
+};
+
+// The game folder's dat/ the build assembled.
+std::filesystem::path GameDat() { return std::filesystem::path(KESTRA_TEST_GAME_DIR) / "dat"; }
+
+// Waits (a bounded poll of two seconds at most, never a timed assertion) until done() holds.
+bool WaitFor(const std::function<bool()>& done) {
+    for (int i = 0; i < 400 && !done(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return done();
+}
 
 // Waits until the channel's wave has finished sounding.
 bool WaitQuiet(const SdlAudio& a, int32_t channel) {
@@ -37,8 +95,12 @@ TEST(SdlAudio, StartUpLoadsTheFirstWaveOnEveryChannelWithoutPlayingIt) {
 
 // A wave really comes out on its channel, unmuted or muted and unmuted again; muted gives silence.
 TEST(SdlAudio, AWaveComesOutUnlessMuted) {
-    struct Case { const char* name; bool mute, unmute; };
-    for (const Case& c : {Case{"plain", false, false}, Case{"muted", true, false}, Case{"unmuted", true, true}}) {
+    struct Case {
+        const char* name;
+        bool mute, unmute;
+    };
+    for (const Case& c :
+         {Case{"plain", false, false}, Case{"muted", true, false}, Case{"unmuted", true, true}}) {
         DiskDevice disk;
         {
             SdlAudio a(GameDat());
