@@ -129,13 +129,17 @@ TEST(StatusTick, EveryBadStatus) {
     // clang-format off
     const Case cases[] = {
         {"poison", 1, 0, 10, 7, 6, 1, false, "は毒ダメージ 1を受けた"},
+        {"strong poison", 6, 0, 10, 4, 6, 6, false, "は猛毒ダメージ 4を受けた"},
+        {"deadly poison", 18, 0, 10, 0, 6, 18, false, "は劇毒ダメージ 9を受けた"},
         {"death poison", 19, 0, 10, 0, 6, 19, false, "は死毒ダメージ 20を受けた"},
         {"poison eater by technique", 1, 34, 10, 9, 6, 1, false, "は毒ダメージ分 1回復"},
         {"poison eater card", 6, 0, 47, 12, 6, 6, false, "は毒ダメージ分 4回復"},
         {"curse", 3, 0, 10, 4, 6, 3, false, "は呪いダメージ 4を受けた"},
         {"sleep", 2, 0, 10, 8, 6, 0, true, "は目を覚ました!!"},
+        {"stone", 5, 0, 10, 8, 6, 2, true, "は、石化から解け、眠りについた。"},
         {"jail", 11, 0, 10, 8, 6, 5, true, "は、牢から解け、石化した。"},
         {"time 3", 14, 0, 10, 8, 6, 13, true, "は、<時２>状態へと変化した!!"},
+        {"time 2", 13, 0, 10, 8, 6, 12, true, "は、<時１>状態へと変化した!!"},
         {"time 1", 12, 0, 10, 8, 6, 9, true, "は、<爆弾>状態へと変化した!!"},
         {"bomb", 9, 0, 10, 0, 6, 9, true, "の体は、木っ端微塵に吹き飛んだ!!"},
         {"bomb-proof", 9, 0, 53, 18, 16, 0, true, "は、爆発無効 > HP,MP+10"},

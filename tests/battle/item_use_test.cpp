@@ -93,6 +93,7 @@ TEST(ItemUse, EveryEffectCode) {
         {"27 with no element changes nothing", 27, 7, nullptr, {}, [](const DuelRecord& d, const tmy&) { return d.chara[1].element == 0; }, kNothing},
         {"28 cures strong poison", 28, 3, [](DuelRecord& d, tmy&) { d.chara[1].status1 = 6; }, {{1, 8, 3, 0, 0, 0}}, nullptr, {kUser + "の<毒>を解除し、HPを 3回復させた！"}},
         {"28 without poison", 28, 3, [](DuelRecord& d, tmy&) { d.chara[1].status1 = 2; }, {{1, 5, 3, 0, 2, 0}}, nullptr, kNothing},
+        {"31 a timer", 31, 1, [](DuelRecord& d, tmy&) { d.chara[1].status1 = 13; }, {{1, 6, 3, 0, 0, 0}}, nullptr, {kUser + "の体内から時限爆弾を排除し、HPを 1回復させた！"}},
         {"32 the bomb, doubled", 32, 1, [](DuelRecord& d, tmy&) { d.chara[1].status1 = 9; d.e_icon1 = 256; }, {{1, 7, 3, 0, 0, 0}}, nullptr, {kUser + "の<爆弾>を解除し、HPを 2回復させた！"}},
         {"33 lifts the magic path", 33, 3, [](DuelRecord& d, tmy&) { d.chara[4].status2 = 8; }, {{4, 2, 3, 0, 0, 0}}, nullptr, {kTarget + "の<魔道>を解除し、HPを 3+減少させた！"}},
         {"34 lifts a healing state", 34, 4, [](DuelRecord& d, tmy&) { d.chara[4].status2 = 10; }, {{4, 1, 3, 0, 0, 0}}, nullptr, {kTarget + "の治癒状態を解除し、HPを 4減少させた！"}},
