@@ -74,6 +74,7 @@ TEST(BlowFamily, FlickMembers) {
     const int32_t rival = IconNamed("でこぴんライバル");
     RunCases({
         {"体術", 7, 10, 15, 0, kBare, nullptr, {0, 3, 3, 0}, {3, 4, 2, 0}, "体術", Exchange(6, 9)},
+        {"体術 has no critical", 7, 10, 15, 3, kBare, nullptr, {0, 3, 3, 0}, {3, 4, 2, 0}, "体術", Exchange(6, 9)},
         {"体術 never misses", 7, 10, 15, 4, kBare, nullptr, {0, 3, 3, 0}, {3, 4, 2, 0}, "体術", Exchange(6, 9)},
         {"体術 shatters the frozen", 7, 10, 15, 0, kBare, Frozen, {0, 3, 3, 0}, {0, 4, 2, 8}, "体術", {Hit(6), "凍結した肉体が、バラバラと崩れてしまった！", "反撃＞ 9ダメージ食らった！"}},
         {"武術 critical", 17, 10, 15, 3, kBare, nullptr, {0, 3, 3, 0}, {0, 4, 2, 0}, "武術", {"クリティカル!!", Hit(9), "反撃＞ 9ダメージ食らった！"}},

@@ -87,6 +87,7 @@ TEST(FateSwaps, CopiesSwapsAndConversions) {
          {"se3: magic.wav", "flash purple 4", "flash purple 5", "flash purple 6", "se2: time_wav.wav", "flash purple 1", "flash blue 4"}, {"敵のHPとMPを 1/2にさせた！", "<トラップ!!>", "旅の行商人のHPが半減した!!", "鍛冶場の親方のHP･MP 5回復"}},
         {"風水術 from light brings dark down", Geomancy, [](DuelRecord& d) { d.atk_no = 2; },
          {{2, 1, 3, 0, 0, 0}, {3, 1, 3, 0, 0, 0}, {6, 5, 3, 0, 0, 0}}, {"se3: ma2.wav", "flash white 2", "flash white 3"}, {"朝告げ鳥のHPは 1になった!!", "夜鳴き梟のHPを 1にした!!"}},
+        {"風水術 from none brings none down", Geomancy, [](DuelRecord& d) { Put(d, 5, 15); }, {{1, 1, 3, 0, 0, 0}, {5, 1, 3, 0, 0, 0}}, {"se3: ma2.wav", "flash white 1", "flash white 5"}, {"旅の行商人のHPは 1になった!!", "峠の山賊のHPを 1にした!!"}},
         {"妖術 turns both LVs into HP", Witchcraft, [](DuelRecord& d) { d.chara[1].lv = 4; d.chara[4].lv = 2; },
          {{1, 4, 3, 0, 0, 0}, {4, 2, 3, 0, 0, 0}}, {"se3: ma.wav", "flash white 1", "flash white 4"}, {"旅の行商人はLvをHP値として転化させた!!", "鍛冶場の親方はLvをHP値として転化させた!!"}},
         {"奇術", Conjuring, nullptr, {{1, 6, 4, 0, 0, 0}, {4, 4, 2, 0, 0, 0}}, {"se3: ma.wav", "flash fuchsia 4", "flash blue 1"}, {"旅の行商人は鍛冶場の親方からHPとMPを 1ずつ吸収した!!"}},

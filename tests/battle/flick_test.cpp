@@ -81,6 +81,9 @@ TEST(FlickDamage, EveryRule) {
         {"second body beats the licence", 10, 15, 4, {licence, -1, second, -1}, nullptr, 0, 9, 0, missed},
         {"critical, then the miss", 10, 15, 3, {second, -1, -1, -1}, nullptr, 0, 9, 0, {"クリティカル!!", "Miss....", "0ダメージ与えた！", "反撃＞ 9ダメージ食らった！"}},
         {"card 77", 10, 77, 0, kBare, nullptr, 0, 9, 0, Exchange(0, 9)},
+        {"card 96", 10, 96, 0, kBare, nullptr, 0, 9, 0, Exchange(0, 9)},
+        {"card 177", 10, 177, 0, kBare, nullptr, 0, 9, 0, Exchange(0, 9)},
+        {"card 185", 10, 185, 0, kBare, nullptr, 0, 9, 0, Exchange(0, 9)},
         {"magic way, MP over HP", 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[4].status2 = 8; d.chara[4].mp = 10; }, 0, 9, 0, Exchange(0, 9)},
         {"magic way, MP equal to HP", 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[4].status2 = 8; d.chara[4].mp = 9; }, 6, 3, 0, Exchange(6, 9)},
         {"rival on the target's side", 10, 15, 0, {-1, -1, -1, rival}, nullptr, 0, 9, 0, Exchange(0, 9)},
@@ -135,17 +138,8 @@ TEST(FlickAftermath, EveryTail) {
     for (const FlickCase& c : cases) Check(c);
 }
 
-// The whole transcript of a plain flick: sounds with their channels, flashes, lines and clicks.
-TEST(FlickTranscript, Plain) {
-    DuelSide s;
-    Seat(s, 10, 15, 0, kBare);
-    Flick(s.ctx);
-    EXPECT_EQ(s.screen.transcript, (std::vector<std::string>{"show: ＞でこぴん", "click", "flash red 4", "se3: punch.wav",
-                                                              "add: 6ダメージ与えた！", "click", "flash red 1", "se3: punch.wav",
-                                                              "add: 反撃＞ 9ダメージ食らった！", "click"}));
-}
-
-// Poison, then the recoil trap, with their flashes and sounds; the poison leaves nothing frozen to shatter.
+// The whole transcript of a flick, every sound with its channel, flash, line and click: the blow, the
+// poison, then the recoil trap; the poison leaves nothing frozen to shatter.
 TEST(FlickTranscript, PoisonComesBeforeTheShatterAndTheRecoil) {
     DuelSide s;
     Seat(s, 10, 14, 0, {108, -1, 69, -1});

@@ -38,15 +38,26 @@ bool Has(const Offer& o, std::string_view name) {
     return false;
 }
 
-// Button names are unique; a button sends its kind and digit as one key (m59, ミサイル: 95), m5a the
-// key of m5, and a name without a button sends none.
-TEST(OfferedButtons, ButtonNamesAndKeys) {
+TEST(OfferedButtons, ButtonsSendTheirKeys) {
+    struct Case { const char* name; int32_t key; const char* caption; };
+    // clang-format off
+    const Case cases[] = {
+        {"m1", 10, "でこぴん"}, {"m9", 90, "タマネギ斬り"}, {"m10", 11, "弓矢狼"}, {"m24", 62, "約束"}, {"m25", 82, "ビンタ"},
+        {"m26", 92, ""}, {"m30", 3, "盗む"}, {"m39", 93, "凍結"}, {"m56", 65, "ヘルプ！！"}, {"m58", 85, "トロッコ銃"},
+        {"m75", 57, "死術"}, {"m80", 8, "錬金術"}, {"m86", 68, "ウルトラでこぴん"}, {"m87", 78, "アイテム"},
+        {"m88", 88, "森羅万象"}, {"m5a", 50, "赤い風"}, {"m61", 16, "転生"}, {"m2", 20, "占星術"}, {"m12", 31, "自爆"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const TechniqueButton* b = FindTechniqueButton(c.name);
+        ASSERT_NE(b, nullptr) << c.name;
+        EXPECT_EQ(b->key(), c.key) << c.name;
+        EXPECT_EQ(b->caption, c.caption) << c.name;
+    }
     std::set<std::string_view> names;
     for (const TechniqueButton& b : TechniqueButtons()) names.insert(b.name);
     EXPECT_EQ(names.size(), TechniqueButtons().size());
     EXPECT_EQ(FindTechniqueButton("m57"), nullptr);
-    EXPECT_EQ(KeyOfButton("m59"), 95);
-    EXPECT_EQ(KeyOfButton("m30"), 3);
     EXPECT_EQ(KeyOfButton("m5a"), KeyOfButton("m5"));
     EXPECT_EQ(KeyOfButton("m99"), -1);
 }
@@ -70,6 +81,7 @@ TEST(OfferedButtons, TheCardsListAndSingleWord) {
         {"step 1: m12 keeps its default caption elsewhere", 53, 0, "", {-1, -1}, {{"m1", "でこぴん"}, {"m52", "時限爆弾"}, {"m12", "自爆"}, {"m59", "ミサイル"}, {"m58", "トロッコ銃"}}},
         {"the list relabels m12", 60, 0, "", {-1, -1}, {{"m1", "でこぴん"}, {"m12", "丁半自爆"}, {"m6", "いたずら"}, {"m46", "集中"}, {"m30", "盗む"}}},
         {"single-word after the list", 0, 11, "", {-1, -1}, plus({"m77", "剣術"})},
+        {"death art, key 57", 0, 9, "", {-1, -1}, plus({"m75", "死術"})},
         {"single-word already listed shows once", 3, 11, "", {-1, -1}, {{"m1", "でこぴん"}, {"m3", "鍛え打ち"}, {"m37", "ヴァイスクロイツ"}, {"m45", "魔剣"}, {"m77", "剣術"}}},
         {"waza 19 is no single word", 0, 19, "", {-1, -1}, village},
         {"icon 148 adds 青い風", 0, 0, "", {148, -1}, plus({"m44", "青い風"})},
