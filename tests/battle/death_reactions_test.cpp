@@ -24,18 +24,12 @@ tchar Dying(int32_t c, int32_t lv) {
     return t;
 }
 
+// Names and new cards are the loader's to refuse; the shipped table reacts for at least twenty cards.
 TEST(DeathTable, AtLeastTwentyNamedCards) {
     const DeathReactionLoad load = LoadEmbeddedDeathReactions(GameCatalogue());
     ASSERT_EQ(load.error, "");
     std::set<std::string> names;
-    for (const DeathReaction& r : load.reactions) {
-        EXPECT_TRUE(CatalogueHas(r.name)) << r.name;
-        names.insert(r.name);
-        if (r.kind == DeathReactionKind::Transform) {
-            ASSERT_TRUE(r.amount >= 0 && r.amount < kListedCards) << r.name;
-            EXPECT_TRUE(CatalogueHas(GameCatalogue().card[static_cast<size_t>(r.amount)].name)) << r.name;
-        }
-    }
+    for (const DeathReaction& r : load.reactions) names.insert(r.name);
     EXPECT_GE(names.size(), 20u);
 }
 

@@ -60,7 +60,6 @@ TEST(ItemUse, EveryEffectCode) {
         {"1 heals HP", 1, 3, nullptr, {{1, 8, 3, 0, 0, 0}}, nullptr, {kUser + "のHPが 3回復した!!"}},
         {"1 with a negative amount: HP below 0 until the after-action clamp", 1, -8, nullptr, {{1, -3, 3, 0, 0, 0}}, nullptr, {kUser + "のHPが -8回復した!!"}},
         {"1 doubled by icon 256 of the opponent", 1, 3, [](DuelRecord& d, tmy&) { d.e_icon2 = 256; }, {{1, 11, 3, 0, 0, 0}}, nullptr, {kUser + "のHPが 6回復した!!"}},
-        {"1 doubled by icon 256 of the own side", 1, 3, [](DuelRecord& d, tmy&) { d.my_icon1 = 256; }, {{1, 11, 3, 0, 0, 0}}, nullptr, {kUser + "のHPが 6回復した!!"}},
         {"1 doubled for the opponent's user", 1, 3, [](DuelRecord& d, tmy&) { d.my_icon2 = 256; d.atk_no = 4; d.tgt_no = 1; }, {{4, 11, 3, 0, 0, 0}}, nullptr, {kTarget + "のHPが 6回復した!!"}},
         {"1 doubled for card 307", 1, 3, [](DuelRecord& d, tmy&) { d.chara[1] = Card(307); d.chara[1].hp = 5; }, {{1, 11, 20, 0, 0, 0}}, nullptr, {"闇市の薬師のHPが 6回復した!!"}},
         {"2 heals a + 1 and costs a MP", 2, 2, nullptr, {{1, 8, 1, 0, 0, 0}}, nullptr, {kUser + "のHPが 3回復した!!", "代償として、MPが 2減少した。"}},

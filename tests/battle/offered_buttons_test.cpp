@@ -76,12 +76,10 @@ TEST(OfferedButtons, TheCardsListAndSingleWord) {
     // clang-format off
     const std::vector<Case> cases = {
         {"shared village list", 0, 0, "", {-1, -1}, village},
-        {"same list, other card", 112, 0, "", {-1, -1}, village},
         {"a name-bound entry shows for its name", 0, 0, "月夜の吸血卿", {-1, -1}, plus({"m4", "噛みつく"})},
         {"the list relabels m1", 24, 0, "", {-1, -1}, {{"m1", "はさむ"}, {"m38", "食べる"}, {"m39", "凍結"}}},
         {"step 1: m12 keeps its default caption elsewhere", 53, 0, "", {-1, -1}, {{"m1", "でこぴん"}, {"m52", "時限爆弾"}, {"m12", "自爆"}, {"m59", "ミサイル"}, {"m58", "トロッコ銃"}}},
         {"the list relabels m12", 60, 0, "", {-1, -1}, {{"m1", "でこぴん"}, {"m12", "丁半自爆"}, {"m6", "いたずら"}, {"m46", "集中"}, {"m30", "盗む"}}},
-        {"the list relabels m61", 103, 0, "", {-1, -1}, {{"m1", "ころがる"}, {"m61", "孵化"}, {"m38", "食べる"}}},
         {"single-word after the list", 0, 11, "", {-1, -1}, plus({"m77", "剣術"})},
         {"death art, key 57", 0, 9, "", {-1, -1}, plus({"m75", "死術"})},
         {"single-word already listed shows once", 3, 11, "", {-1, -1}, {{"m1", "でこぴん"}, {"m3", "鍛え打ち"}, {"m37", "ヴァイスクロイツ"}, {"m45", "魔剣"}, {"m77", "剣術"}}},

@@ -33,28 +33,13 @@ std::vector<std::string> Text(const test::RecordingPresenter& p) {
     return lines;
 }
 
-// At least 21 sound rows using all eight effects.
+// At least 21 sound rows using all eight effects (names, statuses and sides are the loader's to refuse).
 TEST(PairTable, AtLeastTwentyOneSoundRows) {
     const PairEventLoad load = LoadEmbeddedPairEvents(GameCatalogue());
     ASSERT_EQ(load.error, "");
     EXPECT_GE(load.pairs.size(), 21u);
     std::set<PairEffect> seen;
-    for (const PairEvent& p : load.pairs) {
-        seen.insert(p.effect);
-        EXPECT_FALSE(p.first.empty());
-        EXPECT_FALSE(p.second.empty());
-        for (const auto* group : {&p.first, &p.second})
-            for (const std::string& name : *group) EXPECT_TRUE(CatalogueHas(name)) << name;
-        EXPECT_TRUE(p.applies_to == 1 || p.applies_to == 2) << p.line;
-        const bool good = p.effect == PairEffect::HpUpGood || p.effect == PairEffect::MpUpGood;
-        if (good) {
-            EXPECT_FALSE(Status2Text(p.param).empty()) << p.line;
-        } else if (p.effect == PairEffect::BadStatus) {
-            EXPECT_FALSE(Status1Text(p.param).empty()) << p.line;
-        } else {
-            EXPECT_EQ(p.param, 0) << p.line;
-        }
-    }
+    for (const PairEvent& p : load.pairs) seen.insert(p.effect);
     EXPECT_EQ(seen.size(), 8u);
 }
 

@@ -47,8 +47,6 @@ TEST(StatusHexes, TargetTakesTheStatus) {
          {{4, 3, 3, 0, 0, 0}, {5, 4, 3, 0, 0, 0}, {6, 5, 3, 0, 0, 0}}, {"se3: punch.wav", "flash red 4", "flash red 5"}, {"＞妖精王ミディール", "鍛冶場の親方は妖精達に攻撃された！ HP -2", "雨乞いの巫女は妖精達に攻撃された！ HP-1"}},
         {"妖精王 at a dead target", FairyKing, 9, [](DuelRecord& d) { Kill(d, 4); }, {{5, 5, 3, 0, 0, 0}}, {}, {"＞妖精王ミディール", "無効...."}},
         {"テンプテーション misses below 2", Temptation, 1, nullptr, {{4, 5, 3, 0, 0, 0}}, {}, {"＞テンプテーション", "Miss...."}},
-        {"テンプテーション's miss springs the petrify trap", Temptation, 0, [](DuelRecord& d) { d.e_icon2 = 83; },
-         {{1, 5, 3, 0, 5, 0}, {4, 10, 3, 0, 0, 0}}, {"se2: time_wav.wav", "flash purple 1", "flash blue 4"}, {"＞テンプテーション", "Miss....", "<トラップ!!>", "旅の行商人は石化してしまった!!", "鍛冶場の親方のHP 5回復"}},
         {"テンプテーション confuses", Temptation, 2, nullptr, {{4, 5, 3, 0, 7, 0}}, {"flash fuchsia 4", "se3: cat.wav"}, {"＞テンプテーション", "鍛冶場の親方は混乱した！"}},
         {"テンプテーション: the confused betray", Temptation, 2, [](DuelRecord& d) { d.chara[4].status1 = 7; }, {{4, 5, 3, 0, 16, 0}}, {"flash fuchsia 4", "se3: cat.wav"}, {"＞テンプテーション", "鍛冶場の親方は裏切った!!"}},
         {"テンプテーション betrays from 7, then the recoil trap", Temptation, 7, [](DuelRecord& d) { d.e_icon1 = 69; },

@@ -167,15 +167,14 @@ TEST(SummonBeingShapes, EachShapeWithItsFiguresLinesAndCues) {
 TEST(SummonBeingShapes, GeniusSummonerGrowsSomeBeings) {
     struct Row {
         const char* icon;
-        int32_t genius_slot;  // 0 none, 2 my_icon2, 3 e_icon1
+        int32_t genius_slot;  // 2 my_icon2, 3 e_icon1 (without it: the shapes test's rows)
         size_t slot;
         int32_t hp, mp;
         const char* line;
     };
     // clang-format off
     const Row rows[] = {
-        {"ガルメキ", 0, 4, 1, 3, "鍛冶場の親方に 4ダメージ与えた！"}, {"ガルメキ", 2, 4, 0, 3, "鍛冶場の親方に 8ダメージ与えた！"},
-        {"ガルメキ", 3, 4, 0, 3, "鍛冶場の親方に 8ダメージ与えた！"}, {"壁守りのノノ", 0, 1, 6, 3, "HPが 1回復した！"},
+        {"ガルメキ", 2, 4, 0, 3, "鍛冶場の親方に 8ダメージ与えた！"}, {"ガルメキ", 3, 4, 0, 3, "鍛冶場の親方に 8ダメージ与えた！"},
         {"壁守りのノノ", 3, 1, 11, 3, "HPが 6回復した！"},
         {"泉のムジナ", 2, 1, 8, 6, "旅の行商人は泉の水を飲み、HPが 3、MPが 3回復した！"},
         {"アワユラ", 2, 1, 5, 7, "旅の行商人は泡に包まれ、MPが 4上がった！"},
