@@ -35,8 +35,8 @@ const Catalogue& Cat() {
 }
 
 TEST(CardContent, RowsClassesAndBlankTail) {
-    const std::array<int, 4> cases[] = {
-        {71, 15, 0, 10}, {73, 0, 15, 10}, {234, 99, 0, 17}, {279, 77, 21, 15}};
+    // (Rows 71 and 234 are read through the command line's catalogue listing.)
+    const std::array<int, 4> cases[] = {{73, 0, 15, 10}, {279, 77, 21, 15}};
     for (const auto& c : cases)
         EXPECT_EQ((std::array{c[0], Cat().card[c[0]].hp, Cat().card[c[0]].mp, Cat().card[c[0]].rarity}), c);
     EXPECT_EQ(Cat().card[219].name, "傭兵");
