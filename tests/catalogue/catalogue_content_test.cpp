@@ -11,6 +11,23 @@
 namespace kestra {
 namespace {
 
+TEST(CardFacts, ElementRarityPictureAndLevelBonus) {
+    const std::pair<int32_t, const char*> elements[] = {
+        {0, "<無>"}, {4, "<水>"}, {6, "<光>"}, {12, "<闇>"}, {233, "<火>"}};
+    for (const auto& [card, text] : elements) EXPECT_EQ(ElementText(ElementOf(card)), text) << card;
+    EXPECT_EQ(ElementText(5), "");
+    EXPECT_EQ(ElementText(-1), "");
+    // The ends of the class names and the codes outside them.
+    const std::pair<int32_t, const char*> classes[] = {{0, "楽"},        {9, "ファントム"}, {10, "？"},
+                                                       {19, "パクント"}, {20, "？"},        {-1, "？"}};
+    for (const auto& [code, name] : classes) EXPECT_EQ(RarityName(code), name) << code;
+    EXPECT_EQ(CardPicturePath(7), "cg/unit7.bmp");
+    EXPECT_EQ(CardPicturePath(326), "cg/unit326.bmp");
+    const std::array<int32_t, 3> bonus[] = {{4, 2, 4}, {4, 3, 5},  {4, 5, 5},
+                                            {4, 6, 6}, {4, 10, 7}, {0, 10, 3}};
+    for (const auto& [base, level, shown] : bonus) EXPECT_EQ(WithLevelBonus(base, level), shown) << level;
+}
+
 // The catalogue exactly as the game builds it from the shipped folder.
 const Catalogue& Cat() {
     static const Catalogue cat = BuildCatalogue(test::BuiltGame().dat());
@@ -18,8 +35,10 @@ const Catalogue& Cat() {
 }
 
 TEST(CardContent, RowsClassesAndBlankTail) {
-    const std::array<int, 4> cases[] = {{71, 15, 0, 10}, {73, 0, 15, 10}, {234, 99, 0, 17}, {279, 77, 21, 15}};
-    for (const auto& c : cases) EXPECT_EQ((std::array{c[0], Cat().card[c[0]].hp, Cat().card[c[0]].mp, Cat().card[c[0]].rarity}), c);
+    // (Rows 71 and 234 are read through the command line's catalogue listing.)
+    const std::array<int, 4> cases[] = {{73, 0, 15, 10}, {279, 77, 21, 15}};
+    for (const auto& c : cases)
+        EXPECT_EQ((std::array{c[0], Cat().card[c[0]].hp, Cat().card[c[0]].mp, Cat().card[c[0]].rarity}), c);
     EXPECT_EQ(Cat().card[219].name, "傭兵");
     // Rule duels and random synthesis need these classes; only the data file supplies 0..3 and 5.
     std::set<int> in_file, anywhere;
@@ -28,11 +47,13 @@ TEST(CardContent, RowsClassesAndBlankTail) {
         anywhere.insert(Cat().card[n].rarity);
     }
     for (const int c : {0, 1, 2, 3, 5}) EXPECT_TRUE(in_file.count(c)) << "class " << c;
-    for (const int c : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15}) EXPECT_TRUE(anywhere.count(c)) << c;
+    for (const int c : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15})
+        EXPECT_TRUE(anywhere.count(c)) << c;
     for (int n = 0; n < kCardRows; ++n) {
         const tcard& c = Cat().card[n];
         EXPECT_TRUE(n <= 326 ? !c.name.empty() && c.hp >= 0 && c.hp <= 99 && c.mp >= 0 && c.mp <= 77
-                             : c.name.empty() && c.hp == 0) << n;
+                             : c.name.empty() && c.hp == 0)
+            << n;
     }
 }
 
@@ -69,7 +90,12 @@ TEST(Names, EveryTextIsRepresentableInCp932) {
 
 TEST(TechniqueContent, ColumnsAndBlankRows) {
     // The first and last rows: each column lands in its field, and rows past 36 stay blank.
-    struct Case { int no; const char* name; int price; const char* description; };
+    struct Case {
+        int no;
+        const char* name;
+        int price;
+        const char* description;
+    };
     const Case cases[] = {{0, "解", 50, "レベルを1下げます。既に術がついている場合でもそのままです。"},
                           {36, "強", 30, "自分は最初からHP+1,MP+1"}};
     for (const Case& c : cases) {
@@ -89,29 +115,35 @@ TEST(IconContent, MarksWeightsAndBlankRows) {
     }
     for (int n = 99; n <= 105; ++n) EXPECT_TRUE(Cat().icon[n].description.empty()) << n;
     EXPECT_FALSE(Cat().icon[201].description.empty());
-    for (int n = 0; n < kIconRows; ++n) EXPECT_EQ(Cat().icon[n].name.empty(), n == 201 || n >= kListedIcons) << n;
+    for (int n = 0; n < kIconRows; ++n)
+        EXPECT_EQ(Cat().icon[n].name.empty(), n == 201 || n >= kListedIcons) << n;
 }
 
 // Names the battle messages and rules look icons up by.
 TEST(IconContent, NamesTheRulesRelyOn) {
     const std::map<int, std::string> by_number = {
-        {110, "ＬＯＷ"}, {111, "ＣＨＡＯＳ"}, {146, "ｱｲｺﾝﾌﾟﾛﾃｸﾀｰ"}, {256, "ｱｹﾛｰﾝ学者の集い"},
-        {241, "精霊・ライト"}, {79, "フルハウス"}, {261, "<パスの救い>"}, {215, "アストラル"},
-        {233, "ドントルックバック"}};
+        {110, "ＬＯＷ"},          {111, "ＣＨＡＯＳ"},   {146, "ｱｲｺﾝﾌﾟﾛﾃｸﾀｰ"},
+        {256, "ｱｹﾛｰﾝ学者の集い"}, {241, "精霊・ライト"}, {79, "フルハウス"},
+        {261, "<パスの救い>"},    {215, "アストラル"},   {233, "ドントルックバック"}};
     for (const auto& [no, name] : by_number) EXPECT_EQ(Cat().icon[no].name, name) << no;
     std::set<std::string> names;
     for (int n = 0; n < kListedIcons; ++n) names.insert(Cat().icon[n].name);
-    for (const char* name : {"でこぴんマスター", "でこぴん免許", "第２干渉体", "でこぴんライバル", "レッドソード",
-                             "ﾄﾞﾙﾊﾞﾝｼｰﾙﾄﾞ", "救済のカード", "天罰のカード", "煩悩のカード", "奇跡のカード",
-                             "応報のカード", "不死のカード", "素顔のカード", "インテンション", "第３干渉体",
-                             "巨大隕石", "刹那のカード", "煉炭", "ブルーセンシティブ", "救急箱", "サマナー",
-                             "天才召喚士", "ﾎﾞｰｲﾐｰﾂｶﾞｰﾙ3"})
+    for (const char* name :
+         {"でこぴんマスター", "でこぴん免許", "第２干渉体",   "でこぴんライバル",   "レッドソード",
+          "ﾄﾞﾙﾊﾞﾝｼｰﾙﾄﾞ",      "救済のカード", "天罰のカード", "煩悩のカード",       "奇跡のカード",
+          "応報のカード",     "不死のカード", "素顔のカード", "インテンション",     "第３干渉体",
+          "巨大隕石",         "刹那のカード", "煉炭",         "ブルーセンシティブ", "救急箱",
+          "サマナー",         "天才召喚士",   "ﾎﾞｰｲﾐｰﾂｶﾞｰﾙ3"})
         EXPECT_TRUE(names.count(name)) << name;
 }
 
 TEST(ItemContent, TellingRows) {
-    struct Case { int no, code, param, price; const char* description; };
-    const Case cases[] = {{1, 1, 1, 4, "HPを1回復"}, {15, 3, 31, 741, "MPを31回復"}, {79, 41, -5, 0, "ターンを-5してしまう"}};
+    struct Case {
+        int no, code, param, price;
+        const char* description;
+    };
+    const Case cases[] = {
+        {1, 1, 1, 4, "HPを1回復"}, {15, 3, 31, 741, "MPを31回復"}, {79, 41, -5, 0, "ターンを-5してしまう"}};
     for (const Case& c : cases) {
         const titem& i = Cat().item[c.no];
         EXPECT_EQ(std::tie(i.code, i.param, i.description), std::tie(c.code, c.param, c.description)) << c.no;
@@ -155,14 +187,34 @@ TEST(ItemContent, DescriptionsStateTheParameter) {
         const titem& i = Cat().item[n];
         std::string words;
         switch (i.code) {
-            case 1: case 3: case 9: case 10: case 42: case 43: case 48: words = std::to_string(i.param); break;
-            case 7: case 8: words = "÷" + std::to_string(i.param); break;
-            case 41: words = (i.param > 0 ? "+" : "") + std::to_string(i.param); break;
-            case 27: case 37: case 39: case 51: words = std::string(ElementText(i.param)); break;
-            default: continue;
+            case 1:
+            case 3:
+            case 9:
+            case 10:
+            case 42:
+            case 43:
+            case 48:
+                words = std::to_string(i.param);
+                break;
+            case 7:
+            case 8:
+                words = "÷" + std::to_string(i.param);
+                break;
+            case 41:
+                words = (i.param > 0 ? "+" : "") + std::to_string(i.param);
+                break;
+            case 27:
+            case 37:
+            case 39:
+            case 51:
+                words = std::string(ElementText(i.param));
+                break;
+            default:
+                continue;
         }
         ++checked;
-        EXPECT_NE(i.description.find(words), std::string::npos) << n << " " << i.description << " lacks " << words;
+        EXPECT_NE(i.description.find(words), std::string::npos)
+            << n << " " << i.description << " lacks " << words;
     }
     EXPECT_GE(checked, 40);
 }

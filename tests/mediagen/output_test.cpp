@@ -13,18 +13,13 @@ namespace {
 using testing::read_file;
 using testing::TempDir;
 
+// The names the game opens are checked on the built game folder by the rules library's media tests.
 TEST(FileList, HasEveryMediumOnceAndNothingElse) {
     const std::vector<std::string> list = media_file_list();
     const std::set<std::string> unique(list.begin(), list.end());
     EXPECT_EQ(unique.size(), list.size());
     EXPECT_EQ(list.size(), 327u + 4u + 3u + 69u + 47u + 1u);
     for (const std::string& p : list) EXPECT_TRUE(p.rfind("cg/", 0) == 0 || p.rfind("dat/", 0) == 0) << p;
-    EXPECT_EQ(unique.count("cg/unit327.bmp"), 0u);
-    for (const char* opened : {"cg/unit0.bmp", "cg/unit5.bmp", "cg/unit219.bmp", "cg/unit326.bmp", "cg/char-1.bmp",
-                               "cg/god.bmp", "cg/hades.bmp", "cg/car.bmp", "cg/t1.jpg", "cg/t2.jpg", "cg/t10.jpg",
-                               "dat/1.wav", "dat/no.wav", "dat/time_wav.wav", "dat/kaifuku.wav", "dat/0.mid",
-                               "dat/45.mid", "dat/lorpe.mid", "cg/emblem.png"})
-        EXPECT_EQ(unique.count(opened), 1u) << opened;  // a file the game opens
 }
 
 // Every regular file below `root`, as relative paths with '/'.

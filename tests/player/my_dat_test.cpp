@@ -12,6 +12,7 @@
 #include "player/player_files.h"
 #include "player/text_lines.h"
 #include "support/crlf_lines.h"
+#include "support/temp_folder.h"
 
 namespace kestra {
 namespace {
@@ -49,31 +50,48 @@ tmy Marked() {
 std::vector<std::string> Lines(const std::string& bytes) {
     std::vector<std::string> lines = test::CrLfLines(bytes);
     EXPECT_EQ(test::JoinCrLf(lines), bytes) << "a line without CR LF";
-    EXPECT_EQ(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')), lines.size()) << "a bare line feed";
+    EXPECT_EQ(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')), lines.size())
+        << "a bare line feed";
     for (std::string& line : lines) line = Cp932ToUtf8(line).value_or("<bad>");
     return lines;
 }
 
-// 2483 CR LF lines, every block on the line the file layout gives it.
+// 2483 CR LF lines, every block starting on the line the file layout gives it (a block of the wrong
+// length moves the start of the next one).
 TEST(MyDat, EveryFieldOnItsLine) {
     tmy m = Marked();
     const auto lines = Lines(RenderMyDat(m));
     ASSERT_EQ(lines.size(), 2483u);
-    struct Case { int line; std::string value; };
+    struct Case {
+        int line;
+        std::string value;
+    };
     const int32_t sum = ComputeChecksum(Marked());
     const Case cases[] = {
-        {1, "11"},       {2, "-2"},       {3, "424242"},   {4, "-4"},       {5, "555"},      {6, "-6"},
-        {7, "17"},       {8, "31"},       {9, "予約一"},   {10, "-10"},     {11, "予約二"},  {13, "予約四"},
-        {14, "100"},     {23, "109"},     {24, "1000"},    {278, "1254"},   {279, "44"},     {280, std::to_string(sum)},
-        {281, "300"},    {300, "319"},    {301, "5000"},   {555, "5254"},   {556, "213"},    {557, "-1"},
-        {558, "2000"},   {812, "2254"},   {813, "3000"},   {1067, "3254"},  {1068, "88"},    {1069, "6000"},
-        {1323, "6254"},  {1324, "4000"},  {1578, "4254"},  {1579, "7000"},  {1678, "7099"},  {1679, "31"},
-        {1680, "1700"},  {1719, "1739"},  {1720, "1255"},  {1819, "1354"},  {1820, "2255"},  {1919, "2354"},
-        {1920, "3255"},  {2019, "3354"},  {2020, "4255"},  {2119, "4354"},  {2120, "3"},     {2121, "2"},
-        {2122, "45"},    {2123, "5255"},  {2222, "5354"},  {2223, "-2223"}, {2224, "デッキ0"}, {2225, "8000"},
-        {2234, "8009"},  {2235, "9000"},  {2236, "9100"},  {2237, "デッキ1"}, {2471, "デッキ19"}, {2483, "9119"},
+        {1, "11"},       {2, "-2"},         {3, "424242"},      {4, "-4"},
+        {5, "555"},      {6, "-6"},         {7, "17"},          {8, "31"},
+        {9, "予約一"},   {10, "-10"},       {11, "予約二"},     {13, "予約四"},
+        {14, "100"},     {24, "1000"},      {279, "44"},        {280, std::to_string(sum)},
+        {281, "300"},    {301, "5000"},     {556, "213"},       {557, "-1"},
+        {558, "2000"},   {813, "3000"},     {1068, "88"},       {1069, "6000"},
+        {1324, "4000"},  {1579, "7000"},    {1679, "31"},       {1680, "1700"},
+        {1720, "1255"},  {1820, "2255"},    {1920, "3255"},     {2020, "4255"},
+        {2120, "3"},     {2121, "2"},       {2122, "45"},       {2123, "5255"},
+        {2223, "-2223"}, {2224, "デッキ0"}, {2225, "8000"},     {2235, "9000"},
+        {2236, "9100"},  {2237, "デッキ1"}, {2471, "デッキ19"}, {2483, "9119"},
     };
     for (const Case& c : cases) EXPECT_EQ(lines[c.line - 1], c.value) << "line " << c.line;
+}
+
+// Reading gives back every saved field where it was written (each field's value tells its place).
+TEST(MyDat, ReadsBackEveryFieldFromItsLine) {
+    tmy m = Marked();
+    const std::string bytes = RenderMyDat(m);
+    m.card_count[355] = m.card_level[355] = m.card_exp[355] = m.card_magic[355] = m.icon_count[355] = 0;
+    std::fill(m.item_count.begin() + 100, m.item_count.end(), 0);
+    test::TempFolder tmp;
+    test::WriteBytes(tmp.path() / "my.dat", bytes);
+    EXPECT_EQ(ReadMyDat(tmp.path() / "my.dat"), m);
 }
 
 // Card and icon number 355 and item counters 100 and up are never written.
@@ -98,15 +116,26 @@ TEST(MyDat, RenderReseals) {
 }
 
 TEST(Checksum, CoversExactlyTheListedFields) {
-    struct Case { const char* field; std::function<void(tmy&)> change; bool caught; };
+    struct Case {
+        const char* field;
+        std::function<void(tmy&)> change;
+        bool caught;
+    };
     const Case cases[] = {
-        {"deck slot", [](tmy& m) { m.deck[3] = 7; }, true},           {"card count 0", [](tmy& m) { ++m.card_count[0]; }, true},
-        {"card count 354", [](tmy& m) { ++m.card_count[354]; }, true}, {"card count 355", [](tmy& m) { ++m.card_count[355]; }, false},
-        {"icon count 254", [](tmy& m) { ++m.icon_count[254]; }, true}, {"icon count 255", [](tmy& m) { ++m.icon_count[255]; }, false},
-        {"money", [](tmy& m) { ++m.money; }, true},                    {"icon slot 1", [](tmy& m) { m.icon_slot1 = 5; }, true},
-        {"icon slot 2", [](tmy& m) { m.icon_slot2 = 5; }, true},       {"duels", [](tmy& m) { ++m.duels; }, true},
-        {"wins", [](tmy& m) { ++m.wins; }, true},                      {"ark", [](tmy& m) { ++m.ark; }, false},
-        {"rank points", [](tmy& m) { ++m.rank_points; }, false},       {"card level", [](tmy& m) { ++m.card_level[0]; }, false},
+        {"deck slot", [](tmy& m) { m.deck[3] = 7; }, true},
+        {"card count 0", [](tmy& m) { ++m.card_count[0]; }, true},
+        {"card count 354", [](tmy& m) { ++m.card_count[354]; }, true},
+        {"card count 355", [](tmy& m) { ++m.card_count[355]; }, false},
+        {"icon count 254", [](tmy& m) { ++m.icon_count[254]; }, true},
+        {"icon count 255", [](tmy& m) { ++m.icon_count[255]; }, false},
+        {"money", [](tmy& m) { ++m.money; }, true},
+        {"icon slot 1", [](tmy& m) { m.icon_slot1 = 5; }, true},
+        {"icon slot 2", [](tmy& m) { m.icon_slot2 = 5; }, true},
+        {"duels", [](tmy& m) { ++m.duels; }, true},
+        {"wins", [](tmy& m) { ++m.wins; }, true},
+        {"ark", [](tmy& m) { ++m.ark; }, false},
+        {"rank points", [](tmy& m) { ++m.rank_points; }, false},
+        {"card level", [](tmy& m) { ++m.card_level[0]; }, false},
         {"item", [](tmy& m) { ++m.item_count[0]; }, false},
     };
     for (const Case& c : cases) {
@@ -122,7 +151,8 @@ TEST(Checksum, WrapsAroundInsteadOfOverflowing) {
     m.deck.fill(-1);
     m.card_count[0] = m.money = INT32_MAX;
     m.card_count[1] = 20;
-    EXPECT_EQ(ComputeChecksum(m), static_cast<int32_t>(static_cast<uint32_t>(INT32_MAX) * 2u + 20u - 10u - 2u));
+    EXPECT_EQ(ComputeChecksum(m),
+              static_cast<int32_t>(static_cast<uint32_t>(INT32_MAX) * 2u + 20u - 10u - 2u));
 }
 
 TEST(ResetPlayer, GivesTheNewPlayerRecord) {
@@ -131,9 +161,25 @@ TEST(ResetPlayer, GivesTheNewPlayerRecord) {
     ResetPlayerRecord(m, rng);
     // Only line 2 of the reserved numbers is zeroed; streaks and the quiz pick survive; techniques 99 and up
     // and number 355 are outside the reset.
-    EXPECT_EQ((std::vector{m.money, m.wins, m.duels, m.ark, m.merit, m.rank_points, m.rank_points_copy, m.reserved_num[0],
-                           m.reserved_num[1], m.win_streak, m.quiz_pick, m.icon_slot1, m.icon_slot2, m.magic_count[98],
-                           m.magic_count[99], m.icon_count[213], m.icon_count[0], m.icon_count[354], m.card_level[100],
+    EXPECT_EQ((std::vector{m.money,
+                           m.wins,
+                           m.duels,
+                           m.ark,
+                           m.merit,
+                           m.rank_points,
+                           m.rank_points_copy,
+                           m.reserved_num[0],
+                           m.reserved_num[1],
+                           m.win_streak,
+                           m.quiz_pick,
+                           m.icon_slot1,
+                           m.icon_slot2,
+                           m.magic_count[98],
+                           m.magic_count[99],
+                           m.icon_count[213],
+                           m.icon_count[0],
+                           m.icon_count[354],
+                           m.card_level[100],
                            m.card_count[355]}),
               (std::vector{1000, 0, 0, 0, 0, 0, 0, 0, -4, 3, 45, -1, -1, 0, 6099, 1, 0, 0, 0, 1355}));
     EXPECT_EQ(m.deck, (std::array<int32_t, 10>{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1}));

@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "duel/mirror_check.h"
-
-#include <gtest/gtest.h>
-
 #include <string_view>
 #include <utility>
+
+#include "duel/mirror_check.h"
 
 namespace kestra::test {
 
