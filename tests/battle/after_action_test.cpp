@@ -197,6 +197,38 @@ TEST(EndOfAction, RampageAimsByTheChanceDigit) {
     }
 }
 
+// Icons 210, 260 and 271 at the end of the acting side's action; 81 on the acting side holds off
+// the other side's 260 and 271.
+TEST(EndOfAction, IconsOverTheActingSide) {
+    struct Case { const char* what; std::array<int32_t, 4> icons; int32_t my_id; std::array<int32_t, 3> hp, mp; };
+    const Case cases[] = {
+        {"210 halves <闇>", {-1, -1, 210, -1}, 1, {5, 3, 5}, {2, 1, 2}},
+        {"271 draws HP, wrapped sums made positive", {-1, -1, 271, -1}, 2000000000, {8, 10, 2}, {2, 2, 2}},
+        {"271 held off by 81", {81, -1, 271, -1}, 2000000000, {5, 5, 5}, {2, 2, 2}},
+    };
+    for (const Case& c : cases) {
+        DuelSide s;
+        Field(s);
+        for (size_t i = 1; i <= 6; ++i) s.d.chara[i].element = i == 2 ? 2 : 0;
+        Wear(s.d, c.icons);
+        s.d.my_id = c.my_id;
+        RunEndOfAction(s.ctx);
+        for (size_t i = 1; i <= 3; ++i)
+            EXPECT_EQ((std::array{s.d.chara[i].hp, s.d.chara[i].mp}), (std::array{c.hp[i - 1], c.mp[i - 1]}))
+                << c.what << " slot " << i;
+        EXPECT_EQ(s.d.chara[4].hp, 5) << c.what;
+    }
+    // 260: each card takes the look of the card the shared pick names (IDs 1 and 0, turn 2: 6, 9, 3).
+    DuelSide s;
+    Field(s);
+    s.d.e_icon1 = 260;
+    RunEndOfAction(s.ctx);
+    for (const auto& [slot, card] : {std::pair<size_t, int32_t>{1, 6}, {2, 9}, {3, 3}}) {
+        EXPECT_EQ(s.d.chara[slot].orig_no, card);
+        EXPECT_EQ(s.d.chara[slot].name, "模造" + GameCatalogue().card[static_cast<size_t>(card)].name);
+    }
+}
+
 TEST(EndOfAction, MomentCard) {
     const int32_t icon = IconNamed("刹那のカード");
     ASSERT_GE(icon, 0);

@@ -84,7 +84,7 @@ TEST(Disasters, InterferenceCloudAndMeteor) {
 
 TEST(Disasters, TimeDistortion) {
     struct Case { int32_t luck, turn_before, turn_after; };
-    for (const Case c : {Case{0, 3, 4}, Case{3, 4, 8}, Case{4, 3, 2}, Case{7, 3, 0}}) {
+    for (const Case c : {Case{0, 3, 4}, Case{3, 4, 8}, Case{4, 3, 2}, Case{5, 3, 1}, Case{7, 3, 0}}) {
         DuelSide s;
         Field(s, {0, 0, 0, 0, 0, 0}, 17, c.turn_before, c.luck, 4);
         RunDisasters(s.ctx, false);

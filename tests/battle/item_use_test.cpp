@@ -20,6 +20,7 @@ struct ItemCase {
     std::vector<After> after;
     Check check;  // or nullptr
     std::vector<std::string> lines;
+    const char* cue = nullptr;  // or a sound line the effect must play
 };
 
 // The test item sits at number 99 (chance digit 9, waza_arg2 9).
@@ -45,6 +46,9 @@ void RunCase(const ItemCase& c) {
     ExpectAfter(s.d, c.after);
     if (c.check) {
         EXPECT_TRUE(c.check(s.d, s.my));
+    }
+    if (c.cue) {
+        EXPECT_TRUE(s.screen.Has(c.cue)) << c.cue;
     }
 }
 
@@ -145,7 +149,7 @@ TEST(ItemUse, EveryEffectCode) {
         {"58 blood pact", 58, 0, nullptr, {{1, 5, 3, 0, 15, 0}, {4, 5, 3, 0, 15, 0}}, nullptr, {kTarget + "と" + kUser + "は血の契約を交わした！"}},
         {"59 the dead allies' MP, doubled", 59, 0, [](DuelRecord& d, tmy&) { Kill(d, 2); Kill(d, 6); d.my_icon1 = 256; }, {{1, 11, 3, 0, 0, 0}, {2, 5, 0, 0, 0, 0}, {6, 5, 3, 0, 0, 0}}, nullptr, {"死者のMP 6を力と換えた"}},
         {"59 with no dead ally", 59, 0, nullptr, {{1, 5, 3, 0, 0, 0}}, nullptr, {"何も起きなかった..."}},
-        {"60 the oracle", 60, 0, nullptr, {{1, 2, 6, 0, 0, 0}, {4, 2, 6, 0, 0, 0}}, nullptr, {kTarget + "と" + kUser + "は魔導の神託に心を捧げた"}},
+        {"60 the oracle", 60, 0, nullptr, {{1, 2, 6, 0, 0, 0}, {4, 2, 6, 0, 0, 0}}, nullptr, {kTarget + "と" + kUser + "は魔導の神託に心を捧げた"}, "se2: noroi.wav"},
         {"60 doubled runs twice", 60, 0, [](DuelRecord& d, tmy&) { d.e_icon1 = 256; }, {{1, 1, 12, 0, 0, 0}, {4, 1, 12, 0, 0, 0}}, nullptr, {kTarget + "と" + kUser + "は魔導の神託に心を捧げた"}},
         {"61 the end", 61, 0, nullptr, {{1, 5, 3, 0, 17, 0}, {4, 5, 3, 0, 17, 0}}, nullptr, {kTarget + "と" + kUser + "は終末を受け入れた"}},
     };

@@ -131,6 +131,13 @@ TEST(OfferedButtons, LastStandEdges) {
             EXPECT_EQ(Has(o, kUltraFlickButton), c.ultra) << c.what << " seed " << seed;
         }
     }
+    // The first opponent card counts too: its HP alone covers the attacker's.
+    DuelRecord first = Acting(0);
+    first.chara[1].hp = 3, first.my_icon1 = boy;
+    Kill(first, 2), Kill(first, 3);
+    first.chara[4].hp = 3, first.chara[5].hp = 0, first.chara[6].hp = 0;
+    EXPECT_TRUE(Has(OfferOf(first, 0), kHelpButton));
+    EXPECT_TRUE(Has(OfferOf(first, 0), kUltraFlickButton));
     // The opponent wearing the icon fixes nothing: without it the draws decide (0..3, then 0..4).
     DuelRecord d = Acting(0);
     d.chara[1].hp = 3, d.e_icon1 = boy;

@@ -124,6 +124,18 @@ TEST(StealGuard, IconAndGuardCard) {
     }
 }
 
+// The opponent's thief robs this side: a guard on the thief's own side keeps nobody out.
+TEST(StealGuard, TheThiefsOwnGuardDoesNotCount) {
+    DuelSide s;
+    Seat(s, 9, 0);
+    s.d.atk_no = 5, s.d.tgt_no = 2;
+    s.d.chara[4] = Card(50);
+    const DuelRecord before = s.d;
+    Steal(s.ctx);
+    EXPECT_NE(s.d, before);
+    EXPECT_EQ(s.my.money, 99);
+}
+
 // The whole transcript of a LV 3 theft: white flashes and the cry on channel 3 before each line.
 TEST(StealTranscript, LevelThree) {
     DuelSide s;
