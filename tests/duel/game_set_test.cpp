@@ -242,6 +242,24 @@ TEST(GameSetLoss, ConsolationIconsAndItemsByTheirChances) {
     EXPECT_NEAR(plain.second, expected, expected * 0.3 + 5);
 }
 
+// A found icon is kept with odds 1 in (weight × 3 div 2 + 1): a twin generator replays the draws.
+TEST(GameSetLoss, AFoundIconIsKeptByItsWeight) {
+    const Catalogue& cat = test::GameCatalogue();
+    int kept = 0;
+    for (uint64_t seed = 1; seed <= 400; ++seed) {
+        DuelSide s(seed);
+        Rng twin(seed);
+        int32_t icon = 0;
+        do icon = twin.Random(kListedIcons);
+        while (cat.icon[static_cast<size_t>(icon)].name.empty());
+        const bool keep = twin.Random(cat.icon[static_cast<size_t>(icon)].weight * 3 / 2 + 1) == 0;
+        RewardIcon(s.ctx, false);
+        EXPECT_EQ(s.my.icon_count[static_cast<size_t>(icon)], keep ? 1 : 0) << "seed " << seed;
+        kept += keep ? 1 : 0;
+    }
+    EXPECT_GT(kept, 10);
+}
+
 TEST(GameSetLoss, LoserAndExtraBattlePrizes) {
     Fought s, x;
     s.my.money = 100, s.d.battle_type = kLoserBattle;
