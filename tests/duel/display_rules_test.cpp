@@ -232,5 +232,13 @@ TEST(SituationText, Icon200BlotsEveryNameForEveryone) {
                               std::string(kIconsHidden));
 }
 
+// The status words at both ends of each table; a code past a table shows nothing.
+TEST(StatusWords, EdgesOfBothTables) {
+    const std::pair<int32_t, const char*> bad[] = {{-1, ""}, {0, ""}, {1, "<毒>"}, {20, "<鎖>"}, {21, ""}};
+    const std::pair<int32_t, const char*> good[] = {{-1, ""}, {0, ""}, {1, "<癒>"}, {13, "<ﾊﾞﾘｱ>"}, {14, ""}};
+    for (const auto& [code, word] : bad) EXPECT_EQ(Status1Text(code), word) << code;
+    for (const auto& [code, word] : good) EXPECT_EQ(Status2Text(code), word) << code;
+}
+
 }  // namespace
 }  // namespace kestra

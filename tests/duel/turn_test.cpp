@@ -193,7 +193,7 @@ TEST(BattleNumber, Refusals) {
                                               {"【ﾀｰﾝ3/BN：03241000】", E::Invalid},
                                               {"BN：03241000", E::Invalid}};
     const char* invalid[] = {"0324100",  "032410000", "",         "03441000", "03211000", "03271000",
-                             "03241090", "0324100a",  "-3241000", "03341000", "03251000"};
+                             "03241090", "0324100a",  "-3241000", "03341000", "03251000", "03041000"};
     DuelRecord d;
     for (size_t i = 1; i <= 6; ++i) d.chara[i].name = "x";
     d.chara[6].name = d.chara[2].name = "死亡";
@@ -202,6 +202,10 @@ TEST(BattleNumber, Refusals) {
         EXPECT_EQ(ReadBattleNumberDigits(d, text, true).error, error) << text;
     for (const char* text : invalid)
         EXPECT_EQ(ReadBattleNumberDigits(d, text, true).error, E::Invalid) << text;
+    // Read as written (a viewer): the attacker digit must be 1..3 and the target digit 4..5 here.
+    for (const auto& [text, error] : {std::pair{"03151000", E::None}, {"03051000", E::Invalid},
+                                      {"03451000", E::Invalid}, {"03131000", E::Invalid}})
+        EXPECT_EQ(ReadBattleNumberDigits(d, text, false).error, error) << text;
 }
 
 TEST(BattleNumber, RefusedPasteLeavesTheRecordUntouched) {
