@@ -27,6 +27,7 @@ TEST(BattlePhase, PassNeverAnnouncesAnAttack) {
     DuelSide s;
     Ready(s, 72, 5);
     EXPECT_EQ(PressBattlePhase(s.ctx, "", {}), PhaseEnd::NextTurn);
+    EXPECT_TRUE(s.screen.Has("se1: battle.wav"));
     EXPECT_TRUE(s.screen.Has("show: ＜あなたのBATTLE PHASE＞"));
     EXPECT_TRUE(s.screen.Has("show: あなたはパスしました"));
     EXPECT_FALSE(HasPrefix(s, "markers 2"));

@@ -57,6 +57,9 @@ TEST(PairTable, LoaderRefusesFaults) {
         "見習い鍛冶\t鍛冶場の親方\tplus5\t0\t1\t\xF0\x9F\x94\xA5\n",
     }, "見習い鍛冶\t鍛冶場の親方\tplus5\t0\t1\tx\n");
     // clang-format on
+    // The last good and bad statuses are in range.
+    for (const char* row : {"見習い鍛冶\t鍛冶場の親方\thp2_good\t13\t1\tx\n", "見習い鍛冶\t鍛冶場の親方\tbad\t20\t1\tx\n"})
+        EXPECT_EQ(LoadPairEvents(head + row, GameCatalogue()).pairs.size(), 1u) << row;
 }
 
 TEST(PairEffect, OnOneCard) {

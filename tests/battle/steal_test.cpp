@@ -124,6 +124,16 @@ TEST(StealGuard, IconAndGuardCard) {
     }
 }
 
+// The good status goes when the LV just taken brings the thief to exactly 9.
+TEST(StealByLevel, ReachingNineTakesTheGoodStatus) {
+    DuelSide s;
+    Seat(s, 7, 0);  // LV 7 takes 7 div 3 = 2 LV
+    s.d.chara[5].status2 = 3;
+    Steal(s.ctx);
+    EXPECT_EQ((std::array{s.d.chara[2].lv, s.d.chara[2].status2, s.d.chara[5].status2}), (std::array{9, 3, 0}));
+    EXPECT_EQ(LinesAfterTitle(s.screen).back(), "Goodステータスを盗んだ!!");
+}
+
 // The opponent's thief robs this side: a guard on the thief's own side keeps nobody out.
 TEST(StealGuard, TheThiefsOwnGuardDoesNotCount) {
     DuelSide s;

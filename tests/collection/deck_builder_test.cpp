@@ -300,6 +300,20 @@ TEST(RegisteredDecks, RowsSelectDeleteAndRename) {
 
 // Applying takes what the collection holds, position by position: a card gone leaves a hole and
 // the deck is not packed; a missing icon leaves its slot empty.
+// Card 0 and icon 0 are taken from their counts like any other.
+TEST(RegisteredDecks, ApplyTakesCardZeroAndIconZero) {
+    tmy my;
+    my.deck.fill(-1);
+    my.icon_slot1 = my.icon_slot2 = -1;
+    my.touroku[0] = ttouroku{"零の組", {0, 21, 22, 23, 24, 25, 26, 27, 28, 29}, {0, 41}};
+    for (const int32_t card : my.touroku[0].cards) my.card_count[static_cast<size_t>(card)] = 1;
+    my.icon_count[0] = my.icon_count[41] = 1;
+    my.checksum = ComputeChecksum(my);
+    EXPECT_FALSE(ApplyTouroku(my, 0));
+    EXPECT_EQ(my.deck, my.touroku[0].cards);
+    EXPECT_EQ((std::array{my.icon_slot1, my.icon_slot2, my.card_count[0], my.icon_count[0]}), (std::array{0, 41, 0, 0}));
+}
+
 TEST(RegisteredDecks, ApplyLeavesHolesForWhatIsMissing) {
     struct Case {
         const char* name;

@@ -141,6 +141,26 @@ TEST(GameSetWin, TechniquesAndNamesAtTheTableEdges) {
     EXPECT_FALSE(IconNamed(0).empty());
 }
 
+// A card is owned when counted, in the deck or fighting on this side; the opponent's cards are not.
+TEST(GameSetWin, OwnsACardCountedDeckedOrFightingHere) {
+    struct Case { const char* what; void (*place)(tmy&, DuelRecord&); bool owned; };
+    const Case cases[] = {
+        {"held nowhere", [](tmy&, DuelRecord&) {}, false},
+        {"counted", [](tmy& my, DuelRecord&) { my.card_count[77] = 1; }, true},
+        {"in the deck", [](tmy& my, DuelRecord&) { my.deck[9] = 77; }, true},
+        {"fighting third", [](tmy&, DuelRecord& d) { d.chara[3].orig_no = 77; }, true},
+        {"the opponent's", [](tmy&, DuelRecord& d) { d.chara[4].orig_no = 77; }, false},
+    };
+    for (const Case& c : cases) {
+        tmy my;
+        my.deck.fill(-1);
+        DuelRecord d;
+        c.place(my, d);
+        EXPECT_EQ(OwnsCard(my, d, 77), c.owned) << c.what;
+    }
+    EXPECT_FALSE(OwnsCard(tmy{}, DuelRecord{}, -1));
+}
+
 TEST(GameSetLoss, IconDuelGivesUpTheIconTheParityNames) {
     struct Case { int32_t my1, my2, e1, want1, want2, taken; };
     const Case cases[] = {{5, 20, 9, -1, 20, 5}, {5, 20, 8, 5, -1, 20}, {5, -1, 9, 5, -1, -1}};

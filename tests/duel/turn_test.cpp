@@ -64,6 +64,18 @@ TEST(TurnStart, EffectRows) {
             << c.what;
         EXPECT_TRUE(s.screen.Has("add: " + card.name + c.suffix)) << c.what;
     }
+    // The undying card at its two HP edges, and the earthly-desire card on a card with a technique.
+    struct Edge { const char* icon; int32_t hp, waza; std::array<int32_t, 4> after; const char* suffix; };
+    for (const Edge& e : {Edge{"不死のカード", 10, 0, {10, 4, 15, 0}, "は<契約>化"}, Edge{"不死のカード", 3, 0, {3, 4, 0, 5}, "は<約>化"},
+                          Edge{"煩悩のカード", 6, 7, {3, 2, 0, 0}, "はHP,MPが半減!!"}}) {
+        Seated s;
+        tchar& card = s.d.chara[2];
+        card.hp = e.hp, card.mp = 4, card.status1 = card.status2 = 0, card.waza = e.waza;
+        s.d.e_icon1 = IconNamed(e.icon);
+        RunTurnStartEffects(s.ctx, true);
+        EXPECT_EQ((std::array{card.hp, card.mp, card.status1, card.status2}), e.after) << e.icon << " HP " << e.hp;
+        EXPECT_TRUE(s.screen.Has("add: " + card.name + e.suffix)) << e.icon;
+    }
 }
 
 // Status 7 heals the other living cards of its side in the fixed order.
@@ -129,7 +141,8 @@ TEST(ChooseAttacker, Refusals) {
         EXPECT_TRUE(!c.message || s.screen.Has("show: そのキャラは" + why + "。選択できるキャラがいない時はパスを選択して下さい。"))
             << c.what;
         EXPECT_EQ(s.d.input_phase, c.accepted ? kPhaseChooseTarget : kPhaseChooseAttacker) << c.what;
-        EXPECT_EQ(s.screen.Has("se0: no.wav"), !c.accepted) << c.what;
+        EXPECT_EQ((std::array{s.screen.Has("se0: no.wav"), s.screen.Has("se0: ok.wav")}), (std::array{!c.accepted, c.accepted}))
+            << c.what;
     }
 }
 

@@ -56,6 +56,7 @@ TEST(DuelMusic, QuizPayouts) {
         EXPECT_EQ((std::array{p.piece_hit, p.group_hit}), (std::array{c.piece_hit, c.group_hit})) << c.guess;
         EXPECT_EQ((std::array{p.money, p.ark}), (std::array{c.money, c.ark})) << c.guess << " " << c.piece;
     }
+    EXPECT_TRUE(MusicQuizPayout(GameCatalogue(), 0, 0).piece_hit) << "piece 0 is a piece like the others";
 }
 
 // The start plays the piece when music is on and pays the quiz; in view mode nobody's purse changes.

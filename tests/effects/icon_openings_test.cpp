@@ -243,6 +243,8 @@ TEST(IconOpenings, OpenIconsAndTable) {
         {"65 per other icon", {65, -1, 24, 4}, none, {{1, 5, 13, 0, 0, 0}}},
         {"96 altar", {96, -1, -1, -1}, none, {{1, 25, 3, 0, 0, 0}, {2, -15, 3, 0, 0, 0}}},
         {"112 the first card's HP", {112, -1, -1, -1}, none, {{1, 15, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
+        {"113 the first card's MP", {113, -1, -1, -1}, none, {{1, 5, 13, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
+        {"77 counts 83, the first of the second hidden range", {77, -1, 83, -1}, none, {{1, 13, 11, 0, 0, 0}, {3, 13, 11, 0, 0, 0}}},
         {"184 LV 4", {184, -1, -1, -1}, [](DuelRecord& d) { d.chara[2].lv = 4; },
          {{2, 5, 3, 4, 0, kGoodRampage}, {1, 5, 3, 0, 0, 0}}},
         {"267 tag: third card", {267, -1, -1, -1}, none, {{3, 7, 5, 0, 0, kGoodShield}, {1, 5, 3, 0, 0, 0}}},

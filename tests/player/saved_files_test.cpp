@@ -2,6 +2,10 @@
 // file, the newest 200 kept.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "player/atomic_file.h"
 #include "player/record_folder.h"
 #include "support/temp_folder.h"
@@ -83,6 +87,22 @@ TEST(RecordFolder, KeepsTheNewestTwoHundredAndNothingElseIsTouched) {
     EXPECT_TRUE(fs::exists(game.records() / "20260101-032100_2.txt"));
     EXPECT_EQ(test::ReadBytes(game.records() / "my notes.txt"), "mine\n");
     EXPECT_EQ(test::ReadBytes(game.my_dat()), "save\r\n");
+}
+
+// Within one second the suffix orders the records: _10 is newer than _9, and both than _2 and the
+// plain name, so those two go first (the one just written among them).
+TEST(RecordFolder, TheSuffixOrdersRecordsOfOneSecond) {
+    test::TempFolder tmp;
+    const GameFolder game = tmp.Game();
+    fs::create_directories(game.records());
+    for (const char* name : {"20261207-090503.txt", "20261207-090503_9.txt", "20261207-090503_10.txt"})
+        test::WriteBytes(game.records() / name, "old\n");
+    const RecordSaved saved = SaveRecord(game.records(), RecordTime{2026, 12, 7, 9, 5, 3}, "new", 2);
+    EXPECT_EQ(saved.file.filename(), "20261207-090503_2.txt");
+    std::vector<std::string> left;
+    for (const auto& e : fs::directory_iterator(game.records())) left.push_back(e.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"20261207-090503_10.txt", "20261207-090503_9.txt"}));
 }
 
 }  // namespace
