@@ -1,15 +1,15 @@
 #include "battle/death_reactions.h"
 
-#include "battle/battle_content.h"
-
 #include <algorithm>
 
 #include "base/int_text.h"
 #include "base/tsv_table.h"
-#include "duel/side_rules.h"
+#include "battle/battle_content.h"
 #include "catalogue/card_facts.h"
+#include "catalogue/catalogue_names.h"
 #include "catalogue/embedded_content.h"
 #include "duel/flash.h"
+#include "duel/side_rules.h"
 #include "player/cp932.h"
 
 namespace kestra {
@@ -17,12 +17,6 @@ namespace kestra {
 namespace {
 
 constexpr int32_t kLastPiece = kMusicPieces - 1;
-
-// True when some catalogue row carries this card name.
-bool IsCardName(const Catalogue& cat, std::string_view name) {
-    if (name.empty()) return false;
-    return std::any_of(cat.card.begin(), cat.card.end(), [&](const tcard& c) { return c.name == name; });
-}
 
 // A listed card number with a name and a body that can stand (base HP above 0).
 bool IsStandingCard(const Catalogue& cat, int32_t n) {

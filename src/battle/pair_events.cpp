@@ -1,15 +1,15 @@
 #include "battle/pair_events.h"
 
-#include "battle/battle_content.h"
-
 #include <algorithm>
 #include <array>
 
 #include "base/int_text.h"
 #include "base/tsv_table.h"
-#include "duel/side_rules.h"
+#include "battle/battle_content.h"
+#include "catalogue/catalogue_names.h"
 #include "catalogue/embedded_content.h"
 #include "duel/flash.h"
+#include "duel/side_rules.h"
 #include "effects/statuses.h"
 #include "player/cp932.h"
 
@@ -37,12 +37,6 @@ struct EffectLook {
     std::string_view wave;
     std::string suffix;
 };
-
-// True when some catalogue row carries this card name.
-bool IsCardName(const Catalogue& cat, std::string_view name) {
-    if (name.empty()) return false;
-    return std::any_of(cat.card.begin(), cat.card.end(), [&](const tcard& c) { return c.name == name; });
-}
 
 // Split a group field on "|".
 std::vector<std::string> SplitNames(std::string_view field) {

@@ -9,6 +9,7 @@
 #include "battle/battle_content.h"
 #include "battle/flick.h"
 #include "battle/technique_kit.h"
+#include "catalogue/catalogue_names.h"
 #include "catalogue/embedded_content.h"
 #include "effects/statuses.h"
 #include "player/cp932.h"
@@ -55,12 +56,6 @@ std::optional<FlashColour> ColourFromName(std::string_view name) {
     for (const FlashColour c : kColours)
         if (FlashColourName(c) == name) return c;
     return std::nullopt;
-}
-
-// True when some catalogue row carries this card name.
-bool IsCardName(const Catalogue& cat, std::string_view name) {
-    if (name.empty()) return false;
-    return std::any_of(cat.card.begin(), cat.card.end(), [&](const tcard& c) { return c.name == name; });
 }
 
 // Chance digits: one or more of 0..9, strictly ascending.

@@ -17,7 +17,6 @@ constexpr std::string_view kRankRefusal = "あなた段位では、このカー�
 constexpr std::string_view kMeritRefusal = "あなた戦歴では、このカードは使用できません";
 constexpr std::string_view kMercenaryName = "傭兵";
 
-constexpr int32_t kSecretClass = 16;        // 秘
 constexpr int32_t kSecretRankLimit = 10;    // 秘 needs more than 10 rank points
 constexpr int32_t kTopClassFrom = 17;       // ろあ and above
 constexpr int32_t kTopRankLimit = 30;       // they need more than 30 rank points
@@ -54,7 +53,7 @@ std::string_view ClassAbbreviation(int32_t rarity) {
 // The rank rules of "→" in their order; the refusal, or Moved when the card may go in.
 PutOutcome RankRuleOutcome(const Catalogue& cat, const tmy& my, int32_t card) {
     const int32_t rarity = CardRow(cat, card).rarity;
-    if (rarity == kSecretClass && my.rank_points <= kSecretRankLimit) return PutOutcome::RankTooLow;
+    if (rarity == kHi && my.rank_points <= kSecretRankLimit) return PutOutcome::RankTooLow;
     if (rarity >= kTopClassFrom && my.rank_points <= kTopRankLimit) return PutOutcome::RankTooLow;
     if (card == kMeritCard && my.merit <= kMeritLimit) return PutOutcome::MeritTooLow;
     return PutOutcome::Moved;

@@ -1,5 +1,7 @@
 #include "collection/duel_kinds.h"
 
+#include "catalogue/card_facts.h"
+
 namespace kestra {
 
 namespace {
@@ -12,28 +14,6 @@ constexpr int32_t kUnderling = 8;
 
 using enum DeckRule;
 using enum IconRule;
-
-// The rarity class codes the deck rules name.
-enum Class : int32_t {
-    kRaku = 0,
-    kFu = 1,
-    kChu = 2,
-    kJo = 3,
-    kGeki = 4,
-    kKyoku = 5,
-    kGen = 6,
-    kKami = 7,
-    kMu = 8,
-    kPhantom = 9,
-    kQuestion = 10,
-    kMa = 11,
-    kMi = 12,
-    kUri = 13,
-    kGousei = 14,
-    kKin = 15,
-    kHi = 16,
-    kRoa = 17,
-};
 
 // clang-format off
 constexpr std::array<DuelKind, 18> kKinds = {{

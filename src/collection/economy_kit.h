@@ -1,6 +1,6 @@
 #pragma once
-// What every economy panel shares: the 99 cap, the purse floor, checked lookups into the catalogue
-// and the player's per-number arrays, and uniform picks among the rows that qualify.
+// What every economy panel shares: the 99 cap on one more copy, the purse floor, checked lookups
+// into the player's per-number arrays, and uniform picks among the rows that qualify.
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -8,11 +8,10 @@
 
 #include "base/random.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/catalogue_names.h"
 #include "player/tmy.h"
 
 namespace kestra {
-
-inline constexpr int32_t kMostCopies = 99;  // no count passes 99
 
 // One element of an array by an index already checked.
 template <typename Array>
@@ -37,24 +36,6 @@ inline int32_t PayFloor(int32_t purse, int32_t price) {
 inline int32_t AddTakings(int32_t purse, int32_t takings) {
     const int64_t sum = static_cast<int64_t>(purse) + takings;
     return sum > std::numeric_limits<int32_t>::max() ? std::numeric_limits<int32_t>::max() : static_cast<int32_t>(sum);
-}
-
-// The card's catalogue name, empty for a number outside the catalogue.
-inline const std::string& CardNameOf(const Catalogue& cat, int32_t card) {
-    static const std::string kNone;
-    return InRange(card, kCardRows) ? Slot(cat.card, card).name : kNone;
-}
-
-// The icon's catalogue name, empty outside the catalogue.
-inline const std::string& IconNameOf(const Catalogue& cat, int32_t icon) {
-    static const std::string kNone;
-    return InRange(icon, kIconRows) ? Slot(cat.icon, icon).name : kNone;
-}
-
-// The item's catalogue name, empty outside the catalogue.
-inline const std::string& ItemNameOf(const Catalogue& cat, int32_t item) {
-    static const std::string kNone;
-    return InRange(item, kItemRows) ? Slot(cat.item, item).name : kNone;
 }
 
 // Copies of an item number in the player's counters (counter r holds item r + 1); 0 outside them.

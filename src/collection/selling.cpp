@@ -1,13 +1,12 @@
 #include "collection/selling.h"
 
+#include "catalogue/card_facts.h"
 #include "collection/economy_kit.h"
 #include "player/checksum.h"
 
 namespace kestra {
 
 namespace {
-
-constexpr int32_t kCheapFromClass = 11;  // 魔 and above fetch 1 円
 
 // The Yes/No question of a sale.
 SaleOffer Offer(const std::string& name, int32_t price, const tmy& my) {
@@ -35,7 +34,7 @@ void TakeSale(tmy& my, int32_t price, int32_t& count) {
 
 }  // namespace
 
-int32_t CardSalePrice(int32_t rarity) { return rarity >= kCheapFromClass ? 1 : rarity / 2 + 3; }
+int32_t CardSalePrice(int32_t rarity) { return rarity >= kMa ? 1 : rarity / 2 + 3; }
 
 int32_t ItemSalePrice(const Catalogue& cat, int32_t item) {
     return InRange(item, kItemRows) ? Slot(cat.item, item).price / 4 + 2 : 0;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "catalogue/card_facts.h"
 #include "collection/deck_builder.h"
 #include "collection/economy_kit.h"
 #include "player/checksum.h"
@@ -14,8 +15,6 @@ constexpr int32_t kRandomCards = 3;
 constexpr int32_t kRandomIcons = 4;
 constexpr int32_t kRandomItems = 4;
 constexpr int32_t kCardDrawEnd = 355;   // random cards come from 0..354
-constexpr int32_t kTopShopClass = 17;   // ろあ and above are never on sale
-constexpr int32_t kSynthesisClass = 14; // 合成 cards are made, not sold
 constexpr int32_t kItemDrawEnd = 101;   // items 1..100
 constexpr int32_t kRankCardPoints = 201;
 constexpr std::array<int32_t, 4> kRankCards = {219, 220, 221, 222};
@@ -37,8 +36,6 @@ struct FixedPrice {
 };
 constexpr std::array<FixedPrice, 5> kCardsByNumber = {{{163, 30}, {219, 400}, {220, 550}, {221, 600}, {222, 570}}};
 constexpr std::array<FixedPrice, 4> kTopClasses = {{{15, 800}, {16, 400}, {17, 500}, {18, 450}}};
-
-constexpr int32_t kShopClass = 13;  // 売: priced by number
 
 // The price a table fixes for this key, or the price as it was.
 template <size_t N>
@@ -87,9 +84,10 @@ void CapMoneyForShop(tmy& my) {
 
 std::vector<std::string> BuildShopRows(const Catalogue& cat, const tmy& my, Rng& rng) {
     std::vector<std::string> rows;
+    // ろあ and above are never on sale, and 合成 cards are made, not sold.
     const std::vector<int32_t> cards = NumbersWhere(0, kCardDrawEnd, [&](int32_t c) {
         const tcard& row = Slot(cat.card, c);
-        return !row.name.empty() && row.rarity < kTopShopClass && row.rarity != kSynthesisClass;
+        return !row.name.empty() && row.rarity < kRoa && row.rarity != kGousei;
     });
     for (int32_t i = 0; i < kRandomCards; ++i)
         if (const int32_t c = PickAmong(rng, cards); c >= 0) rows.push_back(CardNameOf(cat, c));
@@ -124,7 +122,7 @@ int32_t CardPrice(const Catalogue& cat, int32_t card) {
     if (!InRange(card, kCardRows)) return 0;
     const int32_t rarity = Slot(cat.card, card).rarity;
     int32_t price = (rarity + 1) * 15;
-    if (rarity == kShopClass) price = (card - 123) * 10;
+    if (rarity == kUri) price = (card - 123) * 10;
     price = Override(kCardsByNumber, card, price);
     if (rarity >= 7 && rarity <= 10) price = rarity * 30;
     return Override(kTopClasses, rarity, price);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "catalogue/card_facts.h"
 #include "collection/deck_builder.h"
 #include "collection/economy_kit.h"
 
@@ -21,9 +22,6 @@ constexpr std::array<FixedRow, 24> kFixedRows = {{{5, 136},  {10, 137}, {15, 146
 
 constexpr int32_t kDrawEnd = 355;          // random products and materials come from 0..354
 constexpr std::array<int32_t, 3> kRandomRowLimits = {13, 15, 17};
-constexpr int32_t kMagicClass = 11;        // 魔 is made from 神
-constexpr int32_t kGodClass = 7;
-constexpr int32_t kOddClass = 10;          // ？ takes three copies
 constexpr int32_t kBaseMaterial = 0;       // a class-0 product is made from card 0
 
 // Cost of fixed row k: 10 − k div 2, but 2 once that falls below 3.
@@ -42,7 +40,7 @@ std::vector<int32_t> NamedCardsWhere(const Catalogue& cat, Test test) {
 }
 
 // The material class one step below the product's (神 for 魔).
-int32_t MaterialClass(int32_t product_class) { return product_class == kMagicClass ? kGodClass : product_class - 1; }
+int32_t MaterialClass(int32_t product_class) { return product_class == kMa ? kKami : product_class - 1; }
 
 }  // namespace
 
@@ -67,7 +65,7 @@ Recipe RandomRecipe(const Catalogue& cat, Rng& rng, int32_t class_below) {
         const int32_t wanted = MaterialClass(product_class);
         r.material = PickAmong(rng, NamedCardsWhere(cat, [&](int32_t c) { return c == wanted; }));
     }
-    r.cost = product_class == kOddClass ? 3 : 2;
+    r.cost = product_class == kQuestion ? 3 : 2;  // ？ takes three copies
     return r;
 }
 

@@ -112,18 +112,6 @@ int32_t IconDuelSlot(const DuelRecord& d) {
     return (sum & 1u) != 0 ? 2 : 1;
 }
 
-std::string CardName(const Catalogue& cat, int32_t card) {
-    return card >= 0 && card < kCardRows ? cat.card[static_cast<size_t>(card)].name : std::string();
-}
-
-std::string MagicName(const Catalogue& cat, int32_t waza) {
-    return waza >= 0 && waza < kMagicRows ? cat.magic[static_cast<size_t>(waza)].name : std::string();
-}
-
-std::string IconName(const Catalogue& cat, int32_t icon) {
-    return icon >= 0 && icon < kIconRows ? cat.icon[static_cast<size_t>(icon)].name : std::string();
-}
-
 void ResultLine(DuelContext& ctx, std::string_view wave, const std::string& line, const std::string& more) {
     if (!wave.empty()) ctx.screen().PlaySe(wave, 0);
     ctx.msg.ShowMessage(line);
@@ -134,7 +122,7 @@ void ResultLine(DuelContext& ctx, std::string_view wave, const std::string& line
 int32_t GainCopy(tmy& my, int32_t card) {
     if (card < 0 || card >= kPerCard) return 0;
     int32_t& count = my.card_count[static_cast<size_t>(card)];
-    if (count < kCountCap) count += 1;
+    if (count < kMostCopies) count += 1;
     return count;
 }
 
@@ -198,8 +186,8 @@ void RewardIcon(DuelContext& ctx, bool sure) {
     const auto odds = static_cast<int32_t>(std::clamp<int64_t>(weight * 3 / 2 + 1, 1, INT32_MAX));
     if (!sure && ctx.rng.Random(odds) != 0) return;
     int32_t& count = ctx.my.icon_count[static_cast<size_t>(icon)];
-    if (count < kCountCap) count += 1;
-    ResultLine(ctx, "icon.wav", "なんとアイコン【" + IconName(ctx.cat, icon) + "】を手に入れた!!",
+    if (count < kMostCopies) count += 1;
+    ResultLine(ctx, "icon.wav", "なんとアイコン【" + IconNameOf(ctx.cat, icon) + "】を手に入れた!!",
                "所持：" + std::to_string(count) + "個");
 }
 
@@ -208,7 +196,7 @@ void RewardItem(DuelContext& ctx) {
     do r = ctx.rng.Random(100);
     while (ctx.cat.item[static_cast<size_t>(r + 1)].name.empty());
     int32_t& count = ctx.my.item_count[static_cast<size_t>(r)];
-    if (count < kCountCap) count += 1;
+    if (count < kMostCopies) count += 1;
     ResultLine(ctx, "item_get.wav", "なんとアイテム【" + ctx.cat.item[static_cast<size_t>(r + 1)].name + "】を手に入れた!!",
                "所持：" + std::to_string(count) + "個");
 }
@@ -216,7 +204,7 @@ void RewardItem(DuelContext& ctx) {
 void RewardCard(DuelContext& ctx, int32_t card) {
     if (card < 0) return;
     const int32_t count = GainCopy(ctx.my, card);
-    ResultLine(ctx, "syoukan.wav", "なんとカード【" + CardName(ctx.cat, card) + "】を手に入れた！！",
+    ResultLine(ctx, "syoukan.wav", "なんとカード【" + CardNameOf(ctx.cat, card) + "】を手に入れた！！",
                "所持：" + std::to_string(count) + "枚");
 }
 

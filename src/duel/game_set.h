@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/catalogue_names.h"
 #include "duel/duel_context.h"
 #include "player/player_files.h"
 
@@ -83,13 +84,7 @@ int32_t IconDuelSlot(const DuelRecord& d);
 
 // --- Building blocks shared by the loss and the win ------------------------------------------
 
-inline constexpr int32_t kCountCap = 99;  // card, icon and item counts stop here, as in the shop
 inline constexpr int32_t kRecordCap = 9999;
-
-// Catalogue names with range guards ("" outside the catalogue).
-std::string CardName(const Catalogue& cat, int32_t card);
-std::string MagicName(const Catalogue& cat, int32_t waza);
-std::string IconName(const Catalogue& cat, int32_t icon);
 
 // One result line: a sound when given, the line, more lines under it, then the click.
 void ResultLine(DuelContext& ctx, std::string_view wave, const std::string& line, const std::string& more = {});

@@ -36,7 +36,7 @@ void GiveUpDuelIcon(DuelContext& ctx) {
     DuelRecord& d = ctx.d;
     if (d.duel_kind != kIconDuel || d.my_icon1 == -1 || d.my_icon2 == -1) return;
     const int32_t slot = IconDuelSlot(d);
-    const std::string name = IconName(ctx.cat, WornIcon(d, true, slot));
+    const std::string name = IconNameOf(ctx.cat, WornIcon(d, true, slot));
     WornIcon(d, true, slot) = -1;
     EquippedIcon(ctx.my, slot) = -1;
     ResultLine(ctx, "baki.wav", "ICON【" + name + "】を奪われてしまった!!");
@@ -60,7 +60,7 @@ std::vector<std::string> BreakIcons(DuelContext& ctx) {
         const bool drawn = ctx.rng.Random(9) == 0;
         int32_t& worn = WornIcon(d, true, slot);
         if (worn == -1 || !(lost_battle || (drawn && !guarded))) continue;
-        broken.push_back(IconName(ctx.cat, worn));
+        broken.push_back(IconNameOf(ctx.cat, worn));
         worn = -1;
         EquippedIcon(ctx.my, slot) = -1;
     }
@@ -69,11 +69,11 @@ std::vector<std::string> BreakIcons(DuelContext& ctx) {
 
 // A card goes to the winner; the first card takes its transplanted technique along.
 void LoseCard(DuelContext& ctx, int32_t card, bool with_technique) {
-    ResultLine(ctx, {}, "【" + CardName(ctx.cat, card) + "】のカードが奪われてしまった！");
+    ResultLine(ctx, {}, "【" + CardNameOf(ctx.cat, card) + "】のカードが奪われてしまった！");
     if (!with_technique || card < 0 || card >= kPerCard) return;
     int32_t& magic = ctx.my.card_magic[static_cast<size_t>(card)];
     if (magic == 0) return;
-    const std::string name = MagicName(ctx.cat, magic);
+    const std::string name = MagicNameOf(ctx.cat, magic);
     magic = 0;
     ResultLine(ctx, {}, "カードに付いていた術【" + name + "】が共に奪われた！");
 }
@@ -112,7 +112,9 @@ void LoseAllThree(DuelContext& ctx) {
 void LoseToDarkness(DuelContext& ctx) {
     LoseCard(ctx, ctx.d.chara[1].orig_no, true);
     for (size_t s = 2; s <= 3; ++s)
-        ResultLine(ctx, {}, "【" + CardName(ctx.cat, ctx.d.chara[s].orig_no) + "】のカードが青い炎と共に消え去った！");
+        ResultLine(
+            ctx, {},
+            "【" + CardNameOf(ctx.cat, ctx.d.chara[s].orig_no) + "】のカードが青い炎と共に消え去った！");
 }
 
 // Steps 4 to 7: the cards, as the stakes of this duel say.
@@ -141,7 +143,7 @@ void ExtraBattleCards(DuelContext& ctx, bool both_wiped_out) {
 // A gift card with sympathy money once the player holds two or more of it.
 void GiftWithSympathy(DuelContext& ctx, int32_t card, int32_t per_copy, int32_t base) {
     const int32_t copies = GainCopy(ctx.my, card);
-    ResultLine(ctx, "syoukan.wav", "なんと【" + CardName(ctx.cat, card) + "】のカードを手に入れた！！");
+    ResultLine(ctx, "syoukan.wav", "なんと【" + CardNameOf(ctx.cat, card) + "】のカードを手に入れた！！");
     if (copies >= 2) GainMoney(ctx, ctx.rng.Random(copies * per_copy) + base, "同情金 ");
 }
 
@@ -152,7 +154,7 @@ void GiftCards(DuelContext& ctx, bool both_wiped_out) {
     if (!both_wiped_out && ctx.my.merit == 100) {
         int32_t& count = ctx.my.card_count[101];
         count = std::max(count, 1);
-        ResultLine(ctx, "syoukan.wav", "なんと【" + CardName(ctx.cat, 101) + "】のカードを手に入れた！！");
+        ResultLine(ctx, "syoukan.wav", "なんと【" + CardNameOf(ctx.cat, 101) + "】のカードを手に入れた！！");
     }
     int32_t& losses = ctx.session.loss_counter;
     if (losses == 5) {

@@ -32,20 +32,20 @@ void TakeDuelIcon(DuelContext& ctx) {
     worn = -1;
     if (icon >= 0 && icon < kPerIcon) {
         int32_t& count = ctx.my.icon_count[static_cast<size_t>(icon)];
-        if (count < kCountCap) count += 1;
+        if (count < kMostCopies) count += 1;
     }
-    ResultLine(ctx, "icon.wav", "対戦相手のICON【" + IconName(ctx.cat, icon) + "】を奪った!!");
+    ResultLine(ctx, "icon.wav", "対戦相手のICON【" + IconNameOf(ctx.cat, icon) + "】を奪った!!");
 }
 
 // A card taken from the loser; the first one brings the technique it carried into the duel.
 void TakeCard(DuelContext& ctx, int32_t card, int32_t waza, bool with_technique) {
     if (card < 0 || card >= kPerCard) return;
     const int32_t count = GainCopy(ctx.my, card);
-    ResultLine(ctx, "card.wav", "【" + CardName(ctx.cat, card) + "】を相手から奪った！！",
+    ResultLine(ctx, "card.wav", "【" + CardNameOf(ctx.cat, card) + "】を相手から奪った！！",
                "所持：" + std::to_string(count) + "枚");
     if (!with_technique || waza == 0) return;
     GainTechnique(ctx.my, card, waza);
-    ResultLine(ctx, "m_get.wav", "術【" + MagicName(ctx.cat, waza) + "】を共に手に入れた！");
+    ResultLine(ctx, "m_get.wav", "術【" + MagicNameOf(ctx.cat, waza) + "】を共に手に入れた！");
 }
 
 // The own three fighting cards go back into the deck.
@@ -61,7 +61,8 @@ void ReturnSurvivors(DuelContext& ctx) {
         if (c.alive())
             ReturnToDeck(ctx.my, c.orig_no);
         else
-            ResultLine(ctx, {}, "【" + CardName(ctx.cat, c.orig_no) + "】のカードが青い炎と共に消え去った！");
+            ResultLine(ctx, {},
+                       "【" + CardNameOf(ctx.cat, c.orig_no) + "】のカードが青い炎と共に消え去った！");
     }
     ResultLine(ctx, "card.wav", "※生き残ったカードはデッキに戻ります");
 }
@@ -92,7 +93,9 @@ void TakeCards(DuelContext& ctx, bool both_wiped_out) {
         case Stakes::kDark:
             TakeCard(ctx, chara[4].orig_no, chara[4].waza, true);
             for (size_t s = 5; s <= 6; ++s)
-                ResultLine(ctx, {}, "【" + CardName(ctx.cat, chara[s].orig_no) + "】のカードは青い炎と共に消え去った！");
+                ResultLine(
+                    ctx, {},
+                    "【" + CardNameOf(ctx.cat, chara[s].orig_no) + "】のカードは青い炎と共に消え去った！");
             ReturnSurvivors(ctx);
             break;
     }

@@ -1,21 +1,13 @@
 #include "duel/icon_rules.h"
 
+#include "catalogue/catalogue_names.h"
+
 namespace kestra {
-
-namespace {
-
-// Name of a worn icon number, empty for none or out of range.
-std::string_view IconName(const Catalogue& cat, int32_t icon) {
-    if (icon < 0 || icon >= kIconRows) return {};
-    return cat.icon[static_cast<size_t>(icon)].name;
-}
-
-}  // namespace
 
 bool IconWorn(const DuelRecord& d, const Catalogue& cat, std::string_view name) {
     if (name.empty()) return false;
     for (const int32_t icon : {d.my_icon1, d.my_icon2, d.e_icon1, d.e_icon2})
-        if (IconName(cat, icon) == name) return true;
+        if (IconNameOf(cat, icon) == name) return true;
     return false;
 }
 

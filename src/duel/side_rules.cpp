@@ -1,5 +1,7 @@
 #include "duel/side_rules.h"
 
+#include "catalogue/catalogue_names.h"
+
 namespace kestra {
 
 namespace {
@@ -7,12 +9,6 @@ namespace {
 // The two icon numbers of the side holding the slot.
 std::pair<int32_t, int32_t> IconsOf(const DuelRecord& d, int32_t slot) {
     return OwnSlot(slot) ? std::pair{d.my_icon1, d.my_icon2} : std::pair{d.e_icon1, d.e_icon2};
-}
-
-// The catalogue name of an icon number, empty for none.
-std::string_view IconName(const Catalogue& cat, int32_t icon) {
-    if (icon < 0 || icon >= kIconRows) return {};
-    return cat.icon[static_cast<size_t>(icon)].name;
 }
 
 }  // namespace
@@ -38,7 +34,7 @@ bool SideWearsNamed(const DuelRecord& d, const Catalogue& cat, int32_t slot, std
 int32_t SideWearsNamedCount(const DuelRecord& d, const Catalogue& cat, int32_t slot, std::string_view name) {
     if (name.empty()) return 0;
     const auto [a, b] = IconsOf(d, slot);
-    return (IconName(cat, a) == name) + (IconName(cat, b) == name);
+    return (IconNameOf(cat, a) == name) + (IconNameOf(cat, b) == name);
 }
 
 bool IsCard(const DuelRecord& d, const Catalogue& cat, int32_t slot, int32_t card_no) {

@@ -10,6 +10,8 @@ inline constexpr int kDeckSize = 10;
 inline constexpr int kPerCard = 356;    // card numbers 0..355 in memory; 0..354 are saved
 inline constexpr int kPerIcon = 356;    // icon numbers 0..355 in memory; 0..354 are saved
 inline constexpr int kMagicCounts = 255;
+// No card, icon or item count passes 99: not in the shop, the synthesis or the game set.
+inline constexpr int32_t kMostCopies = 99;
 inline constexpr int kItemCounters = 300;  // counter r counts item r + 1; 0..99 are saved
 inline constexpr int kTouroku = 20;
 

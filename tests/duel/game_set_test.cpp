@@ -136,7 +136,7 @@ TEST(GameSetWin, TechniquesAndNamesAtTheTableEdges) {
         EXPECT_EQ(my.magic_count[5], c.want_stock) << c.what;
     }
     const Catalogue& cat = test::GameCatalogue();
-    EXPECT_EQ((std::array{IconName(cat, 0), IconName(cat, -1), IconName(cat, kIconRows)}),
+    EXPECT_EQ((std::array{IconNameOf(cat, 0), IconNameOf(cat, -1), IconNameOf(cat, kIconRows)}),
               (std::array<std::string, 3>{IconNamed(0), "", ""}));
     EXPECT_FALSE(IconNamed(0).empty());
 }
