@@ -296,10 +296,14 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
     return 0;
 }
 
+// 100 duels of every kind: enough that nearly any change in what a duel shows or how it ends moves
+// the signature, and still well under a second.
+constexpr int32_t kSignatureDuels = 19 * 100;
+
 uint64_t TranscriptSignature(const Catalogue& cat) {
     uint64_t h = Fnv1a("");
     const BattleContent content = LoadBattleContent(cat);
-    for (int32_t i = 0; i < 38; ++i) {
+    for (int32_t i = 0; i < kSignatureDuels; ++i) {
         DuelRun run;
         PlayDuel(cat, content, 9000u + static_cast<uint64_t>(i), i % 19, run);
         h = Fnv1a(std::to_string(run.transcript_hash) + ":" + std::to_string(run.phases) + ";", h);
