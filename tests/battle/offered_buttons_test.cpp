@@ -79,7 +79,6 @@ TEST(OfferedButtons, TheCardsListAndSingleWord) {
         {"single-word after the list", 0, 11, "", {-1, -1}, plus({"m77", "剣術"})},
         {"single-word already listed shows once", 3, 11, "", {-1, -1}, {{"m1", "でこぴん"}, {"m3", "鍛え打ち"}, {"m37", "ヴァイスクロイツ"}, {"m45", "魔剣"}, {"m77", "剣術"}}},
         {"waza 19 is no single word", 0, 19, "", {-1, -1}, village},
-        {"icon 148 adds 青い風", 0, 0, "", {148, -1}, plus({"m44", "青い風"})},
         {"icon 198 adds アイテム", 0, 0, "", {-1, 198}, plus({"m87", "アイテム"})},
         {"waza 23 adds アイテム", 0, 23, "", {-1, -1}, plus({"m87", "アイテム"})},
         {"icon 227 relabels m1", 0, 0, "", {227, -1}, {{"m1", "バリア"}, {"m38", "食べる"}, {"m6", "いたずら"}}},

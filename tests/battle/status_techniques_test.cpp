@@ -72,7 +72,6 @@ TEST(StatusHexes, TimeBombCountsDown) {
         {"<時３> to <時２>", TimeBomb, 5, [](DuelRecord& d) { d.chara[4].status1 = 14; }, {{4, 5, 3, 0, 13, 0}}, {"flash purple 4", "se3: time_wav.wav"}, {"＞時限爆弾", "鍛冶場の親方の体内爆弾が早まった！→<時２>"}},
         {"<時１> to <爆弾>", TimeBomb, 5, [](DuelRecord& d) { d.chara[4].status1 = 12; }, {{4, 5, 3, 0, 9, 0}}, {"flash purple 4", "se3: time_wav.wav"}, {"＞時限爆弾", "鍛冶場の親方の体内爆弾が早まった！→<爆弾>"}},
         {"a bomb goes off", TimeBomb, 5, [](DuelRecord& d) { d.chara[4].status1 = 9; }, {{4, 0, 3, 0, 9, 0}}, {"flash black 4", "se3: baku.wav"}, {"＞時限爆弾", "鍛冶場の親方は爆弾が爆発して吹き飛んだ！"}},
-        {"the bomb-proof", TimeBomb, 5, [](DuelRecord& d) { Put(d, 4, 53); d.chara[4].status1 = 9; }, {{4, 5, 3, 0, 9, 0}}, {}, {"＞時限爆弾", "無効...."}},
     });
 }
 
