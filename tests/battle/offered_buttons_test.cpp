@@ -1,5 +1,5 @@
 // Which technique buttons the acting card is offered: the six steps, the last-stand edges, icon 80,
-// the per-card lists of content/technique_lists.tsv, and both programs agreeing on what is pressed.
+// and the per-card lists of content/technique_lists.tsv.
 #include "battle/offered_buttons.h"
 
 #include <set>
@@ -124,24 +124,6 @@ TEST(OfferedButtons, LastStandEdges) {
             EXPECT_EQ(Has(o, kHelpButton), c.help) << c.what << " seed " << seed;
             EXPECT_EQ(Has(o, kUltraFlickButton), c.ultra) << c.what << " seed " << seed;
         }
-    }
-    // The first opponent card counts too: its HP alone covers the attacker's.
-    DuelRecord first = Acting(0);
-    first.chara[1].hp = 3, first.my_icon1 = boy;
-    Kill(first, 2), Kill(first, 3);
-    first.chara[4].hp = 3, first.chara[5].hp = 0, first.chara[6].hp = 0;
-    EXPECT_TRUE(Has(OfferOf(first, 0), kHelpButton));
-    EXPECT_TRUE(Has(OfferOf(first, 0), kUltraFlickButton));
-    // The opponent wearing the icon fixes nothing: without it the draws decide (0..3, then 0..4).
-    DuelRecord d = Acting(0);
-    d.chara[1].hp = 3, d.e_icon1 = boy;
-    Kill(d, 2), Kill(d, 3);
-    for (uint64_t seed = 0; seed < 40; ++seed) {
-        Rng draws(seed);
-        const bool help_draw = draws.Random(4) == 0, ultra_draw = draws.Random(5) == 0;
-        const Offer o = OfferOf(d, seed);
-        EXPECT_EQ(Has(o, kHelpButton), help_draw) << seed;
-        EXPECT_EQ(Has(o, kUltraFlickButton), ultra_draw) << seed;
     }
 }
 

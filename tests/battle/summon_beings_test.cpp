@@ -1,5 +1,5 @@
 // The summon beings of 召喚 (key 23, step 5): the table, each effect shape, the growth under
-// 天才召喚士, the order of rounds and beings, and both programs telling the same summon.
+// 天才召喚士, and the order of rounds and beings.
 #include "battle/summon_beings.h"
 
 #include <filesystem>
