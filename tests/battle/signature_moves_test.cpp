@@ -53,7 +53,6 @@ TEST(SignatureMoves, EveryShape) {
          {{1, 8, 3, 0, 0, 0}, {4, 0, 6, 0, 0, 0}}, {"flash black 4", "se3: blood.wav", "flash blue 1"}, {"えいっ！", "鍛冶場の親方からHPを 3吸い取った！", "山の木こりのHPが 3回復した！"}},
         {"heal_side: the living of the attacker's side", "heal_side", "2|1", "blue", "kaifuku.wav", nullptr,
          {{1, 7, 4, 0, 0, 0}, {2, 7, 4, 0, 0, 0}, {4, 20, 6, 0, 0, 0}}, {"se3: kaifuku.wav", "flash blue 1", "flash blue 2"}, {"えいっ！", "味方全員のHPが 2、MPが 1回復した！"}},
-        {"heal_side: HP only", "heal_side", "3|0", "aqua", "iyasi.wav", nullptr, {{1, 8, 3, 0, 0, 0}, {2, 8, 3, 0, 0, 0}}, {"se3: iyasi.wav", "flash aqua 1", "flash aqua 2"}, {"えいっ！", "味方全員のHPが 3回復した！"}},
         {"heal_side: MP only", "heal_side", "0|2", "blue", "kaifuku.wav", nullptr, {{1, 5, 5, 0, 0, 0}, {2, 5, 5, 0, 0, 0}}, {"se3: kaifuku.wav", "flash blue 1", "flash blue 2"}, {"えいっ！", "味方全員のMPが 2回復した！"}},
         {"status: the target's bad status, replaced", "status", "3", "black", "noroi.wav", [](DuelRecord& d) { d.chara[4].status1 = 1; }, {{4, 20, 6, 0, 3, 0}}, {"flash black 4", "se3: noroi.wav"}, {"えいっ！", "鍛冶場の親方は<呪>化した！"}},
         {"buff: good status and HP", "buff", "13|3", "aqua", "baria.wav", nullptr, {{1, 8, 3, 0, 0, 13}, {4, 20, 6, 0, 0, 0}}, {"flash aqua 1", "se3: baria.wav"}, {"えいっ！", "山の木こりはHP+3、<ﾊﾞﾘｱ>化した！"}},
