@@ -46,7 +46,6 @@ TEST(StatusHexes, TargetTakesTheStatus) {
         {"妖精王: target -2, living side-mates -1", FairyKing, 3, [](DuelRecord& d) { Kill(d, 6); },
          {{4, 3, 3, 0, 0, 0}, {5, 4, 3, 0, 0, 0}, {6, 5, 3, 0, 0, 0}}, {"se3: punch.wav", "flash red 4", "flash red 5"}, {"＞妖精王ミディール", "鍛冶場の親方は妖精達に攻撃された！ HP -2", "雨乞いの巫女は妖精達に攻撃された！ HP-1"}},
         {"テンプテーション confuses", Temptation, 2, nullptr, {{4, 5, 3, 0, 7, 0}}, {"flash fuchsia 4", "se3: cat.wav"}, {"＞テンプテーション", "鍛冶場の親方は混乱した！"}},
-        {"テンプテーション: the confused betray", Temptation, 2, [](DuelRecord& d) { d.chara[4].status1 = 7; }, {{4, 5, 3, 0, 16, 0}}, {"flash fuchsia 4", "se3: cat.wav"}, {"＞テンプテーション", "鍛冶場の親方は裏切った!!"}},
         {"テンプテーション betrays from 7, then the recoil trap", Temptation, 7, [](DuelRecord& d) { d.e_icon1 = 69; },
          {{1, 2, 3, 0, 0, 0}, {4, 10, 8, 0, 16, 0}}, {"flash fuchsia 4", "se3: cat.wav", "se2: time_wav.wav", "flash purple 1", "flash blue 4"}, {"＞テンプテーション", "鍛冶場の親方は裏切った!!", "<トラップ!!>", "旅の行商人のHPが半減した!!", "鍛冶場の親方のHP･MP 5回復"}},
         {"イルネス", Illness, 1, [](DuelRecord& d) { d.chara[4].status1 = 1; }, {{4, 5, 3, 0, 10, 0}}, {"flash green 4", "se3: down.wav"}, {"＞イルネス", "鍛冶場の親方は病気になってしまった！"}},
@@ -92,7 +91,6 @@ TEST(StatusBlessings, OwnSideGains) {
         {"オールト雲", OortCloud, 5, [](DuelRecord& d) { d.chara[2].status1 = 1; }, {{1, 5, 7, 0, 0, 0}, {2, 5, 3, 0, 1, 0}}, {"flash black 1", "se3: magic.wav"}, {"＞オールト雲", "黒い霧に包まれた！ MP+4"}},
         {"オールト雲 with the transplanted 雲", OortCloud, 5, [](DuelRecord& d) { d.chara[1].waza = 35; d.chara[1].status1 = 7; d.chara[2].status1 = 15; d.chara[3].status1 = 4; },
          {{1, 5, 8, 0, 0, 0}, {2, 5, 3, 0, 15, 0}, {3, 5, 3, 0, 0, 0}}, {"flash black 1", "se3: magic.wav", "flash blue 1", "flash blue 3"}, {"＞オールト雲", "黒い霧に包まれた！ MP+5", "旅の行商人は状態異常から回復した!!", "夜鳴き梟は状態異常から回復した!!"}},
-        {"オールト雲 in a cloud", OortCloud, 5, [](DuelRecord& d) { d.chara[1].status2 = 4; d.chara[3].status1 = 9; }, {{1, 5, 8, 0, 0, 4}, {3, 5, 3, 0, 9, 0}}, {"flash black 1", "se3: magic.wav"}, {"＞オールト雲", "黒い霧に包まれた！ MP+5"}},
         {"約束", Promise, 5, nullptr, {{1, 5, 0, 0, 0, 5}}, {"flash blue 1", "se3: yakusoku.wav"}, {"＞約束 (MP -3)", "旅の行商人は復活が約束された！"}},
         {"癒しの風 on 8", HealingWind, 8, [](DuelRecord& d) { Kill(d, 2); Kill(d, 3); }, {{1, 8, 3, 0, 0, 0}}, {"flash blue 1", "se3: iyasi.wav"}, {"＞癒しの風", "旅の行商人は癒された！ HP+3"}},
         {"獣神イリューガー lends HP", BeastGod, 6, [](DuelRecord& d) { d.atk_no = 2; Kill(d, 3); }, {{1, 6, 3, 0, 0, 0}, {2, 7, 3, 0, 0, 0}},
@@ -125,8 +123,6 @@ TEST(StatusPacts, ContractsAndTransfers) {
          {"＞ユージュアル", "旅の行商人のステータス異状を相手側に転換させた！", "朝告げ鳥のステータス異状が消え去った！"}},
         {"ユージュアル２ from the other side", UsualTwo, 0, [](DuelRecord& d) { d.atk_no = 5; d.tgt_no = 2; d.chara[1].status2 = 3; Kill(d, 3); d.chara[3].status2 = 9; d.chara[5].status2 = 1; },
          {{1, 5, 3, 0, 0, 0}, {3, 5, 3, 0, 0, 9}, {4, 5, 3, 0, 0, 3}, {5, 5, 3, 0, 0, 1}}, {"se3: ma_up.wav", "flash white 1", "flash white 4"}, {"＞ユージュアル２", "旅の行商人のグッドステータスをこちら側に転換させた！"}},
-        {"ユージュアル２: a dead card across takes nothing", UsualTwo, 0, [](DuelRecord& d) { d.chara[6].status2 = 9; Kill(d, 3); },
-         {{3, 5, 3, 0, 0, 0}, {6, 5, 3, 0, 0, 0}}, {"se3: ma_up.wav", "flash white 6"}, {"＞ユージュアル２", "白鷺の射手のグッドステータスが消え去った！"}},
     });
 }
 // clang-format on
