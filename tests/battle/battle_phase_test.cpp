@@ -75,16 +75,6 @@ TEST(BattlePhase, KeyWithoutTechnique) {
     for (size_t i = 1; i <= 6; ++i) EXPECT_EQ(s.d.chara[i].hp, before.chara[i].hp);
 }
 
-TEST(BattlePhase, ItemGoesToTheItemProcedure) {
-    DuelSide s;
-    Ready(s, 78, 4);
-    int items = 0;
-    BattleHooks hooks;
-    hooks.item = [&](DuelContext&) { ++items; };
-    PressBattlePhase(s.ctx, "", hooks);
-    EXPECT_EQ(items, 1);
-}
-
 // The opponent's pasted number: empty, refused, then resolved with mirrored slots.
 TEST(BattlePhase, OpponentsNumber) {
     DuelSide s;

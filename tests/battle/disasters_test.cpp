@@ -19,16 +19,6 @@ void Field(DuelSide& s, std::array<int32_t, 6> elements, int32_t kind = 0, int32
     s.d.duel_kind = kind, s.d.turn = turn, s.d.luck = luck, s.d.atk_no = atk;
 }
 
-TEST(DisasterOrder, TableAndMirroring) {
-    struct Case { int32_t luck; std::array<int32_t, 6> own, mirrored; };
-    const Case cases[] = {{0, {1, 2, 3, 1, 1, 3}, {4, 5, 6, 4, 4, 6}}, {1, {4, 5, 4, 5, 4, 6}, {1, 2, 1, 2, 1, 3}},
-                          {6, {3, 3, 3, 4, 5, 6}, {6, 6, 6, 1, 2, 3}}, {9, {4, 4, 3, 5, 3, 6}, {1, 1, 6, 2, 6, 3}}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(DisasterVisitOrder(c.luck, true), c.own) << c.luck;
-        EXPECT_EQ(DisasterVisitOrder(c.luck, false), c.mirrored) << c.luck;
-    }
-}
-
 TEST(DisasterValue, SumsFiguresIdsAndLuck) {
     DuelRecord d;
     for (size_t i = 1; i <= 6; ++i) d.chara[i].hp = static_cast<int32_t>(i), d.chara[i].mp = 1;

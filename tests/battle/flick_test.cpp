@@ -58,50 +58,29 @@ TEST(FlickDamage, EveryRule) {
         {"plain", 10, 15, 0, kBare, nullptr, 6, 3, 0, Exchange(6, 9)},
         {"both, not below 0", 10, 15, 0, kBare, StrengthenedOnWeakened, 10, 0, 0, Exchange(10, 9)},
         {"light on dark", 11, 12, 0, kBare, nullptr, 7, 2, 0, Exchange(7, 9)},
-        {"water on fire", 14, 13, 0, kBare, nullptr, 7, 2, 0, Exchange(7, 9)},
         {"light on light", 11, 16, 0, kBare, nullptr, 5, 4, 0, Exchange(5, 9)},
-        {"light on fire", 11, 13, 0, kBare, nullptr, 6, 3, 0, Exchange(6, 9)},
         {"shield", 10, 15, 0, kBare, Shielded, 3, 6, 0, Exchange(3, 9)},
         {"shield and 92", 10, 15, 0, {-1, -1, 92, -1}, Shielded, 1, 8, 0, Exchange(1, 9)},
         {"shield and two 92, not below 0", 10, 15, 0, {-1, -1, 92, 92}, Shielded, 0, 9, 0, Exchange(0, 9)},
-        {"92 without shield", 10, 15, 0, {-1, -1, 92, 92}, nullptr, 6, 3, 0, Exchange(6, 9)},
-        {"92 on the attacker's side", 10, 15, 0, {92, 92, -1, -1}, Shielded, 3, 6, 0, Exchange(3, 9)},
-        {"card 33", 33, 15, 0, kBare, nullptr, 33, 0, 0, Exchange(33, 9)},
         {"card 99", 99, 15, 0, kBare, nullptr, 99, 0, 0, Exchange(99, 9)},
-        {"card 99 on a shield", 99, 15, 0, kBare, Shielded, 0, 9, 0, Exchange(0, 9)},
-        {"an attacker with HP 0 takes the full counter", 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[1].hp = 0; }, 0, 9, 0, Exchange(0, 9)},
         {"chance 3", 10, 15, 3, kBare, nullptr, 8, 1, 0, {"クリティカル!!", "8ダメージ与えた！", "反撃＞ 9ダメージ食らった！"}},
         {"master", 10, 15, 0, {-1, master, -1, -1}, nullptr, 8, 1, 0, {"クリティカル!!", "8ダメージ与えた！", "反撃＞ 9ダメージ食らった！"}},
-        {"master on the target's side", 10, 15, 0, {-1, -1, master, -1}, nullptr, 6, 3, 0, Exchange(6, 9)},
         {"chance 4 misses", 10, 15, 4, kBare, nullptr, 0, 9, 0, missed},
         {"licence on the target's side", 10, 15, 4, {-1, -1, -1, licence}, nullptr, 6, 3, 0, Exchange(6, 9)},
-        {"licence on the attacker's side", 10, 15, 4, {licence, -1, -1, -1}, nullptr, 6, 3, 0, Exchange(6, 9)},
         {"second body at 6", 10, 15, 6, {-1, -1, second, -1}, nullptr, 0, 9, 0, missed},
-        {"second body at 7", 10, 15, 7, {second, -1, -1, -1}, nullptr, 6, 3, 0, Exchange(6, 9)},
-        {"second body beats the licence", 10, 15, 4, {licence, -1, second, -1}, nullptr, 0, 9, 0, missed},
         {"critical, then the miss", 10, 15, 3, {second, -1, -1, -1}, nullptr, 0, 9, 0, {"クリティカル!!", "Miss....", "0ダメージ与えた！", "反撃＞ 9ダメージ食らった！"}},
         {"card 77", 10, 77, 0, kBare, nullptr, 0, 9, 0, Exchange(0, 9)},
-        {"card 96", 10, 96, 0, kBare, nullptr, 0, 9, 0, Exchange(0, 9)},
-        {"card 177", 10, 177, 0, kBare, nullptr, 0, 9, 0, Exchange(0, 9)},
-        {"card 185", 10, 185, 0, kBare, nullptr, 0, 9, 0, Exchange(0, 9)},
         {"magic way, MP over HP", 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[4].status2 = 8; d.chara[4].mp = 10; }, 0, 9, 0, Exchange(0, 9)},
         {"magic way, MP equal to HP", 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[4].status2 = 8; d.chara[4].mp = 9; }, 6, 3, 0, Exchange(6, 9)},
         {"rival on the target's side", 10, 15, 0, {-1, -1, -1, rival}, nullptr, 0, 9, 0, Exchange(0, 9)},
-        {"rival on the attacker's side", 10, 15, 0, {rival, -1, -1, -1}, nullptr, 6, 3, 0, Exchange(6, 9)},
         {"225, opposed", 11, 12, 0, {225, -1, -1, -1}, nullptr, 9999, 0, 0, Exchange(9999, 9)},
         {"225, same element", 11, 16, 0, {225, -1, -1, -1}, nullptr, 0, 9, 0, Exchange(0, 9)},
-        {"225, unrelated", 11, 13, 0, {225, -1, -1, -1}, nullptr, 6, 3, 0, Exchange(6, 9)},
-        {"225 on the target's side", 11, 12, 0, {-1, -1, 225, -1}, nullptr, 7, 2, 0, Exchange(7, 9)},
         {"225 comes after the immunity", 11, 12, 0, {225, -1, rival, -1}, nullptr, 9999, 0, 0, Exchange(9999, 9)},
         {"one sword", 10, 15, 0, {sword, -1, -1, -1}, big, 12, 28, 0, Exchange(12, 40)},
         {"two swords quadruple", 10, 15, 0, {sword, sword, -1, -1}, big, 24, 16, 0, Exchange(24, 40)},
         {"sword and shield double, then halve", 11, 12, 0, {shield, sword, -1, -1}, big, 7, 33, 0, Exchange(7, 40)},
         {"one shield rounds toward zero", 11, 12, 0, {shield, -1, -1, -1}, nullptr, 3, 6, 0, Exchange(3, 9)},
-        {"two shields quarter", 11, 12, 0, {shield, shield, -1, -1}, nullptr, 1, 8, 0, Exchange(1, 9)},
-        {"sword on the target's side", 10, 15, 0, {-1, -1, sword, sword}, nullptr, 6, 3, 0, Exchange(6, 9)},
-        {"225, then a sword", 11, 12, 0, {225, sword, -1, -1}, nullptr, 19998, 0, 0, Exchange(19998, 9)},
         {"109, attacker HP higher", 10, 15, 0, {-1, -1, 109, -1}, [](DuelRecord& d) { d.chara[1].hp = 10; }, 0, 9, 1, Exchange(0, 9)},
-        {"109, attacker HP lower", 10, 15, 0, {109, -1, -1, -1}, nullptr, 6, 3, 0, Exchange(6, 9)},
         {"180, attacker LV higher", 10, 15, 0, {180, -1, -1, -1}, [](DuelRecord& d) { d.chara[1].lv = 2; }, 0, 9, 0, Exchange(0, 9)},
         {"180, equal LV", 10, 15, 0, {-1, -1, -1, 180}, nullptr, 6, 3, 0, Exchange(6, 9)},
         {"204, attacker number higher", 15, 10, 0, {-1, 204, -1, -1}, nullptr, 0, 9, 0, Exchange(0, 9)},
@@ -119,42 +98,29 @@ TEST(FlickAftermath, EveryTail) {
     const FlickCase cases[] = {
         {"barrier", 10, 15, 0, kBare, [](DuelRecord& d) { d.chara[4].status2 = 13; }, 6, 9, 0, {"6ダメージ与えた！", "峠の山賊はﾀﾞﾒｰｼﾞを吸収した！", "反撃＞ 9ダメージ食らった！"}},
         {"icon 37", 10, 15, 0, {37, -1, -1, -1}, [](DuelRecord& d) { d.chara[4].hp = 4; }, 6, 0, 3, {"6ダメージ与えた！", "吸血＞HPが 1回復した！", "反撃＞ 4ダメージ食らった！"}},
-        {"icon 37 on the target's side", 10, 15, 0, {-1, -1, 37, -1}, [](DuelRecord& d) { d.chara[4].hp = 4; }, 6, 0, 2, Exchange(6, 4)},
         {"draining card", 232, 15, 0, kBare, [](DuelRecord& d) { d.chara[4].hp = 4; }, 6, 0, 3, {"6ダメージ与えた！", "吸血＞HPが 1回復した！", "反撃＞ 4ダメージ食らった！"}},
         {"icon 4 on a plain target", 10, 15, 0, {-1, -1, 4, -1}, strong, 30, 0, 13, Exchange(30, 17)},
-        {"two icons 4", 10, 15, 0, {-1, -1, 4, 4}, strong, 30, 0, 5, Exchange(30, 25)},
         {"icon 4 on a light target", 10, 11, 0, {-1, -1, 4, 4}, strong, 30, 0, 21, Exchange(30, 9)},
-        {"icon 4 on the attacker's side", 10, 15, 0, {4, -1, -1, -1}, strong, 30, 0, 21, Exchange(30, 9)},
         {"icon 38", 10, 15, 0, {38, -1, -1, -1}, strong, 30, 0, 22, Exchange(30, 8)},
-        {"two icons 38", 10, 15, 0, {38, 38, -1, -1}, strong, 30, 0, 23, Exchange(30, 7)},
         {"icons 38 against a target at 1", 10, 15, 0, {38, 38, -1, -1}, [](DuelRecord& d) { d.chara[4].hp = 1; }, 6, 0, 6, Exchange(6, 0)},
         {"the attacker that takes no counter", 91, 15, 0, {-1, -1, 4, -1}, nullptr, 6, 3, 6, Exchange(6, 0)},
         {"the target that strikes back twice", 10, 64, 0, kBare, strong, 30, 0, 12, Exchange(30, 18)},
         {"icon 69 rounds toward zero", 10, 15, 0, {-1, -1, -1, 69}, [](DuelRecord& d) { d.chara[1].hp = 16; }, 16, 5, 3, {"16ダメージ与えた！", "反撃＞ 9ダメージ食らった！", "<トラップ!!>", "旅の行商人のHPが半減した!!", "峠の山賊のHP･MP 5回復"}},
         {"icon 83", 10, 15, 0, {-1, -1, 83, -1}, nullptr, 6, 8, 0, {"6ダメージ与えた！", "反撃＞ 9ダメージ食らった！", "<トラップ!!>", "旅の行商人は石化してしまった!!", "峠の山賊のHP 5回復"}},
-        {"traps on the attacker's side", 10, 15, 0, {69, 83, -1, -1}, nullptr, 6, 3, 0, Exchange(6, 9)},
     };
     // clang-format on
     for (const FlickCase& c : cases) Check(c);
 }
 
-// The whole transcript of a flick, every sound with its channel, flash, line and click: the blow, the
-// poison, then the recoil trap; the poison leaves nothing frozen to shatter.
+// The blow, the poison, then the recoil trap; the poison took the place of <凍結>, so nothing is left
+// to shatter.
 TEST(FlickTranscript, PoisonComesBeforeTheShatterAndTheRecoil) {
     DuelSide s;
     Seat(s, 10, 14, 0, {108, -1, 69, -1});
     s.d.chara[4].status1 = 8;
     Flick(s.ctx);
-    // clang-format off
-    const std::vector<std::string> expected = {
-        "show: ＞でこぴん", "click", "flash red 4", "se3: punch.wav", "add: 6ダメージ与えた！", "click", "flash green 4",
-        "add: 毒化させた！", "click",
-        // The poison took the place of <凍結>, so nothing is left to shatter.
-        "flash red 1", "se3: punch.wav", "add: 反撃＞ 9ダメージ食らった！", "click", "se2: time_wav.wav", "flash purple 1",
-        "show: <トラップ!!>", "click", "add: 旅の行商人のHPが半減した!!", "click", "flash blue 4", "add: 雨乞いの巫女のHP･MP 5回復", "click",
-    };
-    // clang-format on
-    EXPECT_EQ(s.screen.transcript, expected);
+    EXPECT_EQ(LinesAfterTitle(s.screen), (std::vector<std::string>{"6ダメージ与えた！", "毒化させた！", "反撃＞ 9ダメージ食らった！", "<トラップ!!>",
+                                                                   "旅の行商人のHPが半減した!!", "雨乞いの巫女のHP･MP 5回復"}));
     EXPECT_EQ(s.d.chara[4].status1, 1);
 }
 

@@ -1,6 +1,5 @@
-#include <set>
-
 #include "battle/pair_events.h"
+
 #include "support/battle_cases.h"
 
 namespace kestra::test {
@@ -31,16 +30,6 @@ std::vector<std::string> Text(const test::RecordingPresenter& p) {
     for (const auto& l : p.transcript)
         if (l.rfind("show: ", 0) == 0 || l.rfind("add: ", 0) == 0) lines.push_back(l);
     return lines;
-}
-
-// At least 21 sound rows using all eight effects (names, statuses and sides are the loader's to refuse).
-TEST(PairTable, AtLeastTwentyOneSoundRows) {
-    const PairEventLoad load = LoadEmbeddedPairEvents(GameCatalogue());
-    ASSERT_EQ(load.error, "");
-    EXPECT_GE(load.pairs.size(), 21u);
-    std::set<PairEffect> seen;
-    for (const PairEvent& p : load.pairs) seen.insert(p.effect);
-    EXPECT_EQ(seen.size(), 8u);
 }
 
 TEST(PairTable, LoaderRefusesFaults) {

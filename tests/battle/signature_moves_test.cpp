@@ -1,11 +1,8 @@
 #include "battle/signature_moves.h"
 
-#include <set>
-
 #include "battle/battle_content.h"
 #include "battle/death_reactions.h"
 #include "battle/flick.h"
-#include "player/cp932.h"
 #include "support/battle_cases.h"
 
 namespace kestra::test {
@@ -48,7 +45,6 @@ TEST(SignatureMoves, EveryShape) {
     // clang-format off
     const ShapeCase cases[] = {
         {"blow: N with the modifiers, no counter", "blow", "7", "red", "do.wav", nullptr, {{1, 5, 3, 0, 0, 0}, {4, 13, 6, 0, 0, 0}}, {"flash red 4", "se3: do.wav"}, {"えいっ！", "7ダメージ与えた！"}},
-        {"blow on a shield", "blow", "7", "white", "ken.wav", [](DuelRecord& d) { d.chara[4].status2 = 3; }, {{1, 5, 3, 0, 0, 0}, {4, 16, 6, 0, 0, 3}}, {"flash white 4", "se3: ken.wav"}, {"えいっ！", "4ダメージ与えた！"}},
         {"multiply: N times HP, then the counter", "multiply", "3", "red", "ryu.wav", nullptr,
          {{1, 0, 3, 0, 0, 0}, {4, 5, 6, 0, 0, 0}}, {"flash red 4", "se3: ryu.wav", "flash red 1", "se3: punch.wav"}, {"えいっ！", "15ダメージ与えた！", "反撃＞ 20ダメージ食らった！"}},
         {"drain: the attacker gains what was taken", "drain", "4", "black", "noroi.wav", nullptr,
@@ -57,12 +53,10 @@ TEST(SignatureMoves, EveryShape) {
          {{1, 8, 3, 0, 0, 0}, {4, 0, 6, 0, 0, 0}}, {"flash black 4", "se3: blood.wav", "flash blue 1"}, {"えいっ！", "鍛冶場の親方からHPを 3吸い取った！", "山の木こりのHPが 3回復した！"}},
         {"heal_side: the living of the attacker's side", "heal_side", "2|1", "blue", "kaifuku.wav", nullptr,
          {{1, 7, 4, 0, 0, 0}, {2, 7, 4, 0, 0, 0}, {4, 20, 6, 0, 0, 0}}, {"se3: kaifuku.wav", "flash blue 1", "flash blue 2"}, {"えいっ！", "味方全員のHPが 2、MPが 1回復した！"}},
-        {"heal_side: HP only", "heal_side", "3|0", "aqua", "iyasi.wav", nullptr, {{1, 8, 3, 0, 0, 0}, {2, 8, 3, 0, 0, 0}}, {"se3: iyasi.wav", "flash aqua 1", "flash aqua 2"}, {"えいっ！", "味方全員のHPが 3回復した！"}},
         {"heal_side: MP only", "heal_side", "0|2", "blue", "kaifuku.wav", nullptr, {{1, 5, 5, 0, 0, 0}, {2, 5, 5, 0, 0, 0}}, {"se3: kaifuku.wav", "flash blue 1", "flash blue 2"}, {"えいっ！", "味方全員のMPが 2回復した！"}},
         {"status: the target's bad status, replaced", "status", "3", "black", "noroi.wav", [](DuelRecord& d) { d.chara[4].status1 = 1; }, {{4, 20, 6, 0, 3, 0}}, {"flash black 4", "se3: noroi.wav"}, {"えいっ！", "鍛冶場の親方は<呪>化した！"}},
         {"buff: good status and HP", "buff", "13|3", "aqua", "baria.wav", nullptr, {{1, 8, 3, 0, 0, 13}, {4, 20, 6, 0, 0, 0}}, {"flash aqua 1", "se3: baria.wav"}, {"えいっ！", "山の木こりはHP+3、<ﾊﾞﾘｱ>化した！"}},
         {"buff: good status alone", "buff", "2|0", "yellow", "up.wav", nullptr, {{1, 5, 3, 0, 0, 2}}, {"flash yellow 1", "se3: up.wav"}, {"えいっ！", "山の木こりは<↑>化した！"}},
-        {"mp_strike", "mp_strike", "4", "white", "magic.wav", nullptr, {{1, 5, 3, 0, 0, 0}, {4, 20, 2, 0, 0, 0}}, {"flash white 4", "se3: magic.wav"}, {"えいっ！", "鍛冶場の親方のMPを 4削った！"}},
         {"mp_strike: no more than the target has", "mp_strike", "8", "aqua", "ma2.wav", nullptr, {{4, 20, 0, 0, 0, 0}}, {"flash aqua 4", "se3: ma2.wav"}, {"えいっ！", "鍛冶場の親方のMPを 6削った！"}},
         {"side_blow: the living of the other side, not below 0", "side_blow", "6", "red", "baku.wav", nullptr,
          {{1, 5, 3, 0, 0, 0}, {4, 14, 6, 0, 0, 0}, {5, 0, 3, 0, 0, 0}}, {"se3: baku.wav", "flash red 4", "flash red 5"}, {"えいっ！", "敵全員に 6ダメージ与えた！"}},
@@ -97,23 +91,6 @@ TEST(SignatureMoves, OtherDigitsFlickAsEveryCard) {
     }
 }
 
-// The flick of the shipped table: a listed card on its digits, the ordinary flick on the others.
-TEST(SignatureMoves, FlickUsesTheShippedTable) {
-    struct Case { int32_t card, luck; std::string first_line; };
-    // 山の木こり on every digit, 無銘の剣豪 at 8 and 9, 旅の行商人 with no move.
-    const Case cases[] = {{30, 0, "show: ＞大木倒し"}, {110, 9, "show: ＞名無しの一太刀"}, {110, 7, "show: ＞でこぴん"},
-                          {10, 5, "show: ＞でこぴん"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.card);
-        DuelSide s;
-        Seat(s, c.luck);
-        s.d.chara[1] = Card(c.card);
-        Flick(s.ctx);
-        ASSERT_FALSE(s.screen.transcript.empty());
-        EXPECT_EQ(s.screen.transcript[0], c.first_line);
-    }
-}
-
 // A card transformed into a listed card flicks with that card's move; one transformed away flicks.
 TEST(SignatureMoves, TransformedCardsGoByName) {
     DuelSide s;
@@ -132,28 +109,14 @@ TEST(SignatureMoves, TransformedCardsGoByName) {
     EXPECT_EQ(away.screen.transcript[0], "show: ＞でこぴん");
 }
 
-// Every row names a card once (the loader refuses unlisted cards), its line has a CP932 form, and
-// there are about forty.
+// The shipped table loads, and the move names come in its order.
 TEST(SignatureMoves, ShippedTable) {
-    const SignatureMoveLoad load = LoadEmbeddedSignatureMoves(GameCatalogue());
-    ASSERT_EQ(load.error, "");
-    EXPECT_GE(load.moves.size(), 36u);
-    EXPECT_LE(load.moves.size(), 44u);
-    std::set<std::string> cards, names;
-    std::set<MoveShape> shapes;
-    for (const SignatureMove& m : load.moves) {
-        EXPECT_TRUE(cards.insert(m.card).second) << m.card;
-        EXPECT_TRUE(names.insert(m.name).second) << m.name;
-        EXPECT_TRUE(Utf8ToCp932(m.line).has_value()) << m.name;
-        shapes.insert(m.shape);
-    }
-    EXPECT_EQ(shapes.size(), 8u);
     const BattleContent content = LoadBattleContent(GameCatalogue());
-    EXPECT_EQ(content.error, "");
+    ASSERT_EQ(content.error, "");
     const std::vector<std::string> in_order = SignatureMoveNames(content);
-    ASSERT_EQ(in_order.size(), load.moves.size());
-    EXPECT_EQ(in_order.front(), load.moves.front().name);
-    EXPECT_EQ(in_order.back(), load.moves.back().name);
+    ASSERT_EQ(in_order.size(), content.moves.size());
+    EXPECT_EQ(in_order.front(), content.moves.front().name);
+    EXPECT_EQ(in_order.back(), content.moves.back().name);
 }
 
 TEST(SignatureMoves, LoaderRefusesFaults) {
@@ -171,43 +134,6 @@ TEST(SignatureMoves, LoaderRefusesFaults) {
         "山の木こり\tx\tblow\t5\t0\t\tred\tdo.wav\n", "山の木こり\t\xF0\x9F\x90\x89\tblow\t5\t0\tl\tred\tdo.wav\n",
     }, r);
     // clang-format on
-}
-
-// A busy record: every move's card in slot 1, figures, statuses, icons and a dead card on both sides.
-void SeatBusy(DuelRecord& d, const std::string& card_name, int32_t variant) {
-    SeatSix(d);
-    int32_t card = 0;
-    for (int32_t n = 0; n < static_cast<int32_t>(GameCatalogue().card.size()); ++n)
-        if (GameCatalogue().card[static_cast<size_t>(n)].name == card_name) card = n;
-    d.chara[1] = Card(card, 4);
-    d.chara[1].hp = 9, d.chara[1].mp = 4, d.chara[2].status2 = 3, d.chara[4].hp = variant == 0 ? 12 : 2;
-    d.chara[4].mp = 7, d.chara[4].status2 = variant == 0 ? 0 : 3, d.chara[4].status1 = variant == 0 ? 8 : 1;
-    if (variant == 1) Kill(d, 3), Kill(d, 5), Wear(d, {37, 108, 69, 83});
-}
-
-// Every move on each digit, acted from slot 1 and from slot 4 on the mirrored record, ends in records
-// and stories that agree; every text it shows has a CP932 form.
-TEST(SignatureMoves, BothProgramsAgree) {
-    const SignatureMoveLoad load = LoadEmbeddedSignatureMoves(GameCatalogue());
-    ASSERT_EQ(load.error, "");
-    int32_t moved = 0;
-    for (const SignatureMove& m : load.moves)
-        for (int32_t variant = 0; variant < 2; ++variant)
-            for (int32_t luck = 0; luck <= 9; ++luck) {
-                SCOPED_TRACE(::testing::Message() << m.name << " variant " << variant << " luck " << luck);
-                DuelRecord d;
-                SeatBusy(d, m.card, variant);
-                d.luck = luck;
-                const BothTold told = RunOnBothPrograms(d, Flick);
-                EXPECT_EQ(MirroredFlashes(told.one), told.other);
-                moved += told.one[0] == "show: ＞" + m.name ? 1 : 0;
-                TranscriptPresenter shown;
-                shown.transcript = told.one;
-                for (const std::string& text : shown.Messages()) EXPECT_TRUE(Utf8ToCp932(text).has_value()) << text;
-            }
-    int32_t expected = 0;
-    for (const SignatureMove& m : load.moves) expected += 2 * static_cast<int32_t>(m.luck.size());
-    EXPECT_EQ(moved, expected);
 }
 
 }  // namespace

