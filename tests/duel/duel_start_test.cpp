@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "duel/duel_end.h"
 #include "duel/opening.h"
 #include "player/checksum.h"
@@ -153,26 +151,6 @@ TEST(ViewMode, BothNumbersFillBothSides) {
     EXPECT_EQ((std::array<int32_t, 7>{s.d.look_mode, s.d.duel_role, s.d.chara[1].card_no, s.d.chara[2].waza, s.d.my_icon1,
                                       s.d.chara[6].card_no, s.d.e_icon2}),
               (std::array<int32_t, 7>{1, kApplicant, 7, 31, 5, 3, 10}));
-}
-
-// The three fighting cards leave the deck (in sudden death they stay, the first three fight) and
-// each shows its picture in its own slot.
-TEST(DrawFightingCards, TheThreeCardsAndTheirPictures) {
-    for (const bool sudden : {false, true}) {
-        test::DuelSide s(5);
-        s.my.deck = {30, 31, 32, 33, 34, 35, 36, 37, 38, 39};
-        s.d.duel_kind = sudden ? kSuddenDeath : 0;
-        DrawFightingCards(s.ctx);
-        EXPECT_EQ(std::count(s.my.deck.begin(), s.my.deck.end(), -1), sudden ? 0 : 3);
-        for (size_t k = 1; k <= 3; ++k) {
-            const int32_t card = s.d.chara[k].card_no;
-            EXPECT_TRUE(card >= 30 && card <= 39) << card;
-            if (sudden) {
-                EXPECT_EQ(card, 29 + static_cast<int32_t>(k));
-            }
-            EXPECT_TRUE(s.screen.Has("picture " + std::to_string(k) + ": cg/unit" + std::to_string(card) + ".bmp")) << k;
-        }
-    }
 }
 
 }  // namespace

@@ -247,22 +247,12 @@ std::pair<int32_t, int32_t> Finds(int32_t kind, int32_t type, int runs) {
 TEST(GameSetLoss, ConsolationIconsAndItemsByTheirChances) {
     EXPECT_EQ(Finds(0, kLuckyBattle, 30).second, 30);
     EXPECT_EQ(Finds(0, kTreasureBattle, 30).first, 30);
-    const auto plain = Finds(0, 0, 2000), sudden = Finds(kSuddenDeath, 0, 2000);
-    EXPECT_NEAR(plain.first, 100, 40);    // one in twenty
-    EXPECT_NEAR(sudden.first, 1000, 100);  // one in two
-    double expected = 0;  // the mean of 1 / (weight × 3 div 2 + 1) over the named icons
-    int named = 0;
-    for (int32_t i = 0; i < kListedIcons; ++i) {
-        const ticon& row = test::GameCatalogue().icon[static_cast<size_t>(i)];
-        if (row.name.empty()) continue;
-        expected += 1.0 / (row.weight * 3 / 2 + 1);
-        ++named;
-    }
-    expected *= 2000.0 / named;
-    EXPECT_NEAR(plain.second, expected, expected * 0.3 + 5);
+    EXPECT_NEAR(Finds(0, 0, 2000).first, 100, 40);               // one in twenty
+    EXPECT_NEAR(Finds(kSuddenDeath, 0, 2000).first, 1000, 100);  // one in two
 }
 
-// A found icon is kept with odds 1 in (weight × 3 div 2 + 1): a twin generator replays the draws.
+// A found icon is kept with odds 1 in (weight × 3 div 2 + 1): a twin generator replays the draws (that
+// a plain loss offers one, the seeded duels' game sets show).
 TEST(GameSetLoss, AFoundIconIsKeptByItsWeight) {
     const Catalogue& cat = test::GameCatalogue();
     int kept = 0;

@@ -91,16 +91,6 @@ TEST(TurnStart, CompassionHealsInOrder) {
     }
 }
 
-TEST(TurnStart, DeadCardsAndTheOtherSideAreLeftAlone) {
-    Seated s;
-    s.d.chara[1].status2 = s.d.chara[4].status2 = 1;
-    s.d.chara[1].name = "死亡";
-    const int32_t hp1 = s.d.chara[1].hp, hp4 = s.d.chara[4].hp;
-    RunTurnStartEffects(s.ctx, true);
-    EXPECT_EQ(s.d.chara[1].hp, hp1);
-    EXPECT_EQ(s.d.chara[4].hp, hp4);
-}
-
 TEST(TurnStart, RandomStatusesComeFromTheIds) {
     Seated s;
     s.d.my_id = 100, s.d.aite_id = 23, s.d.chara[5].hp = 2;

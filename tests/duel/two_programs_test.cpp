@@ -136,18 +136,23 @@ TEST(Opening, MercenaryFeeAndDraw) {
     for (size_t i = 1; i <= 3; ++i) EXPECT_EQ(s.d.chara[i].orig_no, s.d.chara[i].card_no);
 }
 
-// The redraw replaces all three numbers; the draw never repeats a slot.
+// The redraw replaces all three numbers; the draw never repeats a slot and takes the drawn cards out of
+// the deck (in sudden death the deck stays whole and its first three fight); each shows its picture.
 TEST(Opening, DrawnSlotsAreDistinct) {
     for (uint64_t seed = 0; seed < 300; ++seed) {
+        const bool sudden = seed % 3 == 0;
         DuelSide s(seed);
         GivePlayer(s, {10, 11, 12, 13, 14, 15, 16, 17, 18, 19}, -1, -1);
+        s.d.duel_kind = sudden ? kSuddenDeath : 0;
         DrawFightingCards(s.ctx);
         const auto& f = s.d.chara;
         EXPECT_TRUE(f[1].card_no != f[2].card_no && f[1].card_no != f[3].card_no && f[2].card_no != f[3].card_no);
         for (size_t i = 1; i <= 3; ++i) {
             const int32_t c = f[i].card_no;
             EXPECT_EQ((std::array{s.my.deck[static_cast<size_t>(c - 10)], f[i].lv, f[i].hp}),
-                      (std::array{-1, c % 10, GameCatalogue().card[static_cast<size_t>(c)].hp + (c % 10) / 3}));
+                      (std::array{sudden ? c : -1, c % 10, GameCatalogue().card[static_cast<size_t>(c)].hp + (c % 10) / 3}));
+            EXPECT_TRUE(!sudden || c == 9 + static_cast<int32_t>(i)) << c;
+            EXPECT_TRUE(s.screen.Has("picture " + std::to_string(i) + ": cg/unit" + std::to_string(c) + ".bmp")) << c;
         }
     }
 }

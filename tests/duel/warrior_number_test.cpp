@@ -97,16 +97,5 @@ TEST(WarriorNumber, ALevelOfTenTravelsAsNine) {
     EXPECT_EQ(s.my.card_level[7], 10);
 }
 
-TEST(WarriorNumber, PlacingMirrorsSides) {
-    DuelRecord d;
-    const auto side = DecodeWarriorNumber("001000002000003000010011", 0, GameCatalogue());
-    ASSERT_TRUE(side);
-    PlaceOpponentSide(d, *side);
-    EXPECT_EQ((std::array{d.chara[4].card_no, d.chara[6].card_no, d.e_icon1, d.e_icon2, d.chara[1].card_no}),
-              (std::array{1, 3, 10, 11, 0}));
-    PlaceOwnSide(d, *side);
-    EXPECT_EQ((std::array{d.chara[2].card_no, d.my_icon2}), (std::array{2, 11}));
-}
-
 }  // namespace
 }  // namespace kestra
