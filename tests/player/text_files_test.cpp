@@ -69,8 +69,7 @@ TEST(LineReader, EveryFailureNamesTheFileAndTheLine) {
     const Case cases[] = {
         {"1\r\n2\r\n", 3, 3, "途中で終わって"},
         {"1\r\nabc\r\n", 2, 2, "数値ではありません"},
-        {"1\r\n\r\n", 2, 2, "数値ではありません"},
-        {"99999999999\r\n", 1, 1, "数値ではありません"},
+        // (what is not a number is ParseInt32's table; here only that the error names its line)
         {"", 1, 1, "途中で終わって"},
     };
     for (const Case& c : cases) {
