@@ -132,7 +132,8 @@ TEST_P(EveryPiece, IsWellFormedLoopableAndTheRightLength) {
 
 INSTANTIATE_TEST_SUITE_P(Pieces, EveryPiece, ::testing::Range(-1, 46));
 
-// Whole bars and loopable endings are checked on every composed piece above.
+// Every bar rhythm, cadence and drum lane fills one bar exactly: a composed piece would still end on
+// its bar line with a bar too short or too long (a gap or an overlap in the tune).
 TEST(Groups, EachWorkHasItsOwnLeadInstrumentAndCharacter) {
     std::set<int> leads;
     std::set<std::tuple<int, int, int, int>> characters;
@@ -141,6 +142,19 @@ TEST(Groups, EachWorkHasItsOwnLeadInstrumentAndCharacter) {
         leads.insert(s.lead);
         characters.insert({s.tonic % 12, static_cast<int>(s.bpm), s.beats,
                            static_cast<int>(s.scale.size()) * 100 + s.scale[2]});
+        for (const DrumLane& lane : s.drums)
+            EXPECT_EQ(static_cast<int>(lane.hits.size()), s.steps_per_bar) << s.title;
+        for (const auto& r : s.rhythms) {
+            int sum = 0;
+            for (int d : r) sum += std::abs(d);
+            EXPECT_EQ(sum, s.steps_per_bar) << s.title;
+        }
+        for (const auto& r : s.cadences) {
+            int sum = 0;
+            for (int d : r) sum += std::abs(d);
+            EXPECT_EQ(sum, s.steps_per_bar) << s.title;
+            EXPECT_GT(r.back(), 0) << "cadence ends on a note";
+        }
     }
     EXPECT_EQ(leads.size(), static_cast<std::size_t>(kGroupCount));
     EXPECT_EQ(characters.size(), static_cast<std::size_t>(kGroupCount));
