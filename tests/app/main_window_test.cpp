@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
-#include <QListWidget>
 
 #include "main_window_fixture.h"
 
@@ -13,8 +12,8 @@ namespace {
 using Waves = std::vector<std::string>;
 using Texts = std::vector<std::string>;
 
-// The start-up caps a purse of 1200 円 to 999 without taking the save for a tampered one, prepares
-// 327 empty card rows and 281 empty icon rows, and shows only the start menu.
+// The start-up caps a purse of 1200 円 to 999 without taking the save for a tampered one and shows
+// only the start menu.
 TEST(MainWindowStart, CapsThePurseAndShowsOnlyTheMenu) {
     MainWindowFixture f([](tmy& my) { GiveFullDeck(my), my.money = 1200; });
     ASSERT_EQ(f.Saved().money, 1200);
@@ -24,11 +23,6 @@ TEST(MainWindowStart, CapsThePurseAndShowsOnlyTheMenu) {
     EXPECT_EQ(w.windowTitle(), U("KESTRA 天 ver6.2t"));
     EXPECT_EQ(w.size(), QSize(360, 534));
     EXPECT_EQ(f.audio.music, "lorpe.mid");
-    for (const auto& [name, rows] : {std::pair{"card_list", 327}, std::pair{"icon_list", 281}}) {
-        const auto* list = f.Find<QListWidget>(name);
-        ASSERT_EQ(list->count(), rows) << name;
-        EXPECT_TRUE(list->item(0)->text().isEmpty() && list->item(rows - 1)->text().isEmpty());
-    }
     int visible = 0;
     for (int32_t p = 0; p < static_cast<int32_t>(Panel::kCount); ++p)
         visible += w.panel(static_cast<Panel>(p))->isVisible();
@@ -102,7 +96,6 @@ TEST(MainWindowRequest, RequestAndAcceptanceFillTheDuelPanel) {
         EXPECT_EQ(f.Text("rank_line"), U("0戦0勝・≪素人≫段位0p. お金999円"));
         EXPECT_EQ(f.audio.Waves(), Waves{"2.wav"});
         EXPECT_EQ(w.duel_role(), c.role);
-        EXPECT_EQ(w.duel_kind(), 0);
         EXPECT_EQ(f.launcher.resets, 1);
     }
 }
@@ -149,15 +142,6 @@ TEST(MainWindowStartButton, CancelQuizAndStartThroughOneDuelPanel) {
     EXPECT_TRUE(MainWindowFixture::Clipboard().isEmpty());
 }
 
-// "スタート" charges the entry cost of the chosen kind (レアデュエル: 6 円).
-TEST(MainWindowStartButton, ChargesTheEntryCost) {
-    MainWindowFixture f(GiveFullDeck);
-    f.Start().EnterDuelPanel(4, kRoleApplicant, OrdinaryDuelTexts(kRoleApplicant, kMainCaption));
-    f.Press("start_b");
-    EXPECT_EQ(f.session->my().money, 993);
-    EXPECT_EQ(f.launcher.opened, (std::vector<std::pair<int32_t, int32_t>>{{4, 3}}));
-}
-
 // View mode asks first; No leaves everything, Yes hands over to the duel window's view mode.
 TEST(MainWindowViewMode, AsksThenOpens) {
     MainWindowFixture f;
@@ -171,38 +155,27 @@ TEST(MainWindowViewMode, AsksThenOpens) {
     EXPECT_EQ(f.audio.Waves(), (Waves{"2.wav", "2.wav", "d.wav"}));
     EXPECT_EQ(f.launcher.view_modes, 1);
     EXPECT_EQ(f.launcher.resets, 1);
-    EXPECT_EQ(w.duel_kind(), 0);
     EXPECT_FALSE(w.isVisible());
 }
 
-// The duel's end brings the window back with the revealed buttons and the last set ID.
-TEST(MainWindowReturn, RevealedButtonsStayAndTheSetIdShows) {
-    MainWindowFixture f(GiveFullDeck);
-    MainWindow& w = f.Start();
-    f.Press("request_b");
-    f.Press("start_b");
-    ASSERT_FALSE(w.isVisible());
-    w.SetLastSetId("1234567");
-    w.ReturnFromDuel(MenuReveal{true, false, false});
-    w.ReturnFromDuel(MenuReveal{false, false, true});
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.VisiblePanel(), Panel::StartMenu);
-    EXPECT_TRUE(f.Shown("shop_b") && !f.Shown("gousei_b") && f.Shown("magic_shop_b"));
-    EXPECT_EQ(f.Text("last_set_id"), U("直前のデュエルのセットID：1234567"));
-}
-
-// A duel ends at the start menu even when the player left from the deck builder of the rule panel:
-// the window height and the rule-help box go back with it.
-TEST(MainWindowReturn, EveryDuelEndsAtTheStartMenu) {
+// The duel's end brings the window back at the start menu with the revealed buttons and the last
+// set ID, even when the player left from the deck builder of the rule panel: the window height and
+// the rule-help box go back with it.
+TEST(MainWindowReturn, EveryDuelEndsAtTheStartMenuWithTheRevealedButtonsAndTheSetId) {
     MainWindowFixture f([](tmy& my) { GiveFullDeck(my), my.duels = 25; });
     MainWindow& w = f.Start();
     w.OpenDeckBuilder(kOriginRuleDuels);
     ASSERT_EQ(w.height(), kHeightFromRulePanel);
     w.hide();
-    w.ReturnFromDuel(MenuReveal{});
+    w.SetLastSetId("1234567");
+    w.ReturnFromDuel(MenuReveal{true, false, false});
+    w.ReturnFromDuel(MenuReveal{false, false, true});
+    EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.VisiblePanel(), Panel::StartMenu);
     EXPECT_TRUE(w.panel(Panel::StartMenu)->isVisible());
     EXPECT_EQ(w.height(), kWindowHeight);
+    EXPECT_TRUE(f.Shown("shop_b") && !f.Shown("gousei_b") && f.Shown("magic_shop_b"));
+    EXPECT_EQ(f.Text("last_set_id"), U("直前のデュエルのセットID：1234567"));
 }
 
 // The title picture's prologue plays "4.wav", the box, "1.wav"; the animation counts frames 0..402

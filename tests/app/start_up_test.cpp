@@ -19,17 +19,6 @@
 namespace kestra {
 namespace {
 
-// A first start writes a new player and caps the purse at 999 (the window shows it: MainWindowStart).
-TEST(StartUp, FirstStartShowsTheNewPlayer) {
-    test::TempFolder tmp;
-    const GameFolder game = tmp.Game();
-    Rng rng(11);
-    StartUpResult started = StartUp(game, rng);
-    ASSERT_TRUE(started.game) << started.error;
-    EXPECT_TRUE(std::filesystem::exists(game.my_dat()));
-    EXPECT_EQ(started.game->my.money, 999);
-}
-
 // A damaged save stops the start with its name and line, and nothing is written over it.
 TEST(StartUp, DamagedSaveIsNamedAndLeftAlone) {
     test::TempFolder tmp;

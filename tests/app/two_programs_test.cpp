@@ -11,6 +11,7 @@
 
 #include "app/game_program.h"
 #include "app/main_window.h"
+#include "duel/verification.h"
 #include "duel_players.h"
 #include "player/player_files.h"
 
@@ -77,7 +78,7 @@ TEST(TwoPrograms, ClosingTheDuelWindowMidDuelReturnsToTheMenuWithThePenalty) {
 // An ordinary duel asked for and accepted in the main windows, a rule duel and a field duel on their
 // panels: the kind's phrases reach the clipboard, "スタート" takes the fee once on each side, the duel
 // ends back at the start menus with the set ID shown; in the ordinary duel the loser's first drawn
-// card is a new copy in the winner's collection.
+// card is a new copy in the winner's collection. Each flash blinks, and the set ID shows as it is sent.
 TEST(TwoPrograms, DuelsAskedForInTheMainWindowsEndBackThereWithMirroredSaves) {
     struct Case {
         const char* door;
@@ -120,7 +121,15 @@ TEST(TwoPrograms, DuelsAskedForInTheMainWindowsEndBackThereWithMirroredSaves) {
         EXPECT_EQ(a.d().duel_role, kApplicant);
         EXPECT_EQ(b.d().duel_role, kReceiver);
         duel_test::MeetOpened(a, b);
+        EXPECT_EQ(a.dialogs.asked.size(), 1u);  // "相手にもちゃんと検証ＩＤを伝えましたか？..."
+        // The duel start saved the drawn deck (a sudden death keeps its ten in play).
+        EXPECT_EQ(duel_test::DeckCards(a.Saved()).size(), c.kind == kSuddenDeath ? 10u : 7u);
         ASSERT_TRUE(duel_test::PlayToGameSet(a, b, nullptr, 400));
+        // Every flash blinked eight times: a lit frame, then a dark one.
+        EXPECT_GT(a.frames, 0);
+        EXPECT_EQ(a.frames % 16, 0);
+        EXPECT_EQ(a.lit_frames * 2, a.frames);
+        EXPECT_EQ(a.Text("own_id"), std::string(kSetIdPrefix) + std::to_string(a.d().my_id));
         const std::string a_set_id = std::to_string(a.d().my_id);
         const bool a_won = a.d().chara[4].hp + a.d().chara[5].hp + a.d().chara[6].hp <= 0;
         duel_test::FinishBoth(a, b);

@@ -91,7 +91,6 @@ TEST(Emblem, IsRoundWithClearCornersAndASolidMiddle) {
         EXPECT_EQ(alpha(x, y), 0) << x << "," << y;
     for (const auto& [x, y] : {std::pair{32, 32}, {32, 4}, {10, 32}})
         EXPECT_EQ(alpha(x, y), 255) << x << "," << y;
-    EXPECT_EQ(encode_png(emblem_picture()), encode_png(emblem_picture()));
 }
 
 // Decodes with libjpeg into an RGB image (0x0 on failure).
@@ -135,7 +134,7 @@ double mean_difference(const Image& a, const Image& b) {
 }
 
 // Every title frame is a JPEG that decodes to the title size and keeps the picture; neighbouring
-// frames differ, but only slightly; encoding is repeatable.
+// frames differ, but only slightly.
 TEST(TitleAnimation, FramesAreJpegsThatDifferOnlySlightly) {
     for (int phase = 0; phase < kTitleFrames; ++phase) {
         SCOPED_TRACE(phase);
@@ -151,7 +150,6 @@ TEST(TitleAnimation, FramesAreJpegsThatDifferOnlySlightly) {
         EXPECT_GT(d, 0.2) << "the next frame is identical";
         EXPECT_LT(d, 12.0) << "a slow animation does not jump";
     }
-    EXPECT_EQ(encode_jpeg(title_frame(1)), encode_jpeg(title_frame(1)));
 }
 
 }  // namespace
