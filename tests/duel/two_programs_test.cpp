@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "duel/display_rules.h"
 #include "duel/duel_start.h"
+#include "duel/mirror_check.h"
 #include "duel/opening.h"
 #include "duel/verification.h"
 #include "support/duel_fixture.h"
@@ -160,6 +162,39 @@ TEST(Opening, DrawnSlotsAreDistinct) {
 TEST(Opening, Captions) {
     EXPECT_EQ(DuelCaption(6, kApplicant) + DuelCaption(9, kReceiver) + DuelCaption(14, kReceiver),
               "KESTRA DUEL MODE -SUDDEN DEATH DUEL- (申込側)KESTRA DUEL MODE -DUEL-801- (受け側)KESTRA DUEL MODE (受け側)");
+}
+
+// The simulator's desync detector: a record and its mirror agree, and each shared figure that drifts
+// is named; after the game set each side breaks its own icons, so icons are left out then.
+TEST(MirrorCheck, NamesTheFirstDifferenceAndLeavesIconsOutAfterTheGameSet) {
+    DuelRecord a;
+    for (size_t i = 1; i <= 6; ++i) a.chara[i] = test::Card(static_cast<int32_t>(i * 10));
+    for (size_t k = 0; k < 10; ++k) a.my_dekki[k] = test::Card(static_cast<int32_t>(k)), a.e_dekki[k] = test::Card(static_cast<int32_t>(k + 100));
+    a.my_icon1 = 1, a.my_icon2 = 2, a.e_icon1 = 3, a.e_icon2 = 4, a.my_id = 291, a.aite_id = 334, a.turn = 5;
+    DuelRecord b = a;
+    for (size_t i = 1; i <= 3; ++i) std::swap(b.chara[i], b.chara[i + 3]);
+    std::swap(b.my_dekki, b.e_dekki);
+    std::swap(b.my_icon1, b.e_icon1), std::swap(b.my_icon2, b.e_icon2), std::swap(b.my_id, b.aite_id);
+    EXPECT_EQ(MirrorMismatch(a, b), "");
+    struct Case { const char* report; std::function<void(DuelRecord&)> drift; bool after_game_set; };
+    const Case cases[] = {
+        {"slot 1: ", [](DuelRecord& m) { m.chara[4].hp += 1; }, false},
+        {"slot 6: ", [](DuelRecord& m) { m.chara[3].status2 = 2; }, false},
+        {"deck 9: ", [](DuelRecord& m) { m.e_dekki[9].lv = 3; }, false},
+        {"opponent deck 0: ", [](DuelRecord& m) { m.my_dekki[0].waza = 7; }, false},
+        {"turn: 5 vs 6", [](DuelRecord& m) { m.turn = 6; }, false},
+        {"e_icon2/my_icon2: 4 vs 9", [](DuelRecord& m) { m.my_icon2 = 9; }, false},
+        {"", [](DuelRecord& m) { m.my_icon2 = 9; }, true},
+        {"aite_id/my_id: 334 vs 335", [](DuelRecord& m) { m.my_id = 335; }, true},
+        {"technique key: 0 vs 31", [](DuelRecord& m) { m.waza_kind = 3, m.waza_arg1 = 1; }, true},
+    };
+    for (const Case& c : cases) {
+        DuelRecord m = b;
+        c.drift(m);
+        const std::string got = MirrorMismatch(a, m, !c.after_game_set);
+        EXPECT_EQ(got.substr(0, std::string(c.report).size()), c.report) << got;
+        EXPECT_EQ(got.empty(), *c.report == 0) << got;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// What the battle tests share: their common headers, a catalogue name check, the loaders' refusals,
+// What the battle tests share: their common headers, the loaders' refusals,
 // and the titled technique cases run on the six seated cards.
 #include <gtest/gtest.h>
 
@@ -11,17 +11,10 @@
 #include <vector>
 
 #include "battle/technique.h"
-#include "duel/mirror_check.h"
 #include "support/duel_fixture.h"
 #include "support/technique_fixture.h"
 
 namespace kestra::test {
-
-// True when a catalogue row bears the name (looked up here, not through the loader).
-inline bool CatalogueHas(const std::string& name) {
-    const auto& cards = GameCatalogue().card;
-    return std::any_of(cards.begin(), cards.end(), [&](const tcard& c) { return !c.name.empty() && c.name == name; });
-}
 
 // Every bad table refused with an error and nothing kept; the good one loads. load(text) returns
 // a load with .error and the list named by the member pointer.

@@ -1,21 +1,12 @@
 #pragma once
-// What the opening-rule tests share: the record as the other program holds it and counting reports.
+// What the opening-rule tests share: counting reports and the worn icons.
 #include <algorithm>
 #include <string>
-#include <utility>
 
 #include "effects/duel_start_effects.h"
 #include "support/technique_fixture.h"
 
 namespace kestra::test {
-
-// The record as the other program holds it: sides, icons, IDs and roles exchanged.
-inline DuelRecord OtherProgram(const DuelRecord& d) {
-    DuelRecord m = Mirrored(d);
-    std::swap(m.my_id, m.aite_id);
-    m.duel_role = d.duel_role == kApplicant ? kReceiver : kApplicant;
-    return m;
-}
 
 // How often a rule reported itself.
 inline size_t Fired(const StartReport& r, const std::string& name) {

@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string_view>
-#include <utility>
-
-#include "duel/mirror_check.h"
 
 namespace kestra::test {
 
@@ -35,15 +32,6 @@ void Wear(DuelRecord& d, const std::array<int32_t, 4>& icons) {
     d.my_icon2 = icons[1];
     d.e_icon1 = icons[2];
     d.e_icon2 = icons[3];
-}
-
-tchar BusyCard(const BusyRow& r, int32_t waza) {
-    tchar c = Card(r.card, r.lv, waza);
-    c.hp = r.hp;
-    c.mp = r.mp;
-    c.status1 = r.status1;
-    c.status2 = r.status2;
-    return c;
 }
 
 void ExpectAfter(const DuelRecord& d, const std::vector<After>& after) {
@@ -77,31 +65,5 @@ std::vector<std::string> Exchange(int32_t d, int32_t c) {
 
 int32_t MirrorSlot(int32_t slot) { return slot <= 3 ? slot + 3 : slot - 3; }
 
-DuelRecord Mirrored(const DuelRecord& d) {
-    DuelRecord m = d;
-    for (size_t i = 1; i <= 3; ++i) std::swap(m.chara[i], m.chara[i + 3]);
-    std::swap(m.my_icon1, m.e_icon1);
-    std::swap(m.my_icon2, m.e_icon2);
-    m.atk_no = MirrorSlot(d.atk_no);
-    m.tgt_no = MirrorSlot(d.tgt_no);
-    return m;
-}
-
-BothTold RunOnBothPrograms(const DuelRecord& d, const std::function<void(DuelContext&)>& step) {
-    DuelSide one, other;
-    one.d = d;
-    other.d = Mirrored(d);
-    step(one.ctx);
-    step(other.ctx);
-    EXPECT_EQ(MirrorMismatch(one.d, other.d), "");
-    return {one.screen.transcript, other.screen.transcript};
-}
-
-std::vector<std::string> MirroredFlashes(std::vector<std::string> transcript) {
-    for (std::string& line : transcript)
-        if (line.rfind("flash ", 0) == 0)
-            line.back() = static_cast<char>('0' + MirrorSlot(line.back() - '0'));
-    return transcript;
-}
 
 }  // namespace kestra::test

@@ -1,10 +1,9 @@
 #pragma once
 // What the technique tests share: seating the six cards, reading a card's figures and the lines after
-// the title, and the record and transcript as the other program holds them.
+// the title.
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,14 +26,6 @@ void Kill(DuelRecord& d, size_t slot);
 
 // The four worn icons, in the order my_icon1, my_icon2, e_icon1, e_icon2.
 void Wear(DuelRecord& d, const std::array<int32_t, 4>& icons);
-
-// A card of a busy record: catalogue number, LV, HP, MP and both statuses.
-struct BusyRow {
-    int32_t card, lv, hp, mp, status1, status2;
-};
-
-// The card of a row, with technique waza.
-tchar BusyCard(const BusyRow& r, int32_t waza = 0);
 
 // What a case expects of one slot afterwards.
 struct After {
@@ -59,20 +50,5 @@ std::vector<std::string> Exchange(int32_t d, int32_t c);
 
 // Slot 1..3 <-> 4..6.
 int32_t MirrorSlot(int32_t slot);
-
-// The record as the other program holds it: sides and icons exchanged.
-DuelRecord Mirrored(const DuelRecord& d);
-
-// The transcript with each flash moved to the mirrored slot.
-std::vector<std::string> MirroredFlashes(std::vector<std::string> transcript);
-
-// What the two programs told when one ran a step on a record and the other on its mirror.
-struct BothTold {
-    std::vector<std::string> one, other;
-};
-
-// Runs the step on the record and on its mirror (the other program's view) and expects the two
-// records to agree; returns both transcripts for the caller's checks of the story.
-BothTold RunOnBothPrograms(const DuelRecord& d, const std::function<void(DuelContext&)>& step);
 
 }  // namespace kestra::test
