@@ -219,7 +219,7 @@ TEST(DeckBuilder, SummaryAbbreviatesEveryClass) {
 
 // Only the technique stock below index 99 counts.
 TEST(DeckBuilder, StockedTechniqueLooksAtIndexesBelowNinetyNine) {
-    for (const auto& [index, stocked] : {std::pair{99, false}, {98, true}}) {
+    for (const auto& [index, stocked] : {std::pair{99, false}, {0, true}, {98, true}}) {
         tmy my = EmptyPlayer();
         EXPECT_FALSE(HasStockedTechnique(my));
         my.magic_count[static_cast<size_t>(index)] = 1;
