@@ -123,14 +123,14 @@ TEST(DeckBuilder, RankRulesRefuseInTheirOrder) {
 
 TEST(DeckBuilder, NothingChosenForNoRowUnownedRowsAndUnlistedNumbers) {
     tmy my = EmptyPlayer();
-    my.card_count[330] = 3;  // past the listed cards: no row shows it
-    for (const int32_t card : {-1, 5, 330, 356}) {
+    my.card_count[327] = 3;  // the first number past the listed cards: no row shows it
+    for (const int32_t card : {-1, 5, 327, 356}) {
         const PutResult put = PutIntoDeck(GameCatalogue(), my, card);
         EXPECT_EQ(put.outcome, PutOutcome::NothingChosen) << card;
         EXPECT_TRUE(put.message.empty()) << card;
     }
     EXPECT_EQ(my.deck[0], -1);
-    EXPECT_EQ(my.card_count[330], 3);
+    EXPECT_EQ(my.card_count[327], 3);
 }
 
 TEST(DeckBuilder, MercenaryIsAddedWithTheHint) {
