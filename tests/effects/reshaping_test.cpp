@@ -287,14 +287,17 @@ TEST(ReshapeIdentity, EachCardUnderItsCondition) {
             }
 }
 
+// Either side's 221 shows its own three cards and never the other side's first card.
 TEST(ReshapeIdentity, OnlyTheWearersCards) {
-    DuelSide s;
-    Seat(s.d, {111, 11, 12, 111, 14, 16});
-    s.d.my_id = 1;
-    s.d.e_icon1 = 221;
-    Reshape(s);
-    EXPECT_EQ(s.d.chara[1].name, "旅の老人");
-    EXPECT_NE(s.d.chara[4].name, "旅の老人");
+    for (const bool local : {true, false}) {
+        DuelSide s;
+        Seat(s.d, {111, 11, 12, 111, 14, 16});
+        s.d.my_id = 1;
+        (local ? s.d.my_icon1 : s.d.e_icon1) = 221;
+        Reshape(s);
+        EXPECT_EQ(s.d.chara[local ? 4 : 1].name, "旅の老人") << local;
+        EXPECT_NE(s.d.chara[local ? 1 : 4].name, "旅の老人") << local;
+    }
 }
 
 // ---- Steps 6, 7 and 9 to 15: figures and statuses -----------------------------------------------
