@@ -67,7 +67,7 @@ TEST(SynthesisCosts, FixedRowsTakeCardKAtTheirCost) {
         int32_t row, product, cost;
     };
     // Rows 0 and 1 are pinned by FixedRecipes(12) below.
-    const Case cases[] = {{2, 146, 9}, {13, 157, 4}, {15, 159, 3}, {16, 160, 2}, {23, 173, 2}};
+    const Case cases[] = {{2, 146, 9}, {13, 157, 4}, {14, 158, 3}, {15, 159, 3}, {16, 160, 2}, {23, 173, 2}};
     const std::vector<Recipe> all = FixedRecipes(120);
     ASSERT_EQ(all.size(), 24u);
     for (const Case& c : cases)
