@@ -3,6 +3,7 @@
 // refusal leaves alone, and damaged saves that must not reach past the tables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 #include "collection/icon_equip.h"
@@ -275,6 +276,15 @@ TEST(Synthesis, MakingAndRefusing) {
     const std::vector<Recipe> rows = BuildSynthesisRows(cat, my, a);
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_NE(rows, BuildSynthesisRows(cat, my, b));
+    // The three random rows reach up to the class just below 13, 15 and 17.
+    std::array<int32_t, 3> highest{};
+    for (uint64_t seed = 1; seed <= 300; ++seed) {
+        Rng rng(seed);
+        const std::vector<Recipe> drawn = BuildSynthesisRows(cat, my, rng);
+        for (size_t k = 0; k < 3; ++k)
+            highest[k] = std::max(highest[k], cat.card[static_cast<size_t>(drawn[2 + k].product)].rarity);
+    }
+    EXPECT_EQ(highest, (std::array{12, 14, 16}));
 }
 
 TEST(TechniqueShop, BuyingWithArk) {

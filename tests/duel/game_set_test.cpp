@@ -352,6 +352,28 @@ TEST(GameSetWin, TakesTheStakeAndSendsItsOwnCardsHome) {
     }
 }
 
+// The ICON duel's winner takes the icon in the slot the parity names, icon 0 as well.
+TEST(GameSetWin, TheIconDuelTakesTheNamedSlotIconZeroToo) {
+    for (const int32_t icon : {0, 6}) {
+        Fought s(1);
+        s.d.duel_kind = kIconDuel;
+        s.d.my_icon1 = 2, s.d.e_icon1 = icon, s.d.e_icon2 = 30;  // an even sum names slot 1
+        ApplyWin(s.ctx, false);
+        EXPECT_EQ((std::array{s.d.e_icon1, s.d.e_icon2, s.my.icon_count[static_cast<size_t>(icon)]}), (std::array{-1, 30, 1}));
+        EXPECT_TRUE(s.screen.Has("show: 対戦相手のICON【" + IconNamed(icon) + "】を奪った!!")) << icon;
+    }
+}
+
+// A found item never lifts its count past 99.
+TEST(GameSetWin, AFoundItemStopsAtNinetyNine) {
+    Fought s;
+    s.my.item_count.fill(kMostCopies);
+    RewardItem(s.ctx);
+    EXPECT_EQ(std::count(s.my.item_count.begin(), s.my.item_count.end(), kMostCopies),
+              static_cast<std::ptrdiff_t>(s.my.item_count.size()));
+    EXPECT_TRUE(s.screen.Has("add: 所持：99個"));
+}
+
 TEST(GameSetWin, PrizeGoldenBattleAndRareBattle) {
     int32_t gained[2] = {};
     for (const int32_t type : {0, kGoldenBattle}) {
