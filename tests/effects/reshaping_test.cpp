@@ -475,6 +475,8 @@ TEST(ReshapeContent, TheAuthoredTable) {
 TEST(ReshapeContent, FaultyRowsAreNamed) {
     const std::string head = "kind\tcard\tneeds\tname\thp\tmp\tgood\tpicture\tfigure\tglow\n";
     const std::pair<const char*, const char*> bad[] = {
+        {"fusion\t0\t99\tA\t1000\t1\t1\tcg/a.bmp\tperson\tred", "bad hp or mp"},
+        {"fusion\t0\t99\tA\t999\t-1\t1\tcg/a.bmp\tperson\tred", "bad hp or mp"},
         {"fusion\t0\t99\tA\t1\t1\t14\tcg/a.bmp\tperson\tred", "good status is 1..13"},
         {"identity\t120\t0\tA\t1\t1\t1\tcg/a.bmp\tperson\tred", "identity card is 111..119"},
         {"identity\t111\t3\tA\t1\t1\t1\tcg/a.bmp\tperson\tred", "needs lists s values 0..2"},
