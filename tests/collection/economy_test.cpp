@@ -235,6 +235,13 @@ TEST(Shop, BuyingCardsIconsAndItems) {
         EXPECT_EQ((std::array{my.money, count}), (std::array{c.money_after, c.count_after}));
         EXPECT_EQ(r.message.rfind(c.head, 0), 0u) << r.message;
     }
+    // A named icon past the listed ones (a damaged or newer catalogue) is not for sale.
+    Catalogue extended = cat;
+    extended.icon[static_cast<size_t>(kListedIcons)].name = "番外";
+    tmy my = Player();
+    my.money = 500;
+    EXPECT_EQ(BuyInShop(extended, my, {-1, kListedIcons, -1}).outcome, BuyOutcome::Nothing);
+    EXPECT_EQ(my.money, 500);
 }
 
 TEST(Shop, RowsResolveByNameCardsFirst) {
