@@ -141,6 +141,14 @@ TEST(BlowFamily, MagicSwordWithBothEdges) {
                                                                    "13ダメージ与えた！", "反撃＞ 5ダメージ食らった！"}));
     EXPECT_EQ((std::array{s.d.chara[6].hp, s.d.chara[5].hp, s.d.chara[1].hp, s.d.chara[1].mp, s.d.tgt_no}),
               (std::array{0, 5, 6, 2, 4}));
+    // With both cards beside the target dead the sword reaches nobody, not the target a second time.
+    DuelSide alone;
+    Seat(alone, 10, 15, 0, kBare);
+    Strong(alone.d);
+    alone.d.chara[1].waza = 31;
+    alone.d.chara[5].name = alone.d.chara[6].name = std::string(kDeadName);
+    Blow(54)(alone.ctx);
+    EXPECT_EQ(LinesAfterTitle(alone.screen), (std::vector<std::string>{"22ダメージ与えた！", "反撃＞ 9ダメージ食らった！"}));
 }
 
 }  // namespace

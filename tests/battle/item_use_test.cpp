@@ -77,6 +77,7 @@ TEST(ItemUse, EveryEffectCode) {
          [](const DuelRecord& d, const tmy& m) { return d.my_icon1 == -1 && m.icon_slot1 == 7; }, {"アイコン1が砕けた！", kUser + "は 45回復した!!"}},
         {"6 turns HP and LV into MP", 6, 0, [](DuelRecord& d, tmy&) { d.chara[1].lv = 2; }, {{1, 0, 10, 2, 0, 0}}, nullptr, {kUser + "はHPとLVをMPに転化し、自殺を図った!!"}},
         {"7 base HP 7 div 2", 7, 2, [](DuelRecord& d, tmy&) { d.chara[1] = Card(21); }, {{1, 3, 2, 0, 0, 0}}, nullptr, {"聖堂騎士は元の力を取り戻した!!"}},
+        {"7 on card 0", 7, 1, [](DuelRecord& d, tmy&) { d.chara[1] = Card(0); d.chara[1].hp = d.chara[1].mp = 9; }, {{1, 2, 1, 0, 0, 0}}, nullptr, {"畑の小僧は元の力を取り戻した!!"}},
         {"8 on the target, amount 0 counts as 1", 8, 0, nullptr, {{4, 5, 2, 0, 0, 0}}, nullptr, {kTarget + "は元の力を取り戻した!!"}},
         {"9 heals HP and MP", 9, 2, nullptr, {{1, 7, 5, 0, 0, 0}}, nullptr, {kUser + "はHP･MPが 2ずつ回復した!!"}},
         {"11 promise", 11, 0, nullptr, {{1, 5, 3, 0, 0, 5}}, nullptr, {kUser + "は復活が約束された！"}},

@@ -235,6 +235,7 @@ TEST(IconOpenings, OpenIconsAndTable) {
         {"112 the first card's HP", {112, -1, -1, -1}, none, {{1, 15, 3, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
         {"113 the first card's MP", {113, -1, -1, -1}, none, {{1, 5, 13, 0, 0, 0}, {2, 5, 3, 0, 0, 0}}},
         {"77 counts 83, the first of the second hidden range", {77, -1, 83, -1}, none, {{1, 13, 11, 0, 0, 0}, {3, 13, 11, 0, 0, 0}}},
+        {"77 counts 68, the first of the first hidden range", {77, -1, -1, 68}, none, {{1, 13, 11, 0, 0, 0}, {3, 13, 11, 0, 0, 0}}},
         {"184 LV 4", {184, -1, -1, -1}, [](DuelRecord& d) { d.chara[2].lv = 4; },
          {{2, 5, 3, 4, 0, kGoodRampage}, {1, 5, 3, 0, 0, 0}}},
         {"267 tag: third card", {267, -1, -1, -1}, none, {{3, 7, 5, 0, 0, kGoodShield}, {1, 5, 3, 0, 0, 0}}},
