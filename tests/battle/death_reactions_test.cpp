@@ -35,6 +35,11 @@ TEST(DeathTable, LoaderRefusesFaults) {
         egg + "38\t46\tx\n", egg + "38\t-\t\n", egg + "38\t-\t\xF0\x9F\x90\x89\n",
     }, egg + "38\t-\tx\n");
     // clang-format on
+    // A table that lacks a number column is refused, not read with a default.
+    const DeathReactionLoad no_turn = LoadDeathReactions(
+        "name\tmin_lv\tmax_luck\tmp_cost\tkind\tamount\tmusic\tline\n竜の卵\t0\t9\t0\ttransform\t38\t-\tx\n", GameCatalogue());
+    EXPECT_NE(no_turn.error, "");
+    EXPECT_TRUE(no_turn.reactions.empty());
 }
 
 TEST(DeathConditions, LevelChanceTurnAndMp) {
