@@ -13,6 +13,7 @@
 namespace kestra {
 namespace {
 
+using test::FirstOfClass;
 using test::GameCatalogue;
 
 // A player with an empty deck and no cards.
@@ -20,15 +21,6 @@ tmy EmptyPlayer() {
     tmy my;
     my.deck.fill(-1);
     return my;
-}
-
-// The first listed card of a rarity class in the shipped catalogue.
-int32_t FirstOfClass(int32_t rarity) {
-    for (int32_t c = 0; c < kListedCards; ++c)
-        if (GameCatalogue().card[static_cast<size_t>(c)].rarity == rarity &&
-            !GameCatalogue().card[static_cast<size_t>(c)].name.empty())
-            return c;
-    return -1;
 }
 
 const std::string& NameOf(int32_t card) { return GameCatalogue().card[static_cast<size_t>(card)].name; }

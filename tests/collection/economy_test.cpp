@@ -18,16 +18,8 @@
 namespace kestra {
 namespace {
 
+using test::FirstOfClass;
 using test::GameCatalogue;
-
-// The first named card of a class, or -1.
-int32_t FirstOfClass(int32_t rarity) {
-    for (int32_t c = 0; c < kListedCards; ++c) {
-        const tcard& row = GameCatalogue().card[static_cast<size_t>(c)];
-        if (row.rarity == rarity && !row.name.empty()) return c;
-    }
-    return -1;
-}
 
 TEST(ShopPrices, CardRulesInTheirOrder) {
     struct Case {

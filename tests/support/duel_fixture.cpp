@@ -10,6 +10,14 @@ const Catalogue& GameCatalogue() {
     return cat;
 }
 
+int32_t FirstOfClass(int32_t rarity) {
+    for (int32_t c = 0; c < kListedCards; ++c) {
+        const tcard& row = GameCatalogue().card[static_cast<size_t>(c)];
+        if (row.rarity == rarity && !row.name.empty()) return c;
+    }
+    return -1;
+}
+
 tchar Card(int32_t c, int32_t lv, int32_t t) { return MakeFightingCard(GameCatalogue(), c, lv, t); }
 
 }  // namespace kestra::test

@@ -30,6 +30,9 @@ struct FixedAnswers : Questions {
 // The catalogue as the shipped game builds it (loaded once per test binary).
 const Catalogue& GameCatalogue();
 
+// The first listed, named card of a rarity class in that catalogue, or -1.
+int32_t FirstOfClass(int32_t rarity);
+
 // One side of a duel, self-contained.
 struct DuelSide {
     DuelRecord d;

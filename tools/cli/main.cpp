@@ -15,6 +15,7 @@
 #include "start_command.h"
 #include <fstream>
 #include "base/int_text.h"
+#include "collection/duel_kinds.h"
 #include "player/catalogue_files.h"
 #include "player/text_lines.h"
 #include "save_commands.h"
@@ -143,7 +144,7 @@ int SimulateCommand(const std::vector<std::string>& args, const char* argv0) {
     const std::string kind = Option(args, "--kind", "");
     if (!kind.empty()) {
         const auto k = ParseInt32(kind);
-        if (!k || *k < 0 || *k > 18) return std::cerr << kUsage, 2;
+        if (!k || *k < 0 || *k > kLastFieldKind) return std::cerr << kUsage, 2;
         options.kind = *k;
     }
     options.log_dir = Option(args, "--log", "");

@@ -16,6 +16,7 @@
 #include "battle/signature_moves.h"
 #include "battle/summon_beings.h"
 #include "battle/technique.h"
+#include "collection/duel_kinds.h"
 #include "duel/check_code.h"
 #include "duel/duel_start.h"
 #include "effects/duel_start_effects.h"
@@ -32,6 +33,9 @@
 namespace kestra::cli {
 
 namespace {
+
+// The ordinary duel 0 and every rule and field kind: the simulator takes them in turn.
+constexpr int32_t kKindCount = kLastFieldKind + 1;
 
 constexpr int32_t kMaxPhases = 400;
 
@@ -262,7 +266,7 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
     const BattleContent content = LoadBattleContent(cat);
     TitleCoverage titles = TitlesOf(content);
     for (int32_t i = 0; i < options.duels; ++i) {
-        const int32_t kind = options.kind.value_or(i % 19);
+        const int32_t kind = options.kind.value_or(i % kKindCount);
         DuelRun run;
         PlayDuel(cat, content, options.seed * 100003u + static_cast<uint64_t>(i), kind, run,
                  options.coverage ? &titles : nullptr);
@@ -298,14 +302,14 @@ int Simulate(const Catalogue& cat, const SimulateOptions& options, std::ostream&
 
 // 100 duels of every kind: enough that nearly any change in what a duel shows or how it ends moves
 // the signature, and still well under a second.
-constexpr int32_t kSignatureDuels = 19 * 100;
+constexpr int32_t kSignatureDuels = kKindCount * 100;
 
 uint64_t TranscriptSignature(const Catalogue& cat) {
     uint64_t h = Fnv1a("");
     const BattleContent content = LoadBattleContent(cat);
     for (int32_t i = 0; i < kSignatureDuels; ++i) {
         DuelRun run;
-        PlayDuel(cat, content, 9000u + static_cast<uint64_t>(i), i % 19, run);
+        PlayDuel(cat, content, 9000u + static_cast<uint64_t>(i), i % kKindCount, run);
         h = Fnv1a(std::to_string(run.transcript_hash) + ":" + std::to_string(run.phases) + ";", h);
     }
     return h;
